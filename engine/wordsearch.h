@@ -1,0 +1,245 @@
+// The puzzle engine: word list, settings, grid construction, filler and transforms.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "messages.h"
+
+namespace vorlix {
+
+constexpr int MaxWords = 5000;
+constexpr int MaxGridSize = 100;
+constexpr int CellSpan = MaxGridSize + 1;  // per-cell arrays run 0..100
+
+constexpr char16_t EmptyCell = 1;
+constexpr char16_t HiddenMessageMarkerCode = 5001;
+inline const std::u16string HiddenMessageMarker(1, HiddenMessageMarkerCode);
+constexpr std::uint16_t FirstLetterFlag = 4096;
+
+enum Direction : std::uint8_t {
+    NoDirection = 0,
+    North = 1,
+    NorthEast = 2,
+    East = 3,
+    SouthEast = 4,
+    South = 5,
+    SouthWest = 6,
+    West = 7,
+    NorthWest = 8,
+};
+
+// Column and row step of each direction code; code 0 does not move.
+constexpr std::array<int, 9> DirectionDx = {0, 0, 1, 1, 1, 0, -1, -1, -1};
+constexpr std::array<int, 9> DirectionDy = {0, -1, -1, 0, 1, 1, 1, 0, -1};
+constexpr std::array<int, 9> OppositeDirection = {0, 5, 6, 7, 8, 1, 2, 3, 4};
+// The names used as file keys, indexed by code (0 is "none").
+extern const std::array<const char*, 9> DirectionNames;
+
+inline bool IsDiagonal(int d) { return d == 2 || d == 4 || d == 6 || d == 8; }
+
+enum class Capitalization : std::uint8_t { AllUpper = 0, AllLower = 1, FirstLetter = 2, AsGiven = 3 };
+
+enum SharingLevel : std::uint8_t {
+    ShareNoCross = 0,
+    ShareCross = 1,
+    ShareIntersect = 2,
+    ShareSome = 3,
+    ShareAll = 4,
+};
+
+constexpr std::uint16_t Option_HiddenMessage = 1;
+constexpr std::uint16_t Option_CustomClues = 8;
+
+struct TWordRecord {
+    std::u16string ItemText;  // the item as typed, clue included
+    std::u16string GridWord;  // the letters written into the grid
+    std::u16string ClueText;  // the text of the printed word list
+    std::int32_t Length = 0;
+};
+
+struct TWordPlacement {
+    bool Placed = false;
+    std::int32_t Column = 0;
+    std::int32_t Row = 0;
+    std::uint8_t Direction = 0;
+    std::string Path;  // one digit per step for a bending word; empty when straight
+};
+
+class TWordSearchConfig {
+public:
+    std::uint8_t AccidentalCheck = 0;
+    Capitalization Capitalization = Capitalization::AllUpper;
+    std::uint8_t WordListOrder = 0;
+    bool KeepClueCase = true;
+    std::uint8_t FillerMode = 1;
+    std::uint8_t FirstLetterStyle = 0;  // 1 bold, 2 italic, 4 two points larger
+    std::u16string HiddenMessage;
+    bool SolutionStartDot = true;
+    std::uint16_t PuzzleOptions = 0;
+    std::uint8_t SharingLevel = ShareIntersect;
+    bool AllowCross = true;
+    bool AllowEmbed = false;
+    std::uint8_t WordOrder = 0;
+    bool AllowIntersect = true;
+    bool AllowSameLine = false;
+    char16_t ClueSeparator = u'/';
+    char16_t WordSeparator = u',';
+
+    void SetSharingLevel(int level);
+    bool HasOption(std::uint16_t option) const { return (PuzzleOptions & option) != 0; }
+};
+
+// The program's one linear congruential generator.
+class TRandom {
+public:
+    std::uint32_t Seed = 0;
+    std::int32_t Random(std::int32_t n);
+};
+
+// Everything that exists once per program and is shared by the result and the trial
+// engine objects: the settings, the word list, the direction weights and the generator.
+class TEngineState {
+public:
+    explicit TEngineState(IMessageHost& host);
+
+    IMessageHost& Host() const { return *host_; }
+    void SetHost(IMessageHost& host) { host_ = &host; }
+
+    TWordSearchConfig Settings;
+
+    // Index 1..MaxWords; entry 0 is unused.
+    std::array<TWordRecord, MaxWords + 1> WordList;
+    std::int32_t WordCount = 0;
+    bool ListReady = false;
+    std::int32_t LongestWord = 0;
+    std::int32_t TotalLetters = 0;
+    // Position 1..WordCount holds a word index in display order.
+    std::array<std::int32_t, MaxWords + 1> DisplayIndex{};
+
+    std::array<std::int32_t, 9> DirectionWeights{};  // index 1..8
+    std::int32_t TotalWeight = 0;
+    std::array<std::int32_t, 9> CumulativeWeight{};
+
+    TRandom Generator;
+    bool Randomized = false;
+
+    void ResetSettings();
+    void ClearList();
+    void Words_ProcessLine(const std::u16string& line);
+    // Returns true when an entry was added.
+    bool AddWord(const std::u16string& item);
+    void FinishList();
+    void SetDirectionWeight(int d, std::int32_t weight);
+
+    std::int32_t Random(std::int32_t n) { return Generator.Random(n); }
+    void SetSeed(std::uint32_t seed);
+    // Seeds from the clock unless a seed was already set.
+    void EnsureSeeded();
+
+    // Share of direction d, 0.125 each when no direction carries weight.
+    double DirectionShare(int d) const;
+
+    std::u16string GridForm(const std::u16string& item) const;
+    std::u16string ClueForm(const std::u16string& item) const;
+
+    // Hidden-message letters and filler, which depend only on the settings and generator.
+    std::u16string HiddenMessageLetters() const;
+    char16_t FillerLetter();
+
+    // Words of the list in placement order for WordOrder 0 (longest first, stable).
+    const std::array<std::int32_t, MaxWords + 1>& LongestFirstOrder() const { return longestFirst_; }
+
+    void ReportInternalError(const std::u16string& text);
+
+private:
+    IMessageHost* host_;
+    std::array<std::int32_t, MaxWords + 1> longestFirst_{};
+};
+
+// One grid with its per-cell bookkeeping and the placement of every word.
+class TWordSearch {
+public:
+    explicit TWordSearch(TEngineState& state);
+
+    TEngineState& State() const { return *state_; }
+
+    bool Constructed = false;
+    std::array<std::int32_t, 9> DirectionCounts{};
+    char16_t Grid[CellSpan][CellSpan];  // [column][row]
+    std::uint16_t SolutionFlags[CellSpan][CellSpan];
+    std::array<TWordPlacement, MaxWords + 1> Placements;  // index 1..MaxWords
+    std::array<std::int32_t, MaxWords + 1> PlacementOrder{};
+    std::u16string WordListIndicies[CellSpan][CellSpan];
+    std::int32_t ActualColumns = 0;
+    std::int32_t ActualRows = 0;
+
+    // Builds the puzzle into this (the result) object, using trial for candidate grids.
+    // Returns this object, or nullptr when the list is not finished.
+    TWordSearch* MakePuzzle(TWordSearch* trial, int requestedColumns, int requestedRows);
+
+    void Clear();
+    void CopyFrom(const TWordSearch* source);
+
+    // Construction steps, public so that tests can drive them one at a time.
+    std::pair<int, int> SelectSize(int requestedColumns, int requestedRows) const;
+    void BuildGrid(int columns, int rows);
+    void RebuildPlacementOrder();
+    struct Spot {
+        bool found = false;
+        int column = 0;
+        int row = 0;
+        int direction = 0;
+    };
+    Spot FindSpot(int word);
+    bool CanPlaceWord(int word, int column, int row, int d) const;
+    void PlaceWord(int word, int column, int row, int d);
+    bool StepCell(int& column, int& row, int d) const;
+    bool CrossesDiagonally(int column, int row, int d) const;
+    bool InsideWord(int length, int column, int row, int d, int w) const;
+    int LeastUsedDirection();
+    int WeightedRandomDirection();
+    std::int64_t PuzzleScore() const;
+    std::int64_t DirectionBalance() const;
+
+    void FillGrid();
+    void RefillGrid();
+    void MarkHiddenMessageCells();
+
+    void Transform(int variant);
+    void RotateLeft();
+    void Exchange();
+
+    void AddPlacedWord(const std::u16string& itemText, int placed, int column, int row, int direction,
+                       const std::string& path);
+
+    // Queries.
+    static bool IsValidCell(int column, int row) { return column >= 1 && column <= 100 && row >= 1 && row <= 100; }
+    int PlacedWordCount() const;
+    int UnplacedWordCount() const;
+    // k counts from 1 over the words in display order.
+    const std::u16string& UnplacedGridWord(int k) const;
+    const std::u16string& PlacedClueText(int k) const;
+    const std::u16string& PlacedGridWord(int k) const;
+    int PlacedWordIndex(int k) const;  // 0 when there is no k-th placed word
+    int EndColumn(int word) const;
+    int EndRow(int word) const;
+
+private:
+    int NthWordInDisplayOrder(int k, bool placed) const;
+
+    TEngineState* state_;
+};
+
+// Variant inverses: applying Transform(v) then Transform(InverseVariant[v]) restores the placements.
+constexpr std::array<int, 8> InverseVariant = {0, 3, 2, 1, 4, 5, 6, 7};
+
+// The credits-line templates, 1..CreditsTemplateCount.
+constexpr int CreditsTemplateCount = 33;
+extern const char16_t* const ProductWebAddress;
+extern const char16_t* const ProductWebAddressSecondForm;
+const std::u16string& CreditsLineTemplates(int k);
+
+}  // namespace vorlix
