@@ -19,7 +19,7 @@ constexpr char16_t HiddenMessageMarkerCode = 5001;
 inline const std::u16string HiddenMessageMarker(1, HiddenMessageMarkerCode);
 constexpr std::uint16_t FirstLetterFlag = 4096;
 
-enum Direction : std::uint8_t {
+enum TDirection : std::uint8_t {
     NoDirection = 0,
     North = 1,
     NorthEast = 2,
@@ -40,9 +40,9 @@ extern const std::array<const char*, 9> DirectionNames;
 
 inline bool IsDiagonal(int d) { return d == 2 || d == 4 || d == 6 || d == 8; }
 
-enum class Capitalization : std::uint8_t { AllUpper = 0, AllLower = 1, FirstLetter = 2, AsGiven = 3 };
+enum class TCapitalization : std::uint8_t { AllUpper = 0, AllLower = 1, FirstLetter = 2, AsGiven = 3 };
 
-enum SharingLevel : std::uint8_t {
+enum TSharingLevel : std::uint8_t {
     ShareNoCross = 0,
     ShareCross = 1,
     ShareIntersect = 2,
@@ -71,7 +71,7 @@ struct TWordPlacement {
 class TWordSearchConfig {
 public:
     std::uint8_t AccidentalCheck = 0;
-    Capitalization Capitalization = Capitalization::AllUpper;
+    TCapitalization Capitalization = TCapitalization::AllUpper;
     std::uint8_t WordListOrder = 0;
     bool KeepClueCase = true;
     std::uint8_t FillerMode = 1;
@@ -229,6 +229,10 @@ public:
 
 private:
     int NthWordInDisplayOrder(int k, bool placed) const;
+    // Writes outside the grid's size (only file placements can make them) widen what Clear resets.
+    void NoteUsedCell(int column, int row);
+
+    int usedExtent_ = 0;
 
     TEngineState* state_;
 };

@@ -1,0 +1,214 @@
+// The program-wide engine state: settings, word list, direction weights and generator.
+#include <algorithm>
+#include <chrono>
+#include <numeric>
+
+#include "wordsearch.h"
+
+namespace vorlix {
+
+const std::array<const char*, 9> DirectionNames = {"none",  "North",     "NorthEast", "East",     "SouthEast",
+                                                   "South", "SouthWest", "West",      "NorthWest"};
+
+namespace {
+
+constexpr char16_t Space = u' ';
+
+void ToUpperAscii(std::u16string& text) {
+    for (char16_t& c : text)
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+}
+
+void ToLowerAscii(std::u16string& text) {
+    for (char16_t& c : text)
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+}
+
+}  // namespace
+
+void TWordSearchConfig::SetSharingLevel(int level) {
+    SharingLevel = static_cast<std::uint8_t>(level);
+    AllowCross = AllowIntersect = AllowSameLine = AllowEmbed = false;
+    switch (level) {
+        case ShareAll: AllowEmbed = true; [[fallthrough]];
+        case ShareSome: AllowSameLine = true; [[fallthrough]];
+        case ShareIntersect: AllowIntersect = true; [[fallthrough]];
+        case ShareCross: AllowCross = true; break;
+        default: break;
+    }
+}
+
+std::int32_t TRandom::Random(std::int32_t n) {
+    Seed = Seed * 134775813u + 1u;
+    if (n <= 0) return 0;
+    return static_cast<std::int32_t>((static_cast<std::uint64_t>(Seed) * static_cast<std::uint32_t>(n)) >> 32);
+}
+
+TEngineState::TEngineState(IMessageHost& host) : host_(&host) {
+    for (int d = 1; d <= 8; ++d) SetDirectionWeight(d, 100);
+}
+
+void TEngineState::ResetSettings() {
+    Settings.Capitalization = TCapitalization::AllUpper;
+    Settings.WordListOrder = 0;
+    Settings.KeepClueCase = true;
+    Settings.FillerMode = 1;
+    Settings.FirstLetterStyle = 0;
+    Settings.HiddenMessage.clear();
+    Settings.SolutionStartDot = true;
+    Settings.PuzzleOptions = 0;
+    Settings.AllowCross = true;
+    Settings.AllowEmbed = false;
+    Settings.WordOrder = 0;
+    Settings.AllowIntersect = true;
+    Settings.AllowSameLine = false;
+    for (int d = 1; d <= 8; ++d) SetDirectionWeight(d, 100);
+    ClearList();
+}
+
+void TEngineState::ClearList() {
+    for (int i = 1; i <= WordCount; ++i) WordList[i] = TWordRecord{};
+    WordCount = 0;
+    ListReady = false;
+}
+
+void TEngineState::Words_ProcessLine(const std::u16string& line) {
+    if (ListReady) {
+        Host().ShowMessage(MessageKind::Warning,
+                           u"TWordSearch: Untimely call to Words_ProcessLine. Call ClearList first.",
+                           MessageButtons::Ok);
+        return;
+    }
+    std::size_t start = 0;
+    for (std::size_t comma = line.find(Settings.WordSeparator); comma != std::u16string::npos;
+         comma = line.find(Settings.WordSeparator, start)) {
+        AddWord(line.substr(start, comma - start));
+        start = comma + 1;
+    }
+    AddWord(line.substr(start));
+}
+
+std::u16string TEngineState::GridForm(const std::u16string& item) const {
+    std::u16string word = item.substr(0, item.find(Settings.ClueSeparator));
+    std::erase(word, Space);
+    switch (Settings.Capitalization) {
+        case TCapitalization::AllUpper: ToUpperAscii(word); break;
+        case TCapitalization::AllLower: ToLowerAscii(word); break;
+        case TCapitalization::FirstLetter:
+            ToLowerAscii(word);
+            if (!word.empty() && word[0] >= u'a' && word[0] <= u'z') word[0] = static_cast<char16_t>(word[0] - 32);
+            break;
+        case TCapitalization::AsGiven: break;
+    }
+    return word;
+}
+
+std::u16string TEngineState::ClueForm(const std::u16string& item) const {
+    const std::size_t separator = item.find(Settings.ClueSeparator);
+    std::u16string clue = separator == std::u16string::npos ? item : item.substr(separator + 1, 9999);
+    const std::size_t first = clue.find_first_not_of(Space);
+    if (first == std::u16string::npos) return {};
+    clue = clue.substr(first, clue.find_last_not_of(Space) - first + 1);
+    if (!Settings.KeepClueCase) ToUpperAscii(clue);
+    return clue;
+}
+
+bool TEngineState::AddWord(const std::u16string& item) {
+    std::u16string word = GridForm(item);
+    if (WordCount >= MaxWords || word.empty()) return false;
+    TWordRecord& record = WordList[++WordCount];
+    record.ItemText = item;
+    record.ClueText = ClueForm(item);
+    record.Length = static_cast<std::int32_t>(word.size());
+    record.GridWord = std::move(word);
+    return true;
+}
+
+void TEngineState::FinishList() {
+    LongestWord = 0;
+    TotalLetters = 0;
+    for (int i = 1; i <= WordCount; ++i) {
+        LongestWord = std::max(LongestWord, WordList[i].Length);
+        TotalLetters += WordList[i].Length;
+    }
+    ListReady = true;
+
+    auto* begin = DisplayIndex.data() + 1;
+    std::iota(begin, begin + WordCount, 1);
+    if (Settings.WordListOrder != 2)
+        std::stable_sort(begin, begin + WordCount,
+                         [this](int a, int b) { return WordList[a].GridWord < WordList[b].GridWord; });
+
+    // The placement order of longest-first builds never changes during a build, so it is
+    // worked out once here rather than sorted again for each of the many builds.
+    auto* order = longestFirst_.data() + 1;
+    std::iota(order, order + WordCount, 1);
+    std::stable_sort(order, order + WordCount,
+                     [this](int a, int b) { return WordList[a].Length > WordList[b].Length; });
+}
+
+void TEngineState::SetDirectionWeight(int d, std::int32_t weight) {
+    if (d < 1 || d > 8) return;
+    DirectionWeights[d] = weight;
+    TotalWeight = 0;
+    CumulativeWeight[0] = 0;
+    for (int k = 1; k <= 8; ++k) {
+        TotalWeight += DirectionWeights[k];
+        CumulativeWeight[k] = CumulativeWeight[k - 1] + DirectionWeights[k];
+    }
+}
+
+double TEngineState::DirectionShare(int d) const {
+    if (TotalWeight < 1) return 0.125;
+    return static_cast<double>(DirectionWeights[d]) / static_cast<double>(TotalWeight);
+}
+
+void TEngineState::SetSeed(std::uint32_t seed) {
+    Generator.Seed = seed;
+    Randomized = true;
+}
+
+void TEngineState::EnsureSeeded() {
+    if (Randomized) return;
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    SetSeed(static_cast<std::uint32_t>(ticks));
+}
+
+std::u16string TEngineState::HiddenMessageLetters() const {
+    if (!Settings.HasOption(Option_HiddenMessage)) return {};
+    std::u16string letters = Settings.HiddenMessage;
+    std::erase_if(letters, [](char16_t c) { return c == u' ' || c == u'\n' || c == u'\r'; });
+    if (Settings.Capitalization == TCapitalization::AllUpper) ToUpperAscii(letters);
+    if (Settings.Capitalization == TCapitalization::AllLower) ToLowerAscii(letters);
+    return letters;
+}
+
+char16_t TEngineState::FillerLetter() {
+    static constexpr char16_t Alphabet[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    char16_t letter = Alphabet[Random(26)];
+    // Vowels and S would spell false words too easily.
+    switch (letter) {
+        case u'A': letter = u'T'; break;
+        case u'E': letter = u'L'; break;
+        case u'I': letter = u'N'; break;
+        case u'O': letter = u'R'; break;
+        case u'S': letter = u'K'; break;
+        case u'U': letter = u'M'; break;
+        default: break;
+    }
+    bool upper = true;
+    switch (Settings.Capitalization) {
+        case TCapitalization::AllUpper: break;
+        case TCapitalization::AllLower:
+        case TCapitalization::FirstLetter: upper = false; break;
+        case TCapitalization::AsGiven: upper = Random(5) == 1; break;
+    }
+    return upper ? letter : static_cast<char16_t>(letter + 32);
+}
+
+void TEngineState::ReportInternalError(const std::u16string& text) {
+    if (Host().ShowMessage(MessageKind::Error, text, MessageButtons::OkAbort) == MessageAnswer::Abort)
+        Host().EndProgram();
+}
+
+}  // namespace vorlix
