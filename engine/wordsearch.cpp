@@ -74,6 +74,9 @@ void TWordSearch::RebuildPlacementOrder() {
 
 TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
     TEngineState& s = *state_;
+    // The grid arrays end at 100; a larger or negative request must not reach them.
+    a = std::clamp(a, 0, MaxGridSize);
+    b = std::clamp(b, 0, MaxGridSize);
     if (!s.ListReady) {
         s.ReportInternalError(u"TWS.PM: Untimely call.");
         return nullptr;
@@ -150,8 +153,8 @@ std::pair<int, int> TWordSearch::SelectSize(int a, int b) const {
 void TWordSearch::BuildGrid(int columns, int rows) {
     Clear();
     RebuildPlacementOrder();
-    ActualColumns = columns;
-    ActualRows = rows;
+    ActualColumns = std::clamp(columns, 0, MaxGridSize);
+    ActualRows = std::clamp(rows, 0, MaxGridSize);
     for (int k = 1; k <= state_->WordCount; ++k) {
         const int word = PlacementOrder[k];
         const Spot spot = FindSpot(word);

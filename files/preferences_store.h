@@ -1,0 +1,71 @@
+// The per-user preferences store: organisation "Tandrel", application "Kestov".
+#pragma once
+
+#include <memory>
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "messages.h"
+#include "preferences.h"
+
+class QSettings;
+
+namespace vorlix {
+
+// Lines kept as one text: each line followed by CR LF, every "%" and control character
+// written as "%" and two upper-case hex digits ("50%" -> "50%25%0D%0A").
+QString EscapePreferenceLines(const QStringList& lines);
+QStringList UnescapePreferenceLines(const QString& text);
+
+// DirsPref: "T"/"F" per direction, North first. Shorter than 8 characters: all on;
+// otherwise a direction is on unless its character is "F".
+QString FormatDirsPref(const std::array<bool, 8>& dirs);
+std::array<bool, 8> ParseDirsPref(const QString& text);
+
+// MarginWidthPref: 8 raw bytes of an IEEE 754 double, little-endian.
+QByteArray EncodeRealPref(double value);
+// False when the bytes are not exactly 8.
+bool DecodeRealPref(const QByteArray& bytes, double& value);
+
+QString StoreWarningText();
+QString UnreadablePreferencesText(const QStringList& keys);
+
+class TPreferencesStore {
+public:
+    // The user's own store.
+    explicit TPreferencesStore(IMessageHost& host);
+    // A store kept in the given ini file (tests; a portable set-up).
+    TPreferencesStore(IMessageHost& host, const QString& iniFileName);
+    ~TPreferencesStore();
+
+    // Reads the keys that give new puzzles their defaults (and the edit text size and
+    // program map). A missing key keeps its default; a value of the wrong kind is
+    // reported once, in one warning naming the keys, and its default is used.
+    void LoadPuzzleDefaults(TPreferences& prefs);
+    // Reads the main window's keys into prefs and returns them as the windows apply them.
+    // Warns (once per run) when the store cannot be written.
+    TWindowPreferences LoadWindowPreferences(TPreferences& prefs);
+    // Writes every key. prefs.Top/Left/Width/Height are the remembered normal bounds and
+    // prefs.WindowState the window's state; screen is the screen size in pixels, which
+    // keeps the stored window on screen. False, after the once-per-run warning, when the
+    // store could not be written; the values in memory stay as they are.
+    bool SavePreferences(const TPreferences& prefs, QSize screen);
+
+    // Keys whose values could not be read by the last load.
+    const QStringList& UnreadableKeys() const { return unreadable_; }
+    bool StoreWarningShown() const { return warned_; }
+
+private:
+    std::unique_ptr<QSettings> Open() const;
+    void Load(TPreferences& prefs, TPreferenceGroup group);
+    void WarnStoreOnce();
+
+    IMessageHost* host_;
+    QString iniFileName_;  // empty: the user's own store
+    QStringList unreadable_;
+    bool warned_ = false;
+};
+
+}  // namespace vorlix

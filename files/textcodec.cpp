@@ -1,0 +1,268 @@
+#include "textcodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace vorlix {
+
+namespace {
+
+// 0x80..0x9F; the undefined bytes keep their own value.
+constexpr std::array<char16_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr char16_t Replacement = 0xFFFD;
+
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+void AppendCodePoint(QString& out, char32_t cp) {
+    if (cp >= 0x10000) {
+        cp -= 0x10000;
+        out.append(QChar(char16_t(0xD800 + (cp >> 10))));
+        out.append(QChar(char16_t(0xDC00 + (cp & 0x3FF))));
+    } else {
+        out.append(QChar(char16_t(cp)));
+    }
+}
+
+// Length of the well-formed sequence at bytes[i], or 0. With allowSurrogates the
+// three-byte forms of U+D800..U+DFFF count as well-formed.
+int SequenceLength(QByteArrayView bytes, qsizetype i, bool allowSurrogates, char32_t& cp) {
+    const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
+    const qsizetype left = bytes.size() - i;
+    const unsigned char b0 = at(i);
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        if (left < 2 || !IsContinuation(at(i + 1))) return 0;
+        cp = (char32_t(b0 & 0x1F) << 6) | (at(i + 1) & 0x3F);
+        return 2;
+    }
+    if (b0 >= 0xE0 && b0 <= 0xEF) {
+        if (left < 3 || !IsContinuation(at(i + 1)) || !IsContinuation(at(i + 2))) return 0;
+        cp = (char32_t(b0 & 0x0F) << 12) | (char32_t(at(i + 1) & 0x3F) << 6) | (at(i + 2) & 0x3F);
+        if (cp < 0x800) return 0;
+        if (cp >= 0xD800 && cp <= 0xDFFF && !allowSurrogates) return 0;
+        return 3;
+    }
+    if (b0 >= 0xF0 && b0 <= 0xF4) {
+        if (left < 4 || !IsContinuation(at(i + 1)) || !IsContinuation(at(i + 2)) || !IsContinuation(at(i + 3)))
+            return 0;
+        cp = (char32_t(b0 & 0x07) << 18) | (char32_t(at(i + 1) & 0x3F) << 12) | (char32_t(at(i + 2) & 0x3F) << 6) |
+             (at(i + 3) & 0x3F);
+        if (cp < 0x10000 || cp > 0x10FFFF) return 0;
+        return 4;
+    }
+    return 0;
+}
+
+QString DecodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes) {
+    QStringDecoder decoder(encoding);  // skips the leading byte-order mark
+    return decoder.decode(bytes);
+}
+
+}  // namespace
+
+char16_t Windows1252ToUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return HighControls[byte - 0x80];
+    return byte;
+}
+
+int UnicodeToWindows1252(char16_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return ch;
+    for (std::size_t i = 0; i < HighControls.size(); ++i)
+        if (HighControls[i] == ch) return int(0x80 + i);
+    return -1;
+}
+
+bool FitsWindows1252(QStringView text) {
+    for (QChar c : text)
+        if (UnicodeToWindows1252(c.unicode()) < 0) return false;
+    return true;
+}
+
+QString DecodeWindows1252(QByteArrayView bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* data = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        data[i] = QChar(Windows1252ToUnicode(static_cast<unsigned char>(bytes[i])));
+    return out;
+}
+
+QByteArray EncodeWindows1252(QStringView text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = UnicodeToWindows1252(text[i].unicode());
+        out[i] = b < 0 ? '?' : char(b);
+    }
+    return out;
+}
+
+bool IsValidUtf8(QByteArrayView bytes) {
+    qsizetype i = 0;
+    char32_t cp = 0;
+    while (i < bytes.size()) {
+        const int n = SequenceLength(bytes, i, false, cp);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+QByteArray EncodeUtf8(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i].unicode();
+        if (QChar::isHighSurrogate(cp) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(char16_t(cp), text[i + 1].unicode());
+            ++i;
+        }
+        if (cp < 0x80) {
+            out.append(char(cp));
+        } else if (cp < 0x800) {
+            out.append(char(0xC0 | (cp >> 6)));
+            out.append(char(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.append(char(0xE0 | (cp >> 12)));
+            out.append(char(0x80 | ((cp >> 6) & 0x3F)));
+            out.append(char(0x80 | (cp & 0x3F)));
+        } else {
+            out.append(char(0xF0 | (cp >> 18)));
+            out.append(char(0x80 | ((cp >> 12) & 0x3F)));
+            out.append(char(0x80 | ((cp >> 6) & 0x3F)));
+            out.append(char(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+QString DecodeUtf8(QByteArrayView bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    qsizetype i = 0;
+    char32_t cp = 0;
+    while (i < bytes.size()) {
+        const int n = SequenceLength(bytes, i, true, cp);
+        if (n == 0) {
+            out.append(QChar(Replacement));
+            ++i;
+        } else {
+            AppendCodePoint(out, cp);
+            i += n;
+        }
+    }
+    return out;
+}
+
+QByteArray Utf8Bom() { return QByteArray("\xEF\xBB\xBF", 3); }
+
+bool StartsWithUtf8Bom(QByteArrayView bytes) { return bytes.startsWith(QByteArrayView("\xEF\xBB\xBF", 3)); }
+
+QString DecodePuzzleText(QByteArrayView bytes) {
+    if (StartsWithUtf8Bom(bytes)) return DecodeUtf8(bytes.sliced(3));
+    return DecodeWindows1252(bytes);
+}
+
+TextEncoding DetectWordListEncoding(QByteArrayView bytes) {
+    // UTF-32 LE's mark begins with UTF-16 LE's, so it is tested first.
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE\x00\x00", 4))) return TextEncoding::Utf32LE;
+    if (bytes.startsWith(QByteArrayView("\x00\x00\xFE\xFF", 4))) return TextEncoding::Utf32BE;
+    if (StartsWithUtf8Bom(bytes)) return TextEncoding::Utf8Bom;
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE", 2))) return TextEncoding::Utf16LE;
+    if (bytes.startsWith(QByteArrayView("\xFE\xFF", 2))) return TextEncoding::Utf16BE;
+    if (IsValidUtf8(bytes)) return TextEncoding::Utf8;
+    return TextEncoding::Windows1252;
+}
+
+QString DecodeWordListText(QByteArrayView bytes) {
+    switch (DetectWordListEncoding(bytes)) {
+        case TextEncoding::Utf8Bom:
+            return DecodeUtf8(bytes.sliced(3));
+        case TextEncoding::Utf8:
+            return DecodeUtf8(bytes);
+        case TextEncoding::Utf16LE:
+            return DecodeWith(QStringConverter::Utf16LE, bytes);
+        case TextEncoding::Utf16BE:
+            return DecodeWith(QStringConverter::Utf16BE, bytes);
+        case TextEncoding::Utf32LE:
+            return DecodeWith(QStringConverter::Utf32LE, bytes);
+        case TextEncoding::Utf32BE:
+            return DecodeWith(QStringConverter::Utf32BE, bytes);
+        case TextEncoding::Windows1252:
+            break;
+    }
+    return DecodeWindows1252(bytes);
+}
+
+QByteArray EncodeWindows1252OrUtf8Bom(QStringView text) {
+    if (FitsWindows1252(text)) return EncodeWindows1252(text);
+    return Utf8Bom() + EncodeUtf8(text);
+}
+
+QStringList SplitLines(QStringView text) {
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.sliced(start, i - start).toString());
+            i += (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) lines.append(text.sliced(start).toString());
+    return lines;
+}
+
+QString JoinLinesCrLf(const QStringList& lines) {
+    QString out;
+    for (const QString& line : lines) {
+        out += line;
+        out += u"\r\n";
+    }
+    return out;
+}
+
+FileReadResult ReadWholeFile(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return FileReadResult::NotFound;
+    if (file.size() > MaxTextFileBytes) return FileReadResult::ReadError;
+    // Read in bounded pieces: a device's reported size (pipes, /proc) cannot be trusted.
+    QByteArray data;
+    char buffer[65536];
+    for (;;) {
+        const qint64 n = file.read(buffer, sizeof buffer);
+        if (n < 0) return FileReadResult::ReadError;
+        if (n == 0) break;
+        if (data.size() + n > MaxTextFileBytes) return FileReadResult::ReadError;
+        data.append(buffer, n);
+    }
+    if (file.error() != QFileDevice::NoError) return FileReadResult::ReadError;
+    bytes = std::move(data);
+    return FileReadResult::Ok;
+}
+
+bool WriteFileSafely(const QString& path, QByteArrayView bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace vorlix

@@ -1,0 +1,187 @@
+#include "wordlistio.h"
+
+#include "puzzlemodel.h"
+#include "textcodec.h"
+
+namespace vorlix {
+
+namespace {
+
+bool EndsWithNoCase(const QString& name, QStringView ending) {
+    return name.size() > 3 && name.endsWith(ending, Qt::CaseInsensitive);
+}
+
+QString DropThroughTab(const QString& text) {
+    const qsizetype tab = text.indexOf(u'\t');
+    return tab < 0 ? text : text.mid(tab + 1);
+}
+
+void Tell(IMessageHost& host, MessageKind kind, const QString& text) {
+    host.ShowMessage(kind, text.toStdU16String(), MessageButtons::Ok);
+}
+
+}  // namespace
+
+WordListFileKind WordListFileKindOf(const QString& fileName) {
+    if (EndsWithNoCase(fileName, u".ws")) return WordListFileKind::PuzzleFile;
+    if (EndsWithNoCase(fileName, u".gmr")) return WordListFileKind::Gridmoor;
+    if (EndsWithNoCase(fileName, u".thm")) return WordListFileKind::ThemeWords;
+    return WordListFileKind::PlainText;
+}
+
+TThemeWordLine SplitThemeWordLine(const QString& line) {
+    TThemeWordLine parts;
+    const qsizetype pair = line.indexOf(u"\t|");
+    if (pair < 0) {
+        parts.Word = line;
+    } else {
+        parts.Word = line.left(pair);
+        parts.Clue = line.mid(pair + 2);
+        parts.HasClue = true;
+    }
+    return parts;
+}
+
+QString JoinThemeWordLine(const TThemeWordLine& parts, const TWordListStyle& style) {
+    if (!style.CustomClues) return parts.Word;
+    return parts.Word + u' ' + QChar(style.ClueSeparator) + parts.Clue;
+}
+
+QString ImportNotFoundMessage(const QString& fileName) { return fileName + QStringLiteral(" was not found."); }
+
+QString ImportReadErrorMessage(const QString& fileName) {
+    return QStringLiteral("A system error occurred while opening file ") + fileName +
+           QStringLiteral(".  Some or all of the file may not have imported properly.");
+}
+
+QString TooManyLinesQuestion() {
+    return QStringLiteral("This file has over ") + QString::number(WordListQuestionLines) +
+           QStringLiteral(" lines.") +
+           QStringLiteral("It is unlikely that that many lines can be useful in a word puzzle. "
+                          "Too many lines may also cause the program to behave strangely. "
+                          "Do you want to continue and attempt to load the rest of the lines? "
+                          "(The recommended answer is \"No\".)");
+}
+
+QString LineLimitMessage() {
+    return QStringLiteral("Limiting the number of lines to ") + QString::number(WordListLimitLines) +
+           QStringLiteral(" lines. ");
+}
+
+QString ExportErrorMessage() {
+    return QStringLiteral(
+        "An error occurred while attempting to export your word list. You may wish to check it or try again.");
+}
+
+void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,
+                         QStringList& memo, IMessageHost& host) {
+    bool inside = kind == WordListFileKind::PlainText || kind == WordListFileKind::ThemeWords;
+    // Lines outside a section add nothing, so the count can sit at 250 for several
+    // lines; the question is still asked only once.
+    bool asked = false;
+    for (const QString& line : fileLines) {
+        if (memo.size() == WordListQuestionLines && !asked) {
+            asked = true;
+            if (host.ShowMessage(MessageKind::Confirmation, TooManyLinesQuestion().toStdU16String(),
+                                 MessageButtons::YesNo) == MessageAnswer::No)
+                return;
+        }
+        if (memo.size() == WordListLimitLines) {
+            Tell(host, MessageKind::Information, LineLimitMessage());
+            return;
+        }
+        switch (kind) {
+            case WordListFileKind::PlainText:
+                memo.append(line);
+                break;
+            case WordListFileKind::ThemeWords:
+                memo.append(JoinThemeWordLine(SplitThemeWordLine(line), style));
+                break;
+            case WordListFileKind::PuzzleFile:
+                if (line.startsWith(u"END REQUESTED WORD LIST")) inside = false;
+                if (inside) memo.append(line.mid(1));
+                if (line.startsWith(u"REQUESTED WORD LIST:")) inside = true;
+                break;
+            case WordListFileKind::Gridmoor:
+                if (line.startsWith(u"END THEME WORDS")) inside = false;
+                if (inside) {
+                    const QString fields = DropThroughTab(DropThroughTab(line.mid(1)));
+                    memo.append(JoinThemeWordLine(SplitThemeWordLine(fields), style));
+                }
+                if (line.startsWith(u"THEME WORDS:")) inside = true;
+                break;
+        }
+    }
+}
+
+bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo, IMessageHost& host) {
+    QByteArray bytes;
+    switch (ReadWholeFile(fileName, bytes)) {
+        case FileReadResult::NotFound:
+            Tell(host, MessageKind::Information, ImportNotFoundMessage(fileName));
+            return false;
+        case FileReadResult::ReadError:
+            Tell(host, MessageKind::Warning, ImportReadErrorMessage(fileName));
+            return false;
+        case FileReadResult::Ok:
+            break;
+    }
+    ImportWordListLines(SplitLines(DecodeWordListText(bytes)), WordListFileKindOf(fileName), style, memo, host);
+    return true;
+}
+
+QStringList FormatWordListExport(const QStringList& memo, bool themeFile, const TWordListStyle& style) {
+    if (!themeFile || !style.CustomClues) return memo;
+    QStringList lines;
+    lines.reserve(memo.size());
+    for (const QString& line : memo) {
+        const qsizetype sep = line.indexOf(QChar(style.ClueSeparator));
+        // A line without a clue stays a plain word rather than becoming an empty word
+        // with the line as its clue.
+        if (sep < 0) {
+            lines.append(line);
+            continue;
+        }
+        QString word = line.left(sep);
+        qsizetype end = word.size();
+        while (end > 0 && word[end - 1] == u' ') --end;
+        word.truncate(end);
+        lines.append(word + QStringLiteral("\t|") + line.mid(sep + 1));
+    }
+    return lines;
+}
+
+QByteArray WordListExportBytes(const QString& fileName, const QStringList& memo, const TWordListStyle& style) {
+    const bool themeFile = fileName.size() > 3 && fileName.endsWith(u".thm", Qt::CaseInsensitive);
+    const QString text = JoinLinesCrLf(FormatWordListExport(memo, themeFile, style));
+    return themeFile ? EncodeWindows1252OrUtf8Bom(text) : EncodeUtf8(text);
+}
+
+bool ExportWordList(const QString& fileName, const QStringList& memo, const TWordListStyle& style,
+                    IMessageHost& host) {
+    if (WriteFileSafely(fileName, WordListExportBytes(fileName, memo, style))) return true;
+    Tell(host, MessageKind::Warning, ExportErrorMessage());
+    return false;
+}
+
+namespace {
+
+TWordListStyle StyleOf(const TPuzzleModel& model) {
+    return {model.CustomCluesMode(), model.Settings().ClueSeparator};
+}
+
+}  // namespace
+
+bool ImportWordList(TPuzzleModel& model, const QString& fileName) {
+    const bool read = ImportWordList(fileName, StyleOf(model), model.Words_Memo, model.Host());
+    model.Words_MemoChange();
+    // The word page counts any import as an edit, even one that failed halfway.
+    model.SetModified(true);
+    return read;
+}
+
+bool ExportWordList(TPuzzleModel& model, const QString& fileName) {
+    return ExportWordList(fileName, model.Words_Memo, StyleOf(model), model.Host());
+}
+
+}  // namespace vorlix

@@ -1,0 +1,125 @@
+// The preference keys with their kinds and first-run defaults: the one place that names them.
+#include "preferences.h"
+
+#include <cstring>
+#include <vector>
+
+#include "wordsearch.h"
+
+namespace vorlix {
+
+namespace {
+
+using P = TPreferences;
+using K = TPreferenceKind;
+using G = TPreferenceGroup;
+
+constexpr std::array<bool, 8> AllDirections = {true, true, true, true, true, true, true, true};
+
+// Order is the write order of the store.
+const std::vector<TPreferenceKey>& KeyTable() {
+    static const std::vector<TPreferenceKey> table = {
+        {"YourName", K::String, G::PuzzleDefaults, &P::YourName, QString()},
+        {"RecipientName", K::String, G::PuzzleDefaults, &P::RecipientName, QString()},
+        {"Top", K::Integer, G::Window, &P::Top, 20},
+        {"Left", K::Integer, G::Window, &P::Left, 2},
+        {"Width", K::Integer, G::Window, &P::Width, 800},
+        {"Height", K::Integer, G::Window, &P::Height, 550},
+        {"ProgramMap", K::Boolean, G::PuzzleDefaults, &P::ProgramMap, true},
+        {"AccidentPrevent", K::Integer, G::Window, &P::AccidentPrevent, 1},
+        {"SpellerSemiAuto", K::Boolean, G::Window, &P::SpellerSemiAuto, true},
+        {"WindowState", K::Integer, G::Window, &P::WindowState, WindowStateNormal},
+        {"View", K::Integer, G::WriteOnly, std::monostate{}, 0},
+        {"EditTextSize", K::Integer, G::PuzzleDefaults, &P::EditTextSize, 8},
+        {"ColorScheme", K::Integer, G::Window, &P::ColorScheme, 1},
+        {"UnderlinedLinks", K::Boolean, G::Window, &P::UnderlinedLinks, true},
+        {"HintsShown", K::String, G::Window, &P::HintsShown, QString()},
+        {"TitleFontNamePref", K::String, G::PuzzleDefaults, &P::TitleFontNamePref, QStringLiteral("Comic Sans MS")},
+        {"TitleFontSizePref", K::Integer, G::PuzzleDefaults, &P::TitleFontSizePref, 36},
+        {"WorksheetFontNamePref", K::String, G::PuzzleDefaults, &P::WorksheetFontNamePref, QStringLiteral("Arial")},
+        {"WorksheetFontSizePref", K::Integer, G::PuzzleDefaults, &P::WorksheetFontSizePref, 12},
+        {"InstructionsFontNamePref", K::String, G::PuzzleDefaults, &P::InstructionsFontNamePref,
+         QStringLiteral("Times New Roman")},
+        {"InstructionsFontSizePref", K::Integer, G::PuzzleDefaults, &P::InstructionsFontSizePref, 12},
+        {"GridFontNamePref", K::String, G::PuzzleDefaults, &P::GridFontNamePref, QStringLiteral("Arial")},
+        {"GridFontSizePref", K::Integer, G::PuzzleDefaults, &P::GridFontSizePref, 12},
+        {"WordlistFontNamePref", K::String, G::PuzzleDefaults, &P::WordlistFontNamePref,
+         QStringLiteral("Times New Roman")},
+        {"WordlistFontSizePref", K::Integer, G::PuzzleDefaults, &P::WordlistFontSizePref, 12},
+        {"CreditsFontNamePref", K::String, G::PuzzleDefaults, &P::CreditsFontNamePref, QStringLiteral("Arial")},
+        {"CreditsFontSizePref", K::Integer, G::PuzzleDefaults, &P::CreditsFontSizePref, 8},
+        {"WordListColumnsPref", K::Integer, G::PuzzleDefaults, &P::WordListColumnsPref, 0},
+        {"WordListAlignmentPref", K::Integer, G::PuzzleDefaults, &P::WordListAlignmentPref, 1},
+        {"PuzzleAlignmentPref", K::Integer, G::PuzzleDefaults, &P::PuzzleAlignmentPref, 1},
+        {"CapitalizationPref", K::String, G::PuzzleDefaults, &P::CapitalizationPref, QStringLiteral("AllUpper")},
+        {"SolutionStylePref", K::Integer, G::PuzzleDefaults, &P::SolutionStylePref, 0},
+        {"MarginWidthPref", K::Real, G::PuzzleDefaults, &P::MarginWidthPref, 0.75},
+        {"BorderIndexPref", K::Integer, G::PuzzleDefaults, &P::BorderIndexPref, 0},
+        {"DirsPref", K::Directions, G::PuzzleDefaults, &P::DirsPref, AllDirections},
+        {"ShareLevelPref", K::Integer, G::Window, &P::ShareLevelPref, 2},
+        {"DefaultLeftWorkSheet", K::EscapedLines, G::PuzzleDefaults, &P::DefaultLeftWorkSheet, QStringList()},
+        {"DefaultRightWorkSheet", K::EscapedLines, G::PuzzleDefaults, &P::DefaultRightWorkSheet, QStringList()},
+        {"CreditsLine", K::String, G::PuzzleDefaults, &P::CreditsLine,
+         QString::fromUtf16(ProductWebAddress)},
+        {"CreditsLineIndex", K::Integer, G::PuzzleDefaults, &P::CreditsLineIndex, 0},
+    };
+    return table;
+}
+
+}  // namespace
+
+std::span<const TPreferenceKey> PreferenceKeys() { return {KeyTable().data(), KeyTable().size()}; }
+
+const TPreferenceKey* FindPreferenceKey(const char* key) {
+    for (const TPreferenceKey& k : PreferenceKeys())
+        if (std::strcmp(k.Key, key) == 0) return &k;
+    return nullptr;
+}
+
+TPreferenceValue PreferenceValue(const TPreferences& prefs, const TPreferenceKey& key) {
+    return std::visit(
+        [&](auto field) -> TPreferenceValue {
+            if constexpr (std::is_same_v<decltype(field), std::monostate>)
+                return key.Default;
+            else
+                return prefs.*field;
+        },
+        key.Field);
+}
+
+void SetPreferenceValue(TPreferences& prefs, const TPreferenceKey& key, const TPreferenceValue& value) {
+    std::visit(
+        [&](auto field) {
+            if constexpr (!std::is_same_v<decltype(field), std::monostate>) {
+                using T = std::remove_reference_t<decltype(prefs.*field)>;
+                if (const T* v = std::get_if<T>(&value)) prefs.*field = *v;
+            }
+        },
+        key.Field);
+}
+
+TPreferences::TPreferences() {
+    for (const TPreferenceKey& key : PreferenceKeys()) SetPreferenceValue(*this, key, key.Default);
+}
+
+TWindowPreferences WindowPreferencesOf(const TPreferences& prefs) {
+    TWindowPreferences w;
+    w.AccidentPrevent = (prefs.AccidentPrevent >= 0 && prefs.AccidentPrevent <= 2) ? prefs.AccidentPrevent : 1;
+    w.TourShown = prefs.HintsShown.contains(QStringLiteral("Tour"));
+    w.SpellerSemiAuto = prefs.SpellerSemiAuto;
+    w.EditTextSize = prefs.EditTextSize;
+    w.LargeEditText = prefs.EditTextSize > 9;
+    w.ProgramMap = prefs.ProgramMap;
+    w.ProgramMapWidth = prefs.ProgramMap ? ProgramMapWidth : 0;
+    w.WindowState = prefs.WindowState;
+    w.Top = prefs.Top;
+    w.Left = prefs.Left;
+    w.Width = prefs.Width;
+    w.Height = prefs.Height;
+    w.UnderlinedLinks = prefs.UnderlinedLinks;
+    w.ColorScheme = (prefs.ColorScheme >= 0 && prefs.ColorScheme < ColorSchemeCount) ? prefs.ColorScheme : 1;
+    w.ShareLevel = prefs.ShareLevelPref;
+    return w;
+}
+
+}  // namespace vorlix

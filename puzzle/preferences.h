@@ -1,0 +1,128 @@
+// The program-wide preference variables, and the one table that names their store keys,
+// value kinds and first-run defaults.
+#pragma once
+
+#include <array>
+#include <span>
+#include <variant>
+
+#include <QString>
+#include <QStringList>
+
+namespace vorlix {
+
+// Window states as the store keeps them.
+constexpr int WindowStateNormal = 0;
+constexpr int WindowStateMinimized = 1;
+constexpr int WindowStateMaximized = 2;
+
+constexpr int ColorSchemeCount = 7;
+constexpr int ProgramMapWidth = 121;
+
+// The preferences, read once at start-up. New puzzles take their defaults from here
+// (TPuzzleModel::ResetToNewPuzzle); the main window applies the window settings.
+// Every member gets its default from PreferenceKeys() when constructed.
+struct TPreferences {
+    TPreferences();
+
+    // Defaults of new puzzles.
+    QString TitleFontNamePref;
+    QString WorksheetFontNamePref;
+    QString InstructionsFontNamePref;
+    QString GridFontNamePref;
+    QString WordlistFontNamePref;
+    QString CreditsFontNamePref;
+    int TitleFontSizePref = 0;
+    int WorksheetFontSizePref = 0;
+    int InstructionsFontSizePref = 0;
+    int GridFontSizePref = 0;
+    int WordlistFontSizePref = 0;
+    int CreditsFontSizePref = 0;
+    int WordListColumnsPref = 0;
+    int WordListAlignmentPref = 0;
+    int PuzzleAlignmentPref = 0;
+    QString CapitalizationPref;
+    int SolutionStylePref = 0;
+    int BorderIndexPref = 0;
+    double MarginWidthPref = 0.0;
+    std::array<bool, 8> DirsPref{};  // North first, as the direction codes 1..8
+    QStringList DefaultLeftWorkSheet;
+    QStringList DefaultRightWorkSheet;
+    int CreditsLineIndex = 0;
+    QString YourName;
+    QString RecipientName;
+    QString CreditsLine;
+    int ShareLevelPref = 0;
+
+    // The main window's own settings.
+    int EditTextSize = 0;
+    bool ProgramMap = false;
+    int AccidentPrevent = 0;
+    QString HintsShown;
+    bool SpellerSemiAuto = false;
+    int WindowState = 0;
+    int Top = 0;
+    int Left = 0;
+    int Width = 0;
+    int Height = 0;
+    bool UnderlinedLinks = false;
+    int ColorScheme = 0;
+};
+
+// How a value is kept in the store.
+enum class TPreferenceKind {
+    String,
+    Integer,
+    Boolean,       // 32-bit integer 0 or 1
+    Real,          // 8 raw bytes, IEEE 754 double, little-endian
+    EscapedLines,  // one string, see EscapePreferenceLines
+    Directions,    // DirsPref: a string of eight "T"/"F"
+};
+
+// Which load reads a key. WriteOnly keys are stored but never read back.
+enum class TPreferenceGroup { PuzzleDefaults, Window, WriteOnly };
+
+using TPreferenceValue = std::variant<QString, int, bool, double, QStringList, std::array<bool, 8>>;
+using TPreferenceField = std::variant<std::monostate, QString TPreferences::*, int TPreferences::*,
+                                      bool TPreferences::*, double TPreferences::*, QStringList TPreferences::*,
+                                      std::array<bool, 8> TPreferences::*>;
+
+struct TPreferenceKey {
+    const char* Key;
+    TPreferenceKind Kind;
+    TPreferenceGroup Group;
+    TPreferenceField Field;  // monostate for a key with no variable (View)
+    TPreferenceValue Default;
+};
+
+// Every key, in the order the store writes them.
+std::span<const TPreferenceKey> PreferenceKeys();
+const TPreferenceKey* FindPreferenceKey(const char* key);
+
+// Reads or writes the variable a key names; a key without a variable reads its default.
+TPreferenceValue PreferenceValue(const TPreferences& prefs, const TPreferenceKey& key);
+void SetPreferenceValue(TPreferences& prefs, const TPreferenceKey& key, const TPreferenceValue& value);
+
+// The main-window settings as the windows apply them, already checked: an unknown
+// accidental-word level or colour scheme gives the default choice.
+struct TWindowPreferences {
+    int AccidentPrevent = 1;  // 0 None, 1 Taboo words only, 2 All English words
+    bool TourShown = false;   // HintsShown contains "Tour"
+    bool SpellerSemiAuto = true;
+    bool LargeEditText = false;  // EditTextSize above 9
+    int EditTextSize = 8;
+    bool ProgramMap = true;
+    int ProgramMapWidth = vorlix::ProgramMapWidth;  // 0 when hidden
+    int WindowState = WindowStateNormal;
+    int Top = 20;
+    int Left = 2;
+    int Width = 800;
+    int Height = 550;
+    bool UnderlinedLinks = true;
+    int ColorScheme = 1;
+    int ShareLevel = 2;
+};
+
+TWindowPreferences WindowPreferencesOf(const TPreferences& prefs);
+
+}  // namespace vorlix
