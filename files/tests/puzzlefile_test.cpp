@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -11,15 +10,10 @@
 #include "textcodec.h"
 
 using namespace vorlix;
+using vorlix::test::ReadFile;
 using vorlix::test::TRecordingHost;
 
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
 
 QString DataPath(const char* name) { return QStringLiteral(VORLIX_TEST_DATA "/") + QString::fromLatin1(name); }
 
@@ -143,42 +137,22 @@ TEST_F(PuzzleFileTest, ReadRestoresEveryItem) {
     ASSERT_TRUE(OpenPuzzleFile(*m, path));
     EXPECT_TRUE(host.Messages.empty()) << host.Texts().join(u'\n').toStdString();
 
-    EXPECT_EQ(m->Credits_NameEd, u"Ann Teacher"_qs);
-    EXPECT_EQ(m->Credits_RecipientEd, u"Class 3"_qs);
-    EXPECT_EQ(m->CreditsLineCmBx.Text, u"Made by Ann"_qs);
-    EXPECT_TRUE(m->HiddenMessageMode());
-    EXPECT_TRUE(m->CustomCluesMode());
+    // Everything written comes back, or the second save would differ.
+    ExpectSameFile(Bytes(*m), ReadFile(path));
+    EXPECT_EQ(m->CurrentFileName(), path);
+    EXPECT_FALSE(m->IsModified());
     EXPECT_EQ(m->Settings().PuzzleOptions, Option_HiddenMessage | Option_CustomClues);
-    EXPECT_EQ(m->PageFormat.SolutionColor, 255);
-    EXPECT_EQ(m->PageFormat.ClueAlignment, 0);
-    EXPECT_EQ(m->PageFormat.ClueTextFontColor, WindowTextColor);
-    EXPECT_DOUBLE_EQ(m->PageFormat.MarginWidth, 0.5);
-    EXPECT_EQ(m->RequestedColumns, 4);
-    EXPECT_EQ(m->AutoInstructions, InstructionsCustomized);
-    EXPECT_EQ(m->SharingLevel(), ShareSome);
-    EXPECT_EQ(m->Directions, (std::array<bool, 8>{false, false, true, true, true, false, false, false}));
-    EXPECT_EQ(m->Words_Memo,
-              (QStringList{u"cat/a pet"_qs, u"dog/a \"good\" boy"_qs, u"caf\u00e9"_qs, u"zzzzzz/too long"_qs}));
-    EXPECT_EQ(m->Words_TitleMemo, (QStringList{u"Pets"_qs, u"Page 2"_qs}));
-    EXPECT_EQ(m->Words_HiddenMemo, QStringList{u"HI"_qs});
 
+    // What the file does not spell out is rebuilt: the word list and the cells' bookkeeping.
     const TWordSearch& p = m->Puzzle();
-    EXPECT_TRUE(p.Constructed);
-    EXPECT_EQ(GridText(p), u"CATHXDOGIYCAF\u00e9Q"_qs);
     ASSERT_EQ(m->Engine().WordCount, 4);
     EXPECT_EQ(m->Engine().WordList[2].ItemText, u"dog/a \"good\" boy");
     EXPECT_EQ(m->Engine().WordList[3].GridWord, u"CAF\u00e9");
-    EXPECT_EQ(p.Placements[3].Row, 3);
-    EXPECT_FALSE(p.Placements[4].Placed);
     EXPECT_EQ(p.WordListIndicies[3][2], std::u16string(1, char16_t(2)));
     // The hidden message goes back into the first free cells.
     EXPECT_EQ(p.WordListIndicies[4][1], HiddenMessageMarker);
     EXPECT_EQ(p.WordListIndicies[5][1], HiddenMessageMarker);
     EXPECT_TRUE(p.WordListIndicies[5][2].empty());
-
-    EXPECT_EQ(m->CurrentFileName(), path);
-    EXPECT_FALSE(m->IsModified());
-    ExpectSameFile(Bytes(*m), ReadFile(path));
 }
 
 // Letters outside Windows-1252 switch the whole file to UTF-8 and come back intact.
@@ -200,14 +174,8 @@ TEST_F(PuzzleFileTest, GreekWordListSurvivesSaveAndReopen) {
     ASSERT_TRUE(OpenPuzzleFile(*back, path));
     EXPECT_TRUE(host.Messages.empty()) << host.Texts().join(u'\n').toStdString();
     EXPECT_EQ(back->Words_Memo, m->Words_Memo);
-    EXPECT_EQ(back->Words_TitleMemo, m->Words_TitleMemo);
     EXPECT_EQ(GridText(back->Puzzle()), GridText(m->Puzzle()));
-    ASSERT_EQ(back->Engine().WordCount, 3);
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(back->Engine().WordList[i].ItemText, m->Engine().WordList[i].ItemText);
-        EXPECT_EQ(back->Puzzle().Placements[i].Column, m->Puzzle().Placements[i].Column);
-        EXPECT_EQ(back->Puzzle().Placements[i].Direction, m->Puzzle().Placements[i].Direction);
-    }
+    EXPECT_EQ(back->Engine().WordList[3].ItemText, m->Engine().WordList[3].ItemText);
     EXPECT_EQ(Bytes(*back), saved);
 }
 
@@ -217,11 +185,7 @@ TEST_F(PuzzleFileTest, FailedSaveKeepsOldFileNameAndMark) {
     m->SetModified(true);
     // The temporary beside a 250-character name cannot be created.
     const QString path = dir.filePath(QString(247, u'p') + u".ws"_qs);
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("previous puzzle");
-    }
+    ASSERT_TRUE(vorlix::test::WriteFile(path, "previous puzzle"));
     EXPECT_FALSE(SavePuzzleFile(*m, path));
     EXPECT_EQ(ReadFile(path), QByteArray("previous puzzle"));
     EXPECT_EQ(m->CurrentFileName(), NoNameFileName);
@@ -290,15 +254,8 @@ TEST_F(PuzzleFileTest, MissingKeysGiveDefaults) {
     prefs.ShareLevelPref = ShareAll;
     prefs.CapitalizationPref = u"AsGiven"_qs;
     prefs.TitleFontSizePref = 20;
-    std::initializer_list<const char*> rows15 = {
-        "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O",
-        "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O",
-        "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O",
-        "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O",
-        "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N O", "\tA B C D E F G H I J K L M N Z",
-    };
     QByteArray file = FileOf({"QZ_WSFileFormat=1.0", "GRID:"});
-    for (const char* row : rows15) file += QByteArray(row) + "\r\n";
+    for (int y = 1; y <= 15; ++y) file += "\tA B C D E F G H I J K L M N " + QByteArray(y == 15 ? "Z" : "O") + "\r\n";
     auto m = Open(file);
     EXPECT_TRUE(host.Messages.empty()) << host.Texts().join(u'\n').toStdString();
     const TWordSearch& p = m->Puzzle();
@@ -379,7 +336,7 @@ TEST_F(PuzzleFileTest, RejectedLinesAreCounted) {
         "\t1 X=1 Y=1 D=3 <> \"dog/a \"good\" boy\"",
         "\t1 X=1 Y=1 D=3 <> \"tail\"x",
         "\t1 X=5Y=2 D=3 <7> \"defaults\"", // malformed column gives 1
-        "\t1 X=1 Y=1 D=3 <> \",,,\"",      // no word: dropped silently
+        "\t1 X=1 Y=1 D=3 <> \"/clue only\"", // no word: dropped silently
         "END WORD PLACEMENT",
     }));
     EXPECT_EQ(host.Texts(), QStringList{u"t.ws has problems in the word list section(s). 7 line(s) were rejected."_qs});
@@ -390,7 +347,7 @@ TEST_F(PuzzleFileTest, RejectedLinesAreCounted) {
     EXPECT_TRUE(e.ListReady);
     const TWordSearch& p = m->Puzzle();
     EXPECT_TRUE(p.Placements[1].Placed);
-    EXPECT_EQ(p.WordListIndicies[3][1], std::u16string(1, char16_t(1)));
+    EXPECT_EQ(p.WordListIndicies[3][1], (std::u16string{1, 3, 4}));  // ABC, dog and tail run through it
     EXPECT_EQ(e.WordList[2].ItemText, u"unplaced");
     EXPECT_FALSE(p.Placements[2].Placed);
     EXPECT_EQ(p.Placements[2].Column, 2);
@@ -445,7 +402,8 @@ TEST_F(PuzzleFileTest, EightBitFilesReadAsWindows1252) {
                              "GRID:\r\n\t\x8A\r\n"));
     EXPECT_EQ(m->Credits_NameEd, u"\u20ac \u201cx\u201d"_qs);
     EXPECT_EQ(Cell(m->Puzzle(), 1, 1), u"\u0160"_qs);
-    EXPECT_EQ(Bytes(*m).left(60), QByteArray("QZ_WSFileFormat=1.0\r\nCreatedBy=\x80 \x93x\x94\r\n").left(60));
+    const QByteArray head("QZ_WSFileFormat=1.0\r\nCreatedBy=\x80 \x93x\x94\r\n");
+    EXPECT_EQ(Bytes(*m).left(head.size()), head);
 }
 
 // Number formats of key values.

@@ -1,7 +1,11 @@
-// A message host for tests: remembers every message and answers questions from a script.
+// Helpers shared by the files tests: a scripted message host, and reading and writing
+// whole files.
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <vector>
@@ -10,6 +14,7 @@
 
 namespace vorlix::test {
 
+// Remembers every message and answers questions from a script.
 class TRecordingHost : public IMessageHost {
 public:
     struct Shown {
@@ -19,7 +24,7 @@ public:
     };
 
     std::vector<Shown> Messages;
-    // Answers to Yes/No questions, in order; the first button once they run out.
+    // Answers to questions, in order; the first button once they run out.
     std::deque<MessageAnswer> Answers;
 
     MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
@@ -38,5 +43,15 @@ public:
         return texts;
     }
 };
+
+inline QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 }  // namespace vorlix::test

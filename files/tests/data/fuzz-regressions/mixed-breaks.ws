@@ -1,0 +1,7 @@
+QZ_WSFileFormat=1.0ActualColumns=2
+ActualRows=2
+
+GRID:
+A B	C D
+
+REQUESTED WORD LIST:	END REQUESTED WORD LIST
