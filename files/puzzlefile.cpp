@@ -485,6 +485,7 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
                                  ? InstructionsCustomized
                                  : InstructionsAutomatic;
 
+    model.NotifyAppearanceChanged();
     model.SetCurrentFileName(fileName);
     model.SetModified(false);
 }

@@ -85,6 +85,10 @@ public:
     IMessageHost& Host() const { return *host_; }
     TPreferences& Preferences() const { return *prefs_; }
     void SetListener(IPuzzleModelListener* listener) { listener_ = listener; }
+    // Tells the windows that PageFormat was replaced as a whole (a file was read).
+    void NotifyAppearanceChanged() {
+        if (listener_) listener_->AppearanceReset();
+    }
 
     // --- The engine: settings and word list, the current puzzle and the trial object.
     TEngineState& Engine() const { return *engine_; }
