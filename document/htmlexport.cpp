@@ -1,0 +1,254 @@
+#include "htmlexport.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "puzzlemodel.h"
+
+namespace vorlix {
+
+using namespace Qt::StringLiterals;
+
+int THtmlPreviewScale::PixelsPerInch() const { return std::min(BoxHeight / 11, BoxWidth * 2 / 17); }
+
+QString HtmlEscape(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text[i].unicode();
+        switch (ch) {
+            case u'"':
+                out += u"&quot;"_s;
+                continue;
+            case u'&':
+                out += u"&amp;"_s;
+                continue;
+            case u'<':
+                out += u"&lt;"_s;
+                continue;
+            case u'>':
+                out += u"&gt;"_s;
+                continue;
+            default:
+                break;
+        }
+        if (ch < 128) {
+            out += QChar(ch);
+            continue;
+        }
+        char32_t code = ch;
+        if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(ch, text[i + 1].unicode());
+            ++i;
+        } else if (QChar::isSurrogate(ch)) {
+            code = QChar::ReplacementCharacter;  // half a pair names no character
+        }
+        out += u"&#"_s + QString::number(static_cast<uint>(code)) + u';';
+    }
+    return out;
+}
+
+QString HtmlNonBreaking(QStringView text) { return HtmlEscape(text).replace(u' ', u"&nbsp;"_s); }
+
+int HtmlGridTableWidth(int gridFontSize, int columns, const THtmlPreviewScale& scale) {
+    const double width = gridFontSize * 2.0 / 72.0 * scale.Zoom * scale.PixelsPerInch() * columns;
+    return static_cast<int>(std::lround(width));
+}
+
+int HtmlWordListColumns(int requestedColumns, int placedWords) {
+    if (requestedColumns >= 1 && requestedColumns <= 9) return requestedColumns;
+    if (placedWords <= 9) return 1;
+    if (placedWords <= 20) return 2;
+    if (placedWords <= 39) return 3;
+    if (placedWords <= 64) return 4;
+    return 5;
+}
+
+namespace {
+
+const char16_t* AlignmentWord(int position) {
+    switch (position) {
+        case 0:
+            return u"Left";
+        case 2:
+            return u"Right";
+        default:
+            return u"Center";
+    }
+}
+
+QString FontOpen(const TPageFormat& format, TPageElement element) {
+    return u"<font face=\""_s + HtmlEscape(format.HtmlFace(element)) + u"\" size=\""_s + format.HtmlSize(element) +
+           u"\">"_s;
+}
+
+const QString FontClose = QStringLiteral("</font>");
+
+void WorksheetSection(const TPuzzleModel& model, QStringList& out) {
+    const QStringList& left = model.Worksheet_LeftMemo;
+    const QStringList& right = model.Worksheet_RightMemo;
+    const qsizetype n = std::max(left.size(), right.size());
+    if (n == 0) return;
+    const QString font = FontOpen(model.PageFormat, TPageElement::Worksheet);
+    auto cell = [&](const QStringList& lines, qsizetype i) {
+        if (i >= lines.size()) return QStringLiteral("<td>&nbsp;</td>");
+        return u"<td width=\"5%\" align=\"left\">"_s + font + u"<nobr>"_s + HtmlNonBreaking(lines[i]) + FontClose +
+               u"</nobr></td>"_s;
+    };
+    out << QString() << QStringLiteral("<!--  WORKSHEET  -->") << font
+        << QStringLiteral("<table width=\"95%\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\">");
+    for (qsizetype i = 0; i < n; ++i) {
+        out << QStringLiteral("<tr>");
+        out << cell(left, i) + u"<td width=\"90%\">&nbsp;</td>"_s + cell(right, i) + u"</tr>"_s;
+    }
+    out << QStringLiteral("</table>") << FontClose;
+}
+
+void TitleSection(const TPuzzleModel& model, QStringList& out) {
+    const QStringList& title = model.Words_TitleMemo;
+    if (MemoText(title).isEmpty()) return;
+    out << QString() << QStringLiteral("<!--  TITLE  -->") << FontOpen(model.PageFormat, TPageElement::Title)
+        << QStringLiteral("<Center><p>");
+    // The memo's CR LF breaks: the CR dropped, "<br>" before the LF.
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        QString line = HtmlEscape(QString(title[i]).remove(u'\r'));
+        if (i + 1 < title.size()) line += u"<br>"_s;
+        out << line;
+    }
+    out << QStringLiteral("</p></center>") << FontClose;
+}
+
+void InstructionsSection(const TPuzzleModel& model, QStringList& out) {
+    if (!model.Instructions_IncludeCB || MemoText(model.Layout_InstructionsMemo).isEmpty()) return;
+    out << QString() << QStringLiteral("<!--  INSTRUCTIONS  -->") << QStringLiteral("<p align=\"left\">")
+        << FontOpen(model.PageFormat, TPageElement::Instructions);
+    for (const QString& line : model.Layout_InstructionsMemo) out << HtmlEscape(line);
+    out << FontClose << QStringLiteral("</p>");
+}
+
+void GridSection(const TPuzzleModel& model, const THtmlPreviewScale& scale, QStringList& out) {
+    const TPageFormat& format = model.PageFormat;
+    const TWordSearch& puzzle = model.Puzzle();
+    out << QString() << QStringLiteral("<!--  GRID  -->")
+        << u"<div align=\""_s + QString::fromUtf16(AlignmentWord(format.GridHPosition)) + u"\">"_s
+        << QStringLiteral("<tt>") << FontOpen(format, TPageElement::Grid) << QString();
+
+    const bool table = !format.GridHtmlFace.contains(u"monospace"_s);
+    if (table) {
+        out << u"<table border=\"0\" cellspacing=\"0\" cellpadding=\"8\" align=\"center\" width=\""_s +
+                   QString::number(HtmlGridTableWidth(format.GridFontSize, puzzle.ActualColumns, scale)) + u"\">"_s;
+    }
+    for (int r = 1; r <= puzzle.ActualRows; ++r) {
+        QString line = table ? QStringLiteral("<tr>") : QStringLiteral("&nbsp;");
+        for (int c = 1; c <= puzzle.ActualColumns; ++c) {
+            const char16_t letter = puzzle.Grid[c][r];
+            const QString shown =
+                IsBlankCell(letter) ? QStringLiteral("&nbsp;") : HtmlEscape(QStringView(&letter, 1));
+            if (table)
+                line += u"<td align=\"center\">"_s + shown + u"</td>"_s;
+            else
+                line += u"&nbsp;"_s + shown + u"&nbsp;&nbsp;"_s;
+        }
+        line += table ? u"</tr>"_s : u"<br>"_s;
+        out << line;
+    }
+    if (table) out << QStringLiteral("</table>");
+    out << FontClose << QStringLiteral("</tt>") << FontOpen(format, TPageElement::Credits)
+        << HtmlEscape(model.CreditsLineCmBx.Text) << FontClose << QStringLiteral("<br>") << QStringLiteral("</div>");
+}
+
+void WordListSection(const TPuzzleModel& model, QStringList& out) {
+    const TPageFormat& format = model.PageFormat;
+    const TEngineState& engine = model.Engine();
+    const TWordSearch& puzzle = model.Puzzle();
+
+    QStringList placed;
+    QStringList unplaced;
+    for (int position = 1; position <= engine.WordCount; ++position) {
+        const int word = engine.DisplayIndex[position];
+        const TWordRecord& record = engine.WordList[word];
+        if (puzzle.Placements[word].Placed)
+            placed << HtmlEscape(FromWide(record.ClueText));
+        else
+            unplaced << HtmlEscape(FromWide(record.GridWord));
+    }
+
+    const int n = static_cast<int>(placed.size());
+    const int columns = HtmlWordListColumns(format.RequestedClueColumns, n);
+    const int rows = (n + columns - 1) / columns;
+    const QString font = FontOpen(format, TPageElement::Wordlist);
+
+    out << QString() << QStringLiteral("<!--  WORD LIST  -->") << QStringLiteral("<div align=\"Center\"><p>") << font
+        << u"<table width=\""_s + QString::number(columns <= 3 ? 90 : 95) + u"%\" border=\"0\">"_s;
+    for (int r = 0; r < rows; ++r) {
+        out << u" <tr align=\""_s + QString::fromUtf16(AlignmentWord(format.ClueAlignment)) + u"\">"_s;
+        QString line = QStringLiteral("\t");
+        for (int j = 0; j < columns; ++j) {
+            // The first column also takes the remainder so the widths add up to 100.
+            const int width = 100 / columns + (j == 0 ? 100 % columns : 0);
+            const int item = j * rows + r;
+            line += u"<td width=\""_s + QString::number(width) + u"%\">"_s + font +
+                    (item < n ? placed[item] : QStringLiteral("&nbsp;")) + FontClose + u"</td>"_s;
+        }
+        line += u"</tr>"_s;
+        out << line;
+    }
+    out << QStringLiteral("</table>") << FontClose << QStringLiteral("</p></div>") << QString();
+
+    if (!unplaced.isEmpty()) {
+        out << QStringLiteral("<!-- Unplaced words:");
+        for (const QString& word : unplaced) out << u"  "_s + word;
+        out << QStringLiteral(" -->");
+    }
+}
+
+}  // namespace
+
+QStringList HtmlFragmentLines(const TPuzzleModel& model, const TExportSections& sections,
+                              const THtmlPreviewScale& scale) {
+    QStringList out;
+    if (sections.Worksheet) WorksheetSection(model, out);
+    if (sections.Title) TitleSection(model, out);
+    if (sections.Instructions) InstructionsSection(model, out);
+    if (sections.Grid) GridSection(model, scale, out);
+    if (sections.WordList) WordListSection(model, out);
+    return out;
+}
+
+QStringList HtmlPageLines(const TPuzzleModel& model, const TExportSections& sections,
+                          const THtmlPreviewScale& scale) {
+    QStringList out = {
+        QStringLiteral("<html><head>"),
+        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"),
+        QStringLiteral("<meta name=\"GENERATOR\" content=\"Vorlix\">"),
+        QStringLiteral("<meta name=\"keywords\" content=\"qzkst\">"),
+        QStringLiteral("<title>A Word Search Puzzle</title>"),
+        QStringLiteral("</head>"),
+        QStringLiteral("<body bgcolor=\"white\">"),
+    };
+    out << HtmlFragmentLines(model, sections, scale);
+    out << QStringLiteral("</body></html>");
+    return out;
+}
+
+QString HtmlClipboardText(const QStringList& lines) { return lines.join(u'\n'); }
+
+QByteArray HtmlBytes(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += ExportLineBreak;
+    }
+    // Every typed text went through HtmlEscape, so nothing here is above 127.
+    return text.toLatin1();
+}
+
+bool WriteHtml(QIODevice& out, const QStringList& lines) { return WriteAllBytes(out, HtmlBytes(lines)); }
+
+bool SaveHtmlPage(const QString& path, const TPuzzleModel& model, const TExportSections& sections,
+                  const THtmlPreviewScale& scale, IMessageHost& host) {
+    const QStringList lines = HtmlPageLines(model, sections, scale);
+    return SaveExportFile(path, [&](QIODevice& out) { return WriteHtml(out, lines); }, host);
+}
+
+}  // namespace vorlix

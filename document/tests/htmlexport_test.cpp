@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "htmlexport.h"
+#include "puzzlemodel.h"
+
+using namespace vorlix;
+
+namespace {
+
+class TNotingHost : public IMessageHost {
+public:
+    QStringList Texts;
+    MessageAnswer ShowMessage(MessageKind, const std::u16string& text, MessageButtons buttons) override {
+        Texts << QString::fromStdU16String(text);
+        return FirstAnswerOf(buttons);
+    }
+};
+
+// A fresh puzzle with no header lines, instructions or credits unless a test sets them.
+struct TTestPuzzle {
+    TNotingHost host;
+    TPreferences prefs;
+    TPuzzleModel model{host, prefs};
+
+    TTestPuzzle() {
+        model.ResetToNewPuzzle();
+        model.Worksheet_LeftMemo.clear();
+        model.Worksheet_RightMemo.clear();
+        model.Layout_InstructionsMemo.clear();
+        model.CreditsLineCmBx.Text.clear();
+    }
+};
+
+// Grid letters row by row (u'\1' an empty cell); every word placed except the last `unplaced`.
+void HandMade(TTestPuzzle& t, const QStringList& rows, const QStringList& words, int unplaced = 0) {
+    TEngineState& engine = t.model.Engine();
+    engine.ClearList();
+    for (const QString& w : words) engine.Words_ProcessLine(w.toStdU16String());
+    engine.FinishList();
+    TWordSearch& ws = t.model.Puzzle();
+    ws.ActualRows = static_cast<int>(rows.size());
+    ws.ActualColumns = static_cast<int>(rows.front().size());
+    for (int r = 1; r <= ws.ActualRows; ++r)
+        for (int c = 1; c <= ws.ActualColumns; ++c) ws.Grid[c][r] = rows[r - 1][c - 1].unicode();
+    for (int i = 1; i <= engine.WordCount; ++i) ws.Placements[i].Placed = i <= engine.WordCount - unplaced;
+}
+
+// The lines of a text; "|" stands for a tab.
+QStringList Lines(const QString& text) { return QString(text).replace(u'|', u'\t').split(u'\n'); }
+
+const TExportSections Everything{true, true, true, true, true, false};
+
+}  // namespace
+
+// Typed text: the four markup characters as entities, everything above 127 by code point, pairs combined.
+TEST(HtmlExport, EscapeKeepsThePageAscii) {
+    const struct {
+        std::u16string in;
+        const char* out;
+    } cases[] = {
+        {u"plain 123", "plain 123"},         {u"R&D <b>\"x\"</b>", "R&amp;D &lt;b&gt;&quot;x&quot;&lt;/b&gt;"},
+        {u"caf\u00e9", "caf&#233;"},         {u"\u0080\u00a0\u00ff", "&#128;&#160;&#255;"},
+        {u"\u0396\u4e2d", "&#918;&#20013;"}, {u"\U0001F600", "&#128512;"},
+        {std::u16string(1, char16_t(0xD83D)) + u"x", "&#65533;x"},  // half a pair
+    };
+    for (const auto& c : cases) EXPECT_EQ(HtmlEscape(QString::fromStdU16String(c.in)), QLatin1String(c.out));
+    EXPECT_EQ(HtmlNonBreaking(u"Name  <x>"_qs), u"Name&nbsp;&nbsp;&lt;x&gt;"_qs);
+}
+
+// Preview scale, grid table width and the automatic word-list columns.
+TEST(HtmlExport, GridWidthAndListColumns) {
+    EXPECT_EQ((THtmlPreviewScale{170, 400, 1.0}.PixelsPerInch()), 20);  // width limits
+    EXPECT_EQ((THtmlPreviewScale{400, 219, 1.0}.PixelsPerInch()), 19);  // height limits, whole division
+    EXPECT_EQ(HtmlGridTableWidth(12, 15, {170, 220, 1.5}), 150);
+    EXPECT_EQ(HtmlGridTableWidth(14, 3, {}), 37);  // 37.33 at the default 32 pixels per inch
+
+    const int cases[][3] = {{0, 9, 1},  {0, 10, 2},  {0, 20, 2}, {0, 21, 3}, {0, 39, 3},
+                            {0, 64, 4}, {0, 65, 5},  {3, 1, 3},  {9, 99, 9}, {10, 10, 2}};
+    for (const auto& c : cases) EXPECT_EQ(HtmlWordListColumns(c[0], c[1]), c[2]) << c[0] << " " << c[1];
+}
+
+// The whole page: every section, escaping in every typed text, Courier grid, 10 words in 2 columns.
+TEST(HtmlExport, CompletePageLineByLine) {
+    TTestPuzzle t;
+    TPuzzleModel& m = t.model;
+    m.Worksheet_LeftMemo = {u"Name ___"_qs, u"Date ___"_qs, u"Class <3>"_qs};
+    m.Worksheet_RightMemo = {u"Score"_qs};
+    m.Words_TitleMemo = {u"Zoo <b>Day</b>"_qs, u"R&D \u0396"_qs};
+    m.Layout_InstructionsMemo = {u"Circle each word & say \"it\"."_qs, u"Have fun!"_qs};
+    m.CreditsLineCmBx.Text = u"Made by Ann & Bo \u00a9"_qs;
+    TPageFormat& f = m.PageFormat;
+    f.SetFace(TPageElement::Grid, u"Courier New"_qs);
+    f.SetFontSize(TPageElement::Grid, 14);
+    f.SetFontSize(TPageElement::Wordlist, 10);
+    f.SetFontSize(TPageElement::Title, 36);
+    f.GridHPosition = 1;
+    f.ClueAlignment = 0;
+    f.RequestedClueColumns = 0;
+    HandMade(t, {u"CAT"_qs, u"O&G"_qs, u"\u00e9\1Z"_qs},
+             {u"ant"_qs, u"bee"_qs, u"cat/a <small> & cute pet"_qs, u"dog"_qs, u"eel"_qs, u"fox"_qs, u"gnu"_qs,
+              u"hen"_qs, u"owl"_qs, u"yak"_qs, u"zebra crossing"_qs, u"\u03a9mega"_qs},
+             2);
+
+    const QString ws =
+        u"<td width=\"5%\" align=\"left\"><font face=\"Arial, Helvetica, sans-serif\" size=\"3\"><nobr>"_qs;
+    const QString wl = u"<td width=\"50%\"><font face=\"Times New Roman, serif\" size=\"2\">"_qs;
+    const QString blank = u"<td>&nbsp;</td>"_qs;
+    const QString gap = u"<td width=\"90%\">&nbsp;</td>"_qs;
+    const QStringList expected = Lines(uR"(<html><head>
+<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">
+<meta name="GENERATOR" content="Vorlix">
+<meta name="keywords" content="qzkst">
+<title>A Word Search Puzzle</title>
+</head>
+<body bgcolor="white">
+
+<!--  WORKSHEET  -->
+<font face="Arial, Helvetica, sans-serif" size="3">
+<table width="95%" border="0" cellpadding="0" cellspacing="0">
+<tr>
+)"_qs + ws + u"Name&nbsp;___</font></nobr></td>"_qs + gap + ws + uR"(Score</font></nobr></td></tr>
+<tr>
+)"_qs + ws + u"Date&nbsp;___</font></nobr></td>"_qs + gap + blank + uR"(</tr>
+<tr>
+)"_qs + ws + u"Class&nbsp;&lt;3&gt;</font></nobr></td>"_qs + gap + blank + uR"(</tr>
+</table>
+</font>
+
+<!--  TITLE  -->
+<font face="Comic Sans MS" size="7">
+<Center><p>
+Zoo &lt;b&gt;Day&lt;/b&gt;<br>
+R&amp;D &#918;
+</p></center>
+</font>
+
+<!--  INSTRUCTIONS  -->
+<p align="left">
+<font face="Times New Roman, serif" size="3">
+Circle each word &amp; say &quot;it&quot;.
+Have fun!
+</font>
+</p>
+
+<!--  GRID  -->
+<div align="Center">
+<tt>
+<font face="Courier New, monospace" size="4">
+
+&nbsp;&nbsp;C&nbsp;&nbsp;&nbsp;A&nbsp;&nbsp;&nbsp;T&nbsp;&nbsp;<br>
+&nbsp;&nbsp;O&nbsp;&nbsp;&nbsp;&amp;&nbsp;&nbsp;&nbsp;G&nbsp;&nbsp;<br>
+&nbsp;&nbsp;&#233;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Z&nbsp;&nbsp;<br>
+</font>
+</tt>
+<font face="Arial, Helvetica, sans-serif" size="1">
+Made by Ann &amp; Bo &#169;
+</font>
+<br>
+</div>
+
+<!--  WORD LIST  -->
+<div align="Center"><p>
+<font face="Times New Roman, serif" size="2">
+<table width="90%" border="0">
+ <tr align="Left">
+|)"_qs + wl + u"ant</font></td>"_qs + wl + uR"(fox</font></td></tr>
+ <tr align="Left">
+|)"_qs + wl + u"bee</font></td>"_qs + wl + uR"(gnu</font></td></tr>
+ <tr align="Left">
+|)"_qs + wl + u"a &lt;small&gt; &amp; cute pet</font></td>"_qs + wl + uR"(hen</font></td></tr>
+ <tr align="Left">
+|)"_qs + wl + u"dog</font></td>"_qs + wl + uR"(owl</font></td></tr>
+ <tr align="Left">
+|)"_qs + wl + u"eel</font></td>"_qs + wl + uR"(yak</font></td></tr>
+</table>
+</font>
+</p></div>
+
+<!-- Unplaced words:
+  ZEBRACROSSING
+  &#937;MEGA
+ -->
+</body></html>)"_qs);
+
+    const QStringList page = HtmlPageLines(m, Everything);
+    for (qsizetype i = 0; i < std::max(page.size(), expected.size()); ++i)
+        EXPECT_EQ(page.value(i), expected.value(i)) << "line " << i;
+    EXPECT_EQ(HtmlFragmentLines(m, Everything), expected.mid(7, expected.size() - 8));
+
+    const QByteArray bytes = HtmlBytes(page);  // ASCII, CR LF after every line
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) < 128; }));
+    EXPECT_TRUE(bytes.startsWith("<html><head>\r\n<meta") && bytes.endsWith("-->\r\n</body></html>\r\n"));
+    EXPECT_EQ(HtmlClipboardText({u"a"_qs, u"b"_qs}), u"a\nb"_qs);
+}
+
+// Sections switched off, empty, or instructions left off the puzzle write nothing.
+TEST(HtmlExport, SectionsWrittenOnlyWhenChosenAndFilled) {
+    TTestPuzzle t;
+    TPuzzleModel& m = t.model;
+    HandMade(t, {u"AB"_qs}, {u"ab"_qs});
+    m.Words_TitleMemo = {u"Title"_qs};
+    m.Layout_InstructionsMemo = {u"Find it"_qs};
+
+    EXPECT_TRUE(HtmlFragmentLines(m, {false, false, false, false, false, false}).isEmpty());
+    const TExportSections text{true, true, true, false, false, false};
+    EXPECT_EQ(HtmlFragmentLines(m, text).filter(u"<!--"_qs),
+              (QStringList{u"<!--  TITLE  -->"_qs, u"<!--  INSTRUCTIONS  -->"_qs}));  // no worksheet lines
+    m.Instructions_IncludeCB = false;
+    m.Words_TitleMemo = {u""_qs};
+    EXPECT_TRUE(HtmlFragmentLines(m, text).isEmpty());
+}
+
+// A proportional grid font gets a table sized from the preview; the div follows GridHPosition.
+TEST(HtmlExport, TableGridForProportionalFont) {
+    TTestPuzzle t;
+    t.model.PageFormat.SetFace(TPageElement::Grid, u"Arial"_qs);
+    t.model.PageFormat.SetFontSize(TPageElement::Grid, 12);
+    t.model.PageFormat.GridHPosition = 2;
+    HandMade(t, {u"AB"_qs, u"C "_qs}, {u"ab"_qs});
+    const QStringList lines = HtmlFragmentLines(t.model, {false, false, false, true, false, false}, {170, 220, 1.0});
+    EXPECT_EQ(lines[2], u"<div align=\"Right\">"_qs);
+    EXPECT_EQ(lines.mid(6, 4),
+              (QStringList{u"<table border=\"0\" cellspacing=\"0\" cellpadding=\"8\" align=\"center\" width=\"13\">"_qs,
+                           u"<tr><td align=\"center\">A</td><td align=\"center\">B</td></tr>"_qs,
+                           u"<tr><td align=\"center\">C</td><td align=\"center\">&nbsp;</td></tr>"_qs,
+                           u"</table>"_qs}));
+}
+
+// 7 words in 3 columns fill top to bottom: widths 34, 33, 33 and two empty places.
+TEST(HtmlExport, WordListColumnsFillTopToBottom) {
+    TTestPuzzle t;
+    t.model.PageFormat.SetFontSize(TPageElement::Wordlist, 10);
+    t.model.PageFormat.ClueAlignment = 2;
+    t.model.PageFormat.RequestedClueColumns = 3;
+    HandMade(t, {u"A"_qs}, {u"ax"_qs, u"bx"_qs, u"cx"_qs, u"dx"_qs, u"ex"_qs, u"fx"_qs, u"gx"_qs});
+    const QString f = u"<font face=\"Times New Roman, serif\" size=\"2\">"_qs;
+    auto row = [&](const char* a, const char* b, const char* c) {
+        return u"\t<td width=\"34%\">"_qs + f + QLatin1String(a) + u"</font></td><td width=\"33%\">"_qs + f +
+               QLatin1String(b) + u"</font></td><td width=\"33%\">"_qs + f + QLatin1String(c) + u"</font></td></tr>"_qs;
+    };
+    const QStringList lines = HtmlFragmentLines(t.model, {false, false, false, false, true, false});
+    EXPECT_EQ(lines.mid(4), (QStringList{u"<table width=\"90%\" border=\"0\">"_qs, u" <tr align=\"Right\">"_qs,
+                                         row("ax", "dx", "gx"), u" <tr align=\"Right\">"_qs,
+                                         row("bx", "ex", "&nbsp;"), u" <tr align=\"Right\">"_qs,
+                                         row("cx", "fx", "&nbsp;"), u"</table>"_qs, u"</font>"_qs,
+                                         u"</p></div>"_qs, u""_qs}));  // every word placed: no comment
+}
+
+// A saved page holds exactly the bytes; a save that cannot be written shows the warning.
+TEST(HtmlExport, SaveAndFailedSave) {
+    TTestPuzzle t;
+    HandMade(t, {u"AB"_qs}, {u"ab"_qs});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"page.htm"_qs);
+    ASSERT_TRUE(SaveHtmlPage(path, t.model, {}, {}, t.host));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), HtmlBytes(HtmlPageLines(t.model, {})));
+    EXPECT_TRUE(t.host.Texts.isEmpty());
+
+    EXPECT_FALSE(SaveHtmlPage(dir.filePath(u"missing/page.htm"_qs), t.model, {}, {}, t.host));
+    EXPECT_EQ(t.host.Texts, QStringList{ExportWriteErrorMessage()});
+}

@@ -1,0 +1,128 @@
+#include "textexport.h"
+
+#include <algorithm>
+
+#include <QIODevice>
+#include <QSaveFile>
+
+#include "puzzlemodel.h"
+
+namespace vorlix {
+
+QString ExportWriteErrorMessage() {
+    return QStringLiteral(
+        "An error occurred while attempting to write this data to a file. You may wish to check it or try again.");
+}
+
+bool WriteAllBytes(QIODevice& out, QByteArrayView bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = out.write(bytes.data() + done, bytes.size() - done);
+        if (n <= 0) return false;
+        done += n;
+    }
+    return true;
+}
+
+bool SaveExportFile(const QString& path, const std::function<bool(QIODevice&)>& write, IMessageHost& host) {
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        ok = write(file);
+        if (ok)
+            ok = file.commit();
+        else
+            file.cancelWriting();
+    }
+    if (!ok) host.ShowMessage(MessageKind::Warning, ExportWriteErrorMessage().toStdU16String(), MessageButtons::Ok);
+    return ok;
+}
+
+namespace {
+
+QString RowText(const TWordSearch& puzzle, int row, int spacing) {
+    const QString gap(spacing, u' ');
+    QString line;
+    for (int c = 1; c <= puzzle.ActualColumns; ++c) {
+        if (c > 1) line += gap;
+        const char16_t letter = puzzle.Grid[c][row];
+        line += IsBlankCell(letter) ? QChar(u' ') : QChar(letter);
+    }
+    return line;
+}
+
+}  // namespace
+
+QStringList TextExportLines(const TPuzzleModel& model, const TExportSections& sections, int spacing) {
+    spacing = std::clamp(spacing, 0, MaxTextLetterSpacing);
+    QStringList out;
+
+    if (sections.Worksheet) {
+        const QStringList& left = model.Worksheet_LeftMemo;
+        const QStringList& right = model.Worksheet_RightMemo;
+        const qsizetype n = std::max(left.size(), right.size());
+        for (qsizetype i = 0; i < n; ++i) {
+            out << QString() << left.value(i) + u'\t' + right.value(i);
+        }
+        if (n > 0) out << QString();
+    }
+
+    if (sections.Title) {
+        for (const QString& line : model.Words_TitleMemo)
+            if (!line.isEmpty()) out << line;
+        if (!model.Words_TitleMemo.isEmpty()) out << QString();
+    }
+
+    if (sections.Instructions && model.Instructions_IncludeCB) {
+        out << model.Layout_InstructionsMemo;
+        if (!model.Layout_InstructionsMemo.isEmpty()) out << QString();
+    }
+
+    const TWordSearch& puzzle = model.Puzzle();
+    if (sections.Grid) {
+        for (int r = 1; r <= puzzle.ActualRows; ++r) out << RowText(puzzle, r, spacing) << QString();
+        out << model.CreditsLineCmBx.Text << QString();
+    }
+
+    if (sections.WordList) {
+        const TEngineState& engine = model.Engine();
+        const bool clues = model.CustomCluesMode();
+        for (int position = 1; position <= engine.WordCount; ++position) {
+            const int word = engine.DisplayIndex[position];
+            if (!puzzle.Placements[word].Placed) continue;
+            const TWordRecord& record = engine.WordList[word];
+            out << FromWide(clues ? record.ClueText : record.GridWord);
+        }
+    }
+    return out;
+}
+
+QString TextExportClipboard(const QStringList& lines) { return lines.join(u'\n'); }
+
+QByteArray TextExportBytes(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += ExportLineBreak;
+    }
+    // Grid cells hold single code units, so a letter outside the BMP leaves halves behind.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (ch.isSurrogate()) {
+            text[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return text.toUtf8();
+}
+
+bool WriteTextExport(QIODevice& out, const QStringList& lines) { return WriteAllBytes(out, TextExportBytes(lines)); }
+
+bool SaveTextExport(const QString& path, const TPuzzleModel& model, const TExportSections& sections, int spacing,
+                    IMessageHost& host) {
+    const QStringList lines = TextExportLines(model, sections, spacing);
+    return SaveExportFile(path, [&](QIODevice& out) { return WriteTextExport(out, lines); }, host);
+}
+
+}  // namespace vorlix
