@@ -1,0 +1,583 @@
+#include "ascanvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <tuple>
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
+
+#ifdef VORLIX_HAVE_EMF
+#include "emfpaintdevice.h"
+#endif
+
+namespace vorlix {
+
+TInchRect TInchRect::United(const TInchRect& o) const {
+    return {std::min(Left, o.Left), std::min(Top, o.Top), std::max(Right, o.Right), std::max(Bottom, o.Bottom)};
+}
+
+TInchRect TInchRect::Inset(double d) const { return {Left + d, Top + d, Right - d, Bottom - d}; }
+
+// --- Printer metrics ---
+
+PrinterPageMetrics MetricsFromDeviceValues(int resolutionX, int resolutionY, QPoint paperSizePixels,
+                                           QPoint physicalOffsetPixels, QPoint printableSizePixels) {
+    PrinterPageMetrics m;
+    m.ResolutionX = resolutionX == 0 ? 300 : resolutionX;
+    m.ResolutionY = resolutionY == 0 ? 300 : resolutionY;
+    const double rx = m.ResolutionX;
+    const double ry = m.ResolutionY;
+    m.PageWidth = paperSizePixels.x() / rx;
+    m.PageHeight = paperSizePixels.y() / ry;
+    const auto nonsense = [](double inches) { return inches < 2.0 || inches > 50.0; };
+    if (nonsense(m.PageWidth) || nonsense(m.PageHeight)) {
+        m.PageWidth = 8.5;
+        m.PageHeight = 11.0;
+    }
+    m.PhysicalOffsetXPixels = physicalOffsetPixels.x();
+    m.PhysicalOffsetYPixels = physicalOffsetPixels.y();
+    m.PrintableOffsetX = physicalOffsetPixels.x() / rx;
+    m.PrintableOffsetY = physicalOffsetPixels.y() / ry;
+    m.PrintableWidth = printableSizePixels.x() / rx;
+    m.PrintableHeight = printableSizePixels.y() / ry;
+    m.PrinterFound = true;
+    return m;
+}
+
+PrinterPageMetrics MetricsFromPrinter(const QPrinter& printer) {
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const QPoint paperSize(qRound(paper.width()), qRound(paper.height()));
+    // Qt reports the printable rectangle relative to the paper's corner.
+    const QPoint offset(qRound(page.left() - paper.left()), qRound(page.top() - paper.top()));
+    const QPoint printable(qRound(page.width()), qRound(page.height()));
+    return MetricsFromDeviceValues(printer.logicalDpiX(), printer.logicalDpiY(), paperSize, offset, printable);
+}
+
+bool PrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+PrinterPageMetrics ReadPrinterMetrics() {
+    if (!PrinterInstalled()) return PrinterPageMetrics{};
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer.isValid()) return PrinterPageMetrics{};
+    return MetricsFromPrinter(printer);
+}
+
+namespace {
+
+QPageSize::PageSizeId PaperId(const QString& paperName) {
+    const QString name = paperName.trimmed().toLower();
+    if (name == QLatin1String("legal")) return QPageSize::Legal;
+    if (name == QLatin1String("a4")) return QPageSize::A4;
+    return QPageSize::Letter;
+}
+
+}  // namespace
+
+PrinterPageMetrics MetricsForPaper(const QString& paperName, int resolution) {
+    const QSizeF inches = QPageSize(PaperId(paperName)).size(QPageSize::Inch);
+    PrinterPageMetrics m;
+    m.PageWidth = inches.width();
+    m.PageHeight = inches.height();
+    m.PrintableOffsetX = 0.0;
+    m.PrintableOffsetY = 0.0;
+    m.PrintableWidth = m.PageWidth;
+    m.PrintableHeight = m.PageHeight;
+    m.ResolutionX = resolution;
+    m.ResolutionY = resolution;
+    m.PrinterFound = true;
+    return m;
+}
+
+void InstallFontSubstitutes() {
+    // fontconfig already maps Arial and Times New Roman to the Liberation faces; Comic Sans
+    // has no metric twin there, so point Qt at the closest installed face.
+    if (QFont::substitutes(QStringLiteral("Comic Sans MS")).isEmpty())
+        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+}
+
+// --- Simulated printer ---
+
+TSimulatedPrinter::TSimulatedPrinter() {
+    const PrinterPageMetrics m;
+    page_ = QImage(qRound(m.PageWidth * m.ResolutionX), qRound(m.PageHeight * m.ResolutionY), QImage::Format_RGB32);
+    page_.fill(Qt::white);
+}
+
+void TSimulatedPrinter::BeginDocument() {
+    pages_ = 1;
+    page_.fill(Qt::white);
+}
+
+void TSimulatedPrinter::NewPage() {
+    ++pages_;
+    page_.fill(Qt::white);
+}
+
+// --- Canvas ---
+
+TAsCanvas::TAsCanvas(TCanvasKind kind, QPaintDevice* device, double resolutionX, double resolutionY,
+                     QPoint originPixels)
+    : kind_(kind), device_(device), resX_(resolutionX), resY_(resolutionY), origin_(originPixels) {
+    Begin();
+}
+
+TAsCanvas::~TAsCanvas() {
+    End();
+}
+
+void TAsCanvas::Begin() {
+    // Whoever draws first gets the font substitutes, even without the application's start-up.
+    static const bool substitutes = (InstallFontSubstitutes(), true);
+    (void)substitutes;
+    painter_ = std::make_unique<QPainter>();
+    if (device_ && painter_->begin(device_))
+        painter_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+}
+
+bool TAsCanvas::IsActive() const { return painter_ && painter_->isActive(); }
+
+void TAsCanvas::End() {
+    if (painter_ && painter_->isActive()) painter_->end();
+    if (pictureOpen_) {
+        pictureOpen_ = false;
+#ifdef VORLIX_HAVE_EMF
+        if (vectorFormat_ == TVectorFormat::Emf && ownedDevice_)
+            static_cast<TEmfPaintDevice*>(ownedDevice_.get())->finish();
+#endif
+        if (pictureBuffer_) pictureData_ = pictureBuffer_->data();
+    }
+}
+
+std::unique_ptr<TAsCanvas> TAsCanvas::ForPreview(QPaintDevice* box, int zoomPercent) {
+    const double res = PreviewPixelsPerInch * zoomPercent / 100.0;
+    return std::make_unique<TAsCanvas>(TCanvasKind::Preview, box, res, res);
+}
+
+std::unique_ptr<TAsCanvas> TAsCanvas::ForPrinter(QPrinter& printer, const PrinterPageMetrics& metrics) {
+    // Qt's printer origin is the printable area's corner, as the metrics' offset says.
+    auto canvas = std::make_unique<TAsCanvas>(TCanvasKind::Printer, &printer, metrics.ResolutionX, metrics.ResolutionY,
+                                              QPoint(metrics.PhysicalOffsetXPixels, metrics.PhysicalOffsetYPixels));
+    canvas->newPage_ = [&printer] { return printer.newPage(); };
+    return canvas;
+}
+
+std::unique_ptr<TAsCanvas> TAsCanvas::ForSimulatedPrinter(TSimulatedPrinter& printer) {
+    const PrinterPageMetrics m = TSimulatedPrinter::Metrics();
+    printer.BeginDocument();
+    auto canvas = std::make_unique<TAsCanvas>(TCanvasKind::Printer, &printer.Page(), m.ResolutionX, m.ResolutionY);
+    canvas->newPage_ = [&printer, c = canvas.get()] {
+        // The painter must let go of the bitmap while it is cleared.
+        c->painter_->end();
+        printer.NewPage();
+        c->Begin();
+        return true;
+    };
+    return canvas;
+}
+
+std::unique_ptr<TAsCanvas> TAsCanvas::NewPdf(const QString& fileName, const QString& paperName) {
+    auto writer = std::make_unique<QPdfWriter>(fileName);
+    writer->setResolution(PdfResolution);
+    writer->setCreator(QStringLiteral("Vorlix"));
+    writer->setPageLayout(QPageLayout(QPageSize(PaperId(paperName)), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    auto canvas = std::make_unique<TAsCanvas>(TCanvasKind::Printer, writer.get(), PdfResolution, PdfResolution);
+    QPdfWriter* w = writer.get();
+    canvas->newPage_ = [w] { return w->newPage(); };
+    canvas->ownedPdf_ = std::move(writer);
+    return canvas;
+}
+
+std::unique_ptr<TAsCanvas> TAsCanvas::NewBitmap(int widthPixels, int heightPixels) {
+    auto image = std::make_unique<QImage>(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32);
+    image->fill(Qt::white);
+    auto canvas = std::make_unique<TAsCanvas>(TCanvasKind::Bitmap, nullptr, PreviewPixelsPerInch, PreviewPixelsPerInch);
+    canvas->ownedImage_ = std::move(image);
+    canvas->device_ = canvas->ownedImage_.get();
+    canvas->Begin();
+    return canvas;
+}
+
+bool TAsCanvas::EmfAvailable() {
+#ifdef VORLIX_HAVE_EMF
+    return true;
+#else
+    return false;
+#endif
+}
+
+double TAsCanvas::ReferencePixelsPerInch() {
+    double perMm = DefaultReferencePixelsPerMm;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSizeF mm = screen->physicalSize();
+        const QSize px = screen->size();
+        if (mm.width() > 0.0 && px.width() > 0) {
+            const double measured = px.width() / mm.width();
+            // A screen that reports nonsense gets the usual value.
+            if (measured >= 1.0 && measured <= 40.0) perMm = measured;
+        }
+    }
+    return 25.4 * perMm;
+}
+
+std::unique_ptr<TAsCanvas> TAsCanvas::NewVectorPicture(double widthInches, double heightInches, TVectorFormat format) {
+    const double res = ReferencePixelsPerInch();
+    const QSize size(std::max(1, static_cast<int>(std::ceil(std::abs(widthInches) * res))),
+                     std::max(1, static_cast<int>(std::ceil(std::abs(heightInches) * res))));
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->open(QIODevice::WriteOnly);
+    std::unique_ptr<QPaintDevice> device;
+    if (format == TVectorFormat::Svg) {
+        auto svg = std::make_unique<QSvgGenerator>();
+        svg->setOutputDevice(buffer.get());
+        svg->setSize(size);
+        svg->setViewBox(QRect(QPoint(0, 0), size));
+        svg->setResolution(qRound(res));
+        svg->setTitle(QStringLiteral("Vorlix puzzle"));
+        device = std::move(svg);
+    } else {
+#ifdef VORLIX_HAVE_EMF
+        device = std::make_unique<TEmfPaintDevice>(buffer.get(), size, res);
+#else
+        return nullptr;
+#endif
+    }
+    auto canvas = std::make_unique<TAsCanvas>(TCanvasKind::VectorPicture, nullptr, res, res);
+    canvas->vectorFormat_ = format;
+    canvas->pictureBuffer_ = std::move(buffer);
+    canvas->ownedDevice_ = std::move(device);
+    canvas->device_ = canvas->ownedDevice_.get();
+    canvas->pictureOpen_ = true;
+    canvas->Begin();
+    return canvas;
+}
+
+void TAsCanvas::SetResolution(double x, double y) {
+    resX_ = x;
+    resY_ = y;
+}
+
+int TAsCanvas::ZoomPercent() const { return static_cast<int>(std::lround(resX_ * 100.0 / PreviewPixelsPerInch)); }
+
+void TAsCanvas::SetZoom(double percent) {
+    const double res = PreviewPixelsPerInch * percent / 100.0;
+    SetResolution(res, res);
+}
+
+void TAsCanvas::SetPagePlacement(int n, QPointF topLeftInches) {
+    if (n >= 1 && n <= MaxPagePlacements) placements_[static_cast<std::size_t>(n)] = topLeftInches;
+}
+
+QPointF TAsCanvas::PagePlacement(int n) const {
+    if (n >= 1 && n <= MaxPagePlacements) return placements_[static_cast<std::size_t>(n)];
+    return {};
+}
+
+void TAsCanvas::SelectPage(int n) {
+    if (n >= 1 && n <= MaxPagePlacements) pageOffset_ = placements_[static_cast<std::size_t>(n)];
+}
+
+int TAsCanvas::PixelX(double x) const {
+    return static_cast<int>(std::lround((pageOffset_.x() + x - scroll_.x()) * resX_)) - origin_.x();
+}
+
+int TAsCanvas::PixelY(double y) const {
+    return static_cast<int>(std::lround((pageOffset_.y() + y - scroll_.y()) * resY_)) - origin_.y();
+}
+
+int TAsCanvas::FontCellPixels(int points) const {
+    return static_cast<int>(std::lround(points / 72.0 * resY_));
+}
+
+namespace {
+
+int CellHeightOf(const QFont& font) {
+    const QFontMetrics fm(font);
+    return fm.ascent() + fm.descent();
+}
+
+// The pixel size whose ascent + descent comes closest to cellPixels without exceeding it;
+// hinting makes the relation a little uneven, so search around a scaled first guess.
+int PixelSizeForCell(QFont font, int cellPixels) {
+    using Key = std::tuple<QString, bool, bool, int>;
+    static std::map<Key, int> cache;
+    const Key key{font.family(), font.bold(), font.italic(), cellPixels};
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+
+    constexpr int reference = 200;
+    font.setPixelSize(reference);
+    const int refCell = std::max(1, CellHeightOf(font));
+    int size = std::max(1, static_cast<int>(std::lround(static_cast<double>(cellPixels) * reference / refCell)));
+    const auto cellAt = [&font](int px) {
+        font.setPixelSize(px);
+        return CellHeightOf(font);
+    };
+    while (size > 1 && cellAt(size) > cellPixels) --size;
+    while (cellAt(size + 1) <= cellPixels) ++size;
+    cache.emplace(key, size);
+    return size;
+}
+
+}  // namespace
+
+const QFont& TAsCanvas::DeviceFont() {
+    const int cell = FontCellPixels(Font.Size);
+    const bool same = fontKeyRes_ == resY_ && fontKeyPixels_ == cell && fontKey_.Name == Font.Name &&
+                      fontKey_.Bold == Font.Bold && fontKey_.Italic == Font.Italic;
+    if (!same) {
+        QFont f(Font.Name);
+        f.setBold(Font.Bold);
+        f.setItalic(Font.Italic);
+        // Exact widths at every resolution, so the layout measures what is drawn.
+        f.setHintingPreference(QFont::PreferNoHinting);
+        f.setPixelSize(cell >= 1 ? PixelSizeForCell(f, cell) : 1);
+        deviceFont_ = f;
+        fontKey_ = Font;
+        fontKeyRes_ = resY_;
+        fontKeyPixels_ = cell;
+    }
+    return deviceFont_;
+}
+
+void TAsCanvas::TextOut(double x, double y, const QString& text) {
+    if (text.isEmpty() || FontCellPixels(Font.Size) < 1 || !IsActive()) return;
+    const QFont& f = DeviceFont();
+    painter_->setFont(f);
+    painter_->setPen(QPen(Font.Color));
+    const QFontMetrics fm(f);
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_->drawText(QPoint(PixelX(x), PixelY(y) + fm.ascent()), text);
+}
+
+double TAsCanvas::TextWidth(const QString& text) {
+    if (FontCellPixels(Font.Size) < 1) return 0.0;
+    return QFontMetrics(DeviceFont()).horizontalAdvance(text) / resX_;
+}
+
+double TAsCanvas::TextHeight(const QString& /*text*/) {
+    const int cell = FontCellPixels(Font.Size);
+    if (cell < 1) return 0.0;
+    return CellHeightOf(DeviceFont()) / resY_;
+}
+
+double TAsCanvas::SetPenWidth(double inches) {
+    const double old = Pen.Width;
+    Pen.Width = inches;
+    return old;
+}
+
+bool TAsCanvas::SupportsMaskMode() const {
+    if (!IsActive()) return false;
+    // Only the raster engine really ANDs; the PDF engine claims blend modes but paints over.
+    const QPaintEngine::Type type = painter_->paintEngine()->type();
+    return type == QPaintEngine::Raster || type == QPaintEngine::Picture;
+}
+
+void TAsCanvas::ApplyPenMode() {
+    if (Pen.Mode == TPenMode::Mask && SupportsMaskMode()) {
+        // Raster operations ignore antialiasing, so switch it off to keep the AND exact.
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    } else {
+        painter_->setRenderHint(QPainter::Antialiasing, true);
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+}
+
+void TAsCanvas::ApplyPen() {
+    if (Pen.Style == TPenStyle::Clear) {
+        painter_->setPen(Qt::NoPen);
+    } else {
+        const int px = std::max(1, static_cast<int>(std::lround(Pen.Width * resX_)));
+        painter_->setPen(QPen(QBrush(Pen.Color), px, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+    ApplyPenMode();
+}
+
+void TAsCanvas::ApplyBrush() {
+    if (Brush.Style == TBrushStyle::Clear)
+        painter_->setBrush(Qt::NoBrush);
+    else
+        painter_->setBrush(QBrush(Brush.Color));
+}
+
+void TAsCanvas::MoveTo(double x, double y) { penPos_ = QPointF(x, y); }
+
+void TAsCanvas::LineTo(double x, double y) {
+    const QPoint from(PixelX(penPos_.x()), PixelY(penPos_.y()));
+    const QPoint to(PixelX(x), PixelY(y));
+    penPos_ = QPointF(x, y);
+    if (!IsActive() || Pen.Style == TPenStyle::Clear) return;
+    ApplyPen();
+    if (from == to) {
+        // A zero-length line is a round dot as wide as the pen.
+        const double d = std::max(1, static_cast<int>(std::lround(Pen.Width * resX_)));
+        painter_->setPen(Qt::NoPen);
+        painter_->setBrush(QBrush(Pen.Color));
+        painter_->drawEllipse(QRectF(from.x() - d / 2.0, from.y() - d / 2.0, d, d));
+        return;
+    }
+    painter_->drawLine(from, to);
+}
+
+namespace {
+
+QRectF DeviceRect(const TAsCanvas& c, const TInchRect& r) {
+    return QRectF(QPointF(c.PixelX(r.Left), c.PixelY(r.Top)), QPointF(c.PixelX(r.Right), c.PixelY(r.Bottom)));
+}
+
+}  // namespace
+
+void TAsCanvas::Rectangle(const TInchRect& r) {
+    if (!IsActive()) return;
+    ApplyPen();
+    ApplyBrush();
+    painter_->drawRect(DeviceRect(*this, r));
+}
+
+void TAsCanvas::Ellipse(const TInchRect& r) {
+    if (!IsActive()) return;
+    ApplyPen();
+    ApplyBrush();
+    painter_->drawEllipse(DeviceRect(*this, r));
+}
+
+void TAsCanvas::Arc(const TInchRect& bounds, QPointF start, QPointF end) {
+    if (!IsActive() || Pen.Style == TPenStyle::Clear) return;
+    const QRectF rect = DeviceRect(*this, bounds);
+    const QPointF c = rect.center();
+    // Qt's angles run counter-clockwise as seen, with y pointing up.
+    const auto angleOf = [&c](QPointF p) { return std::atan2(-(p.y() - c.y()), p.x() - c.x()) * 180.0 / std::numbers::pi; };
+    const double a0 = angleOf(QPointF(PixelX(start.x()), PixelY(start.y())));
+    const double a1 = angleOf(QPointF(PixelX(end.x()), PixelY(end.y())));
+    double span = a1 - a0;
+    while (span <= 0.0) span += 360.0;
+    ApplyPen();
+    QPainterPath path;
+    path.arcMoveTo(rect, a0);
+    path.arcTo(rect, a0, span);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawPath(path);
+}
+
+bool TAsCanvas::FitRect(const TInchRect& r) {
+    if (kind_ == TCanvasKind::Printer) {
+        lastError_ = FitRefusedOnPrinterText;
+        return false;
+    }
+    if (!device_) return false;
+    const double w = r.Width() <= 0.0 ? 0.1 : r.Width();
+    const double h = r.Height() <= 0.0 ? 0.1 : r.Height();
+    const double devW = device_->width();
+    const double devH = device_->height();
+    const double scale = scale_ <= 0.01 ? 1.0 : scale_;
+    const double inchesPerPixel = std::max(w / devW, h / devH) / scale;
+    const double res = 1.0 / inchesPerPixel;
+    SetResolution(res, res);
+    // The rectangle's centre goes to the device's centre.
+    scroll_ = QPointF(pageOffset_.x() + r.CentreX() - devW / 2.0 / res, pageOffset_.y() + r.CentreY() - devH / 2.0 / res);
+    return true;
+}
+
+bool TAsCanvas::FitRect(const TInchRect& r, int page) {
+    SelectPage(page);
+    return FitRect(r);
+}
+
+bool TAsCanvas::NewPage() { return newPage_ ? newPage_() : false; }
+
+namespace {
+
+QString WithExtension(QString name, const char* extension) {
+    if (!QFileInfo(name).fileName().contains(QLatin1Char('.'))) name += QLatin1String(extension);
+    return name;
+}
+
+}  // namespace
+
+bool TAsCanvas::SaveBitmap(QString fileName) {
+    const QImage* image = ownedImage_ ? ownedImage_.get() : dynamic_cast<QImage*>(device_);
+    if (!image) return false;
+    fileName = WithExtension(fileName, ".BMP");
+    if (!image->save(fileName, "BMP")) {
+        lastError_ = QStringLiteral("Could not write ") + fileName;
+        return false;
+    }
+    return true;
+}
+
+bool TAsCanvas::CopyBitmapToClipboard() {
+    const QImage* image = ownedImage_ ? ownedImage_.get() : dynamic_cast<QImage*>(device_);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!image || !clipboard) return false;
+    clipboard->setImage(*image);
+    return true;
+}
+
+void TAsCanvas::ClosePicture() {
+    if (kind_ == TCanvasKind::VectorPicture) End();
+}
+
+bool TAsCanvas::PictureOpen() const { return pictureOpen_; }
+
+bool TAsCanvas::SavePicture(QString fileName) {
+    if (kind_ != TCanvasKind::VectorPicture) return false;
+    if (pictureOpen_) {
+        lastError_ = MetafileStillOpenText;
+        return false;
+    }
+    fileName = WithExtension(fileName, vectorFormat_ == TVectorFormat::Emf ? ".EMF" : ".SVG");
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pictureData_) != pictureData_.size()) {
+        lastError_ = QStringLiteral("Could not write ") + fileName;
+        return false;
+    }
+    return true;
+}
+
+bool TAsCanvas::CopyPictureToClipboard() {
+    if (kind_ != TCanvasKind::VectorPicture) return false;
+    if (pictureOpen_) {
+        lastError_ = MetafileStillOpenText;
+        return false;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return false;
+    auto* mime = new QMimeData;
+    if (vectorFormat_ == TVectorFormat::Svg) {
+        mime->setData(QStringLiteral("image/svg+xml"), pictureData_);
+        // Programs that take no SVG still get a picture.
+        QSvgRenderer renderer(pictureData_);
+        QImage image(renderer.defaultSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        renderer.render(&p);
+        p.end();
+        mime->setImageData(image);
+    } else {
+        mime->setData(QStringLiteral("image/emf"), pictureData_);
+        mime->setData(QStringLiteral("image/x-emf"), pictureData_);
+    }
+    clipboard->setMimeData(mime);
+    return true;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,364 @@
+// The painting steps of a page: frame, worksheet lines, title, instructions, grid letters
+// with the credits line, word list and solution.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "puzzledocument.h"
+#include "puzzlemodel.h"
+
+namespace vorlix {
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Silver(192, 192, 192);
+const QColor Maroon(128, 0, 0);
+const QColor SolutionBlue(0, 0, 255);
+
+// Marker colours by direction code 1..8.
+const QColor MarkerColors[9] = {
+    QColor(0, 0, 0),       QColor(128, 255, 255), QColor(224, 176, 255), QColor(255, 255, 127),
+    QColor(176, 255, 176), QColor(192, 192, 255), QColor(255, 176, 176), QColor(255, 176, 224),
+    QColor(255, 224, 176),
+};
+
+// A stored colour is 0x00BBGGRR; negative values name system colours, all of them dark text.
+QColor ColorFromValue(std::int32_t value) {
+    if (value < 0) return Black;
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void SetFont(TAsCanvas& canvas, const QString& name, int size, bool bold = false, bool italic = false) {
+    canvas.Font.Name = name;
+    canvas.Font.Size = size;
+    canvas.Font.Bold = bold;
+    canvas.Font.Italic = italic;
+    canvas.Font.Color = Black;
+}
+
+void SetPen(TAsCanvas& canvas, QColor color, double width, TPenMode mode = TPenMode::Copy) {
+    canvas.Pen.Color = color;
+    canvas.Pen.Width = width;
+    canvas.Pen.Style = TPenStyle::Solid;
+    canvas.Pen.Mode = mode;
+}
+
+QStringList UsedLines(const QStringList& lines) { return lines.mid(0, UsedLineCount(lines)); }
+
+// Keeps the canvas's brush style as the caller had it.
+class TBrushStyleKeeper {
+public:
+    explicit TBrushStyleKeeper(TAsCanvas& c) : canvas_(c), style_(c.Brush.Style) {}
+    ~TBrushStyleKeeper() { canvas_.Brush.Style = style_; }
+
+private:
+    TAsCanvas& canvas_;
+    TBrushStyle style_;
+};
+
+struct TFrameStyle {
+    double Outer;
+    double Inner;
+    bool Shaded;
+};
+constexpr TFrameStyle FrameStyles[8] = {
+    {0.0, 0.0, false},  {0.01, 0.0, false}, {0.03, 0.0, false}, {0.07, 0.0, false},
+    {0.01, 0.01, false}, {0.01, 0.01, true}, {0.04, 0.01, false}, {0.04, 0.01, true},
+};
+
+}  // namespace
+
+void TPuzzleDocument::DrawPage(TAsCanvas& canvas, int page, int formIndex) {
+    canvas.Brush = {Qt::white, TBrushStyle::Solid};
+    canvas.Pen.Mode = TPenMode::Copy;
+    if (!canvas.IsPrinter()) {
+        canvas.SelectPage(page);
+        SetPen(canvas, QColor(128, 128, 128), 0.007);
+        canvas.Rectangle(pageRect_);
+    }
+    DrawFrame(canvas);
+    if (page == 1) DrawWorksheet(canvas);
+    if (page <= solutionPage_) DrawTitle(canvas);
+    if (page == 1) {
+        DrawInstructions(canvas);
+        DrawGridLetters(canvas);
+    }
+    if (page == wordListPage_) DrawWordList(canvas);
+    if (page == solutionPage_) DrawSolution(canvas);
+    if (formCount_ > 1 && (page == 1 || page == solutionPage_)) DrawFormMark(canvas, formIndex);
+}
+
+void TPuzzleDocument::DrawFrame(TAsCanvas& canvas) {
+    const TPageFormat& pf = model_->PageFormat;
+    if (pf.BorderIndex <= 0 || pf.BorderIndex > 7) return;
+    const TFrameStyle& s = FrameStyles[pf.BorderIndex];
+    TBrushStyleKeeper keep(canvas);
+    canvas.Brush.Style = TBrushStyle::Clear;
+    const double g = (pf.MarginWidth - s.Outer - s.Inner) / 5.0;
+    if (s.Shaded) {
+        SetPen(canvas, Silver, g);
+        canvas.Rectangle(frameRect_.Inset(g / 2.0));
+    }
+    SetPen(canvas, Black, s.Outer);
+    canvas.Rectangle(frameRect_);
+    if (s.Inner > 0.0) {
+        SetPen(canvas, Black, s.Inner);
+        canvas.Rectangle(frameRect_.Inset(g));
+    }
+}
+
+void TPuzzleDocument::DrawWorksheet(TAsCanvas& canvas) {
+    const TPageFormat& pf = model_->PageFormat;
+    TBrushStyleKeeper keep(canvas);
+    canvas.Brush.Style = TBrushStyle::Clear;
+    SetFont(canvas, pf.WorksheetFont, pf.WorksheetFontSize);
+    double y = worksheetRect_.Top;
+    for (const QString& line : UsedLines(model_->Worksheet_LeftMemo)) {
+        canvas.TextOut(worksheetRect_.Left, y, line);
+        y += 1.75 * canvas.TextHeight(line);
+    }
+    y = worksheetRect_.Top;
+    for (const QString& line : UsedLines(model_->Worksheet_RightMemo)) {
+        canvas.TextOut(worksheetRect_.Right - canvas.TextWidth(line), y, line);
+        y += 1.75 * canvas.TextHeight(line);
+    }
+}
+
+void TPuzzleDocument::DrawTitle(TAsCanvas& canvas) {
+    const TPageFormat& pf = model_->PageFormat;
+    TBrushStyleKeeper keep(canvas);
+    canvas.Brush.Style = TBrushStyle::Clear;
+    SetFont(canvas, pf.TitleFont, pf.TitleFontSize);
+    const double c = titleRect_.CentreX();
+    titleBox_ = {c, titleRect_.Top, c, titleRect_.Bottom};
+    double y = titleRect_.Top;
+    for (const QString& line : UsedLines(model_->Words_TitleMemo)) {
+        const double w = canvas.TextWidth(line);
+        const double x = c - w / 2.0;
+        canvas.TextOut(x, y, line);
+        titleBox_.Left = std::min(titleBox_.Left, x);
+        titleBox_.Right = std::max(titleBox_.Right, x + w);
+        y += canvas.TextHeight(line);
+    }
+}
+
+void TPuzzleDocument::DrawInstructions(TAsCanvas& canvas) {
+    if (!InstructionsIncluded()) return;
+    const TPageFormat& pf = model_->PageFormat;
+    TBrushStyleKeeper keep(canvas);
+    canvas.Brush.Style = TBrushStyle::Clear;
+    SetFont(canvas, pf.InstructionsFont, pf.InstructionsFontSize);
+    double y = instructionsRect_.Top;
+    for (const QString& line : UsedLines(model_->Layout_InstructionsMemo)) {
+        canvas.TextOut(instructionsRect_.Left, y, line);
+        y += canvas.TextHeight(line);
+    }
+}
+
+// Letters of the puzzle page (solution false: FirstLetterStyle) or of the solution page
+// (solution true: first letters bold), each centred on its cell.
+void TPuzzleDocument::DrawLetters(TAsCanvas& canvas, bool solution) {
+    const TPageFormat& pf = model_->PageFormat;
+    const TWordSearch& ws = model_->Puzzle();
+    const std::uint8_t style = model_->Settings().FirstLetterStyle;
+    canvas.Brush.Style = TBrushStyle::Clear;
+    for (int r = 1; r <= ws.ActualRows; ++r) {
+        for (int c = 1; c <= ws.ActualColumns; ++c) {
+            const char16_t letter = ws.Grid[c][r];
+            const bool first = (ws.SolutionFlags[c][r] & FirstLetterFlag) != 0;
+            if (solution) {
+                SetFont(canvas, pf.GridFont, pf.GridFontSize, first);
+            } else {
+                const bool styled = first && style != 0;
+                SetFont(canvas, pf.GridFont, pf.GridFontSize + (styled && (style & 4) ? 2 : 0), styled && (style & 1),
+                        styled && (style & 2));
+            }
+            if (letter == EmptyCell) continue;
+            const QString text{QChar(letter)};
+            const double hX = canvas.TextHeight(QStringLiteral("X"));
+            canvas.TextOut(CellCentreX(c) - canvas.TextWidth(text) / 2.0, CellCentreY(r) - hX / 2.0, text);
+        }
+    }
+}
+
+void TPuzzleDocument::DrawGridLetters(TAsCanvas& canvas) {
+    if (!HasPuzzle()) return;
+    TBrushStyleKeeper keep(canvas);
+    DrawLetters(canvas, false);
+    ShowCrowdedWarning();
+    const TPageFormat& pf = model_->PageFormat;
+    SetFont(canvas, pf.CreditsFont, pf.CreditsFontSize);
+    canvas.TextOut(CellCentreX(1), CellCentreY(model_->Puzzle().ActualRows + 1), model_->CreditsLineCmBx.Text);
+}
+
+TWordListArrangement TPuzzleDocument::ArrangeWordList(TAsCanvas& canvas) {
+    const TPageFormat& pf = model_->PageFormat;
+    const TWordSearch& ws = model_->Puzzle();
+    TWordListArrangement a;
+    const int n = ws.PlacedWordCount();
+    SetFont(canvas, pf.WordlistFont, pf.WordlistFontSize);
+    a.FontSize = pf.WordlistFontSize;
+    if (n <= 0) return a;
+
+    QStringList texts;
+    for (int k = 1; k <= n; ++k) texts << FromWide(ws.PlacedClueText(k));
+    for (const QString& t : texts) a.MaxWidth = std::max(a.MaxWidth, canvas.TextWidth(t));
+
+    const double A = wordListRect_.Width();
+    a.Fit = WordListFitColumns(A, a.MaxWidth);
+    a.Columns = WordListColumns(n, pf.RequestedClueColumns, a.Fit);
+    a.ColumnWidth = std::min(a.MaxWidth, A);
+    const double B = std::min(a.Columns * a.ColumnWidth, A);
+    a.Gap = a.Columns > 1 ? std::min((A - B) / (a.Columns - 1), 1.0) : 0.0;
+
+    const double block = (a.Columns - 1) * a.Gap + B;
+    a.BlockLeft = wordListRect_.Left;
+    if (pf.GridHPosition == 1)
+        a.BlockLeft += (A - block) / 2.0;
+    else if (pf.GridHPosition == 2)
+        a.BlockLeft += A - block;
+
+    a.Rows = (n + a.Columns - 1) / a.Columns;
+    double hX = canvas.TextHeight(QStringLiteral("X"));
+    // Short lists keep their natural spacing instead of spreading down the page.
+    a.LineHeight = std::min(wordListRect_.Height() / a.Rows, 2.0 * hX);
+    while (hX > a.LineHeight && canvas.Font.Size >= 2) {
+        --canvas.Font.Size;
+        hX = canvas.TextHeight(QStringLiteral("X"));
+    }
+    a.FontSize = canvas.Font.Size;
+
+    for (int k = 1; k <= n; ++k) {
+        TWordListArrangement::Item item;
+        item.Text = texts[k - 1];
+        item.Column = (k - 1) / a.Rows + 1;
+        item.Row = (k - 1) % a.Rows + 1;
+        item.Width = canvas.TextWidth(item.Text);
+        const double xj = a.BlockLeft + (item.Column - 1) * (a.ColumnWidth + a.Gap);
+        item.Y = wordListRect_.Top + (item.Row - 1) * a.LineHeight;
+        if (pf.ClueAlignment == 1)
+            item.X = xj + a.ColumnWidth / 2.0 - item.Width / 2.0;
+        else if (pf.ClueAlignment == 2)
+            item.X = xj + a.ColumnWidth - item.Width;
+        else
+            item.X = xj;
+        a.Items.push_back(item);
+    }
+    return a;
+}
+
+void TPuzzleDocument::DrawWordList(TAsCanvas& canvas) {
+    wordListDrawn_ = false;
+    if (!HasPuzzle() || model_->Puzzle().PlacedWordCount() <= 0) return;
+    TBrushStyleKeeper keep(canvas);
+    canvas.Brush.Style = TBrushStyle::Clear;
+    lastWordList_ = ArrangeWordList(canvas);
+    const TWordListArrangement& a = lastWordList_;
+    const double lastRight = a.BlockLeft + (a.Columns - 1) * (a.ColumnWidth + a.Gap) + a.ColumnWidth;
+    wordListBox_ = {a.BlockLeft, wordListRect_.Top, lastRight, wordListRect_.Top};
+    for (const auto& item : a.Items) {
+        canvas.TextOut(item.X, item.Y, item.Text);
+        wordListBox_.Bottom = std::max(wordListBox_.Bottom, wordListRect_.Top + item.Row * a.LineHeight);
+    }
+    wordListDrawn_ = true;
+}
+
+void TPuzzleDocument::DrawSolution(TAsCanvas& canvas) {
+    if (!HasPuzzle()) return;
+    TBrushStyleKeeper keep(canvas);
+    const TPenMode modeBefore = canvas.Pen.Mode;
+    canvas.Brush.Color = Qt::white;
+    DrawLetters(canvas, true);
+    DrawSolutionMarks(canvas);
+    // Devices that cannot AND the marker with the page get the letters again on top.
+    if (model_->PageFormat.SolutionStyle == 2 && !canvas.SupportsMaskMode()) DrawLetters(canvas, true);
+
+    const TWordSearch& ws = model_->Puzzle();
+    if (model_->Settings().HasOption(Option_HiddenMessage)) {
+        const TPageFormat& pf = model_->PageFormat;
+        SetFont(canvas, pf.GridFont, pf.GridFontSize);
+        const double hX = canvas.TextHeight(QStringLiteral("X"));
+        const double r = 0.55 * hX;
+        SetPen(canvas, Maroon, 0.05 * hX);
+        canvas.Brush.Style = TBrushStyle::Clear;
+        for (int row = 1; row <= ws.ActualRows; ++row)
+            for (int c = 1; c <= ws.ActualColumns; ++c)
+                if (ws.WordListIndicies[c][row] == HiddenMessageMarker) {
+                    const double x = CellCentreX(c);
+                    const double y = CellCentreY(row);
+                    canvas.Ellipse({x - r, y - r, x + r, y + r});
+                }
+    }
+    canvas.Pen.Mode = modeBefore;
+}
+
+void TPuzzleDocument::DrawSolutionMarks(TAsCanvas& canvas) {
+    const TPageFormat& pf = model_->PageFormat;
+    const TWordSearch& ws = model_->Puzzle();
+    const TWordSearchConfig& settings = model_->Settings();
+    SetFont(canvas, pf.GridFont, pf.GridFontSize);
+    canvas.Brush.Style = TBrushStyle::Clear;
+    const double hX = canvas.TextHeight(QStringLiteral("X"));
+    const int style = std::clamp(pf.SolutionStyle, 0, 2);
+    const bool colorSet = pf.SolutionColor != NoColor;
+    const double width = (style == 2 ? 0.75 : 0.05) * hX;
+
+    const int n = ws.PlacedWordCount();
+    for (int k = 1; k <= n; ++k) {
+        const int word = ws.PlacedWordIndex(k);
+        if (word <= 0) continue;
+        const TWordPlacement& p = ws.Placements[static_cast<std::size_t>(word)];
+        const QPointF S(CellCentreX(p.Column), CellCentreY(p.Row));
+        const QPointF E(CellCentreX(ws.EndColumn(word)), CellCentreY(ws.EndRow(word)));
+
+        QColor color = SolutionBlue;
+        if (colorSet)
+            color = ColorFromValue(pf.SolutionColor);
+        else if (style == 2)
+            color = MarkerColors[p.Direction <= 8 ? p.Direction : 0];
+        SetPen(canvas, color, width, style == 2 ? TPenMode::Mask : TPenMode::Copy);
+
+        if (style == 0) {
+            const double r = 0.45 * hX;
+            const int length = model_->Engine().WordList[static_cast<std::size_t>(word)].Length;
+            if (length <= 1 || S == E) {
+                canvas.Ellipse({S.x() - r, S.y() - r, S.x() + r, S.y() + r});
+                continue;
+            }
+            const double dx = E.x() - S.x();
+            const double dy = E.y() - S.y();
+            double theta;
+            if (dx != 0.0)
+                theta = std::atan(dy / dx) + (E.x() < S.x() ? std::numbers::pi : 0.0);
+            else
+                theta = S.y() >= E.y() ? -std::numbers::pi / 2.0 : std::numbers::pi / 2.0;
+            const QPointF nrm(std::cos(theta + std::numbers::pi / 2.0) * r, std::sin(theta + std::numbers::pi / 2.0) * r);
+            const TInchRect aroundS{S.x() - r, S.y() - r, S.x() + r, S.y() + r};
+            const TInchRect aroundE{E.x() - r, E.y() - r, E.x() + r, E.y() + r};
+            canvas.Arc(aroundS, S - nrm, S + nrm);
+            canvas.MoveTo(S.x() + nrm.x(), S.y() + nrm.y());
+            canvas.LineTo(E.x() + nrm.x(), E.y() + nrm.y());
+            canvas.Arc(aroundE, E + nrm, E - nrm);
+            canvas.MoveTo(E.x() - nrm.x(), E.y() - nrm.y());
+            canvas.LineTo(S.x() - nrm.x(), S.y() - nrm.y());
+        } else {
+            canvas.MoveTo(S.x(), S.y());
+            if (settings.SolutionStartDot) {
+                const double before = canvas.SetPenWidth(2.0 * width);
+                canvas.LineTo(S.x(), S.y());
+                canvas.SetPenWidth(before);
+            }
+            canvas.LineTo(E.x(), E.y());
+        }
+    }
+}
+
+void TPuzzleDocument::DrawFormMark(TAsCanvas& canvas, int formIndex) {
+    TBrushStyleKeeper keep(canvas);
+    canvas.Brush.Style = TBrushStyle::Clear;
+    SetFont(canvas, QStringLiteral("Arial"), 8, false, true);
+    canvas.TextOut(contentRect_.Left, contentRect_.Bottom, QStringLiteral("Form ") + QString::number(formIndex + 1));
+}
+
+}  // namespace vorlix

@@ -1,0 +1,176 @@
+#include "puzzledocument.h"
+
+#include <algorithm>
+
+#include "puzzlemodel.h"
+
+namespace vorlix {
+
+QString CrowdedWarningText() {
+    return QStringLiteral(
+               "The letters in the grid may look crowded or distorted. \r\n\nIf this is so, it is because you are "
+               "trying to pack too much onto one sheet of paper or because the letters are too large for the number "
+               "of rows and columns you have in your puzzle. \r\n\n") +
+           QStringLiteral(
+               "One of these suggestions will help:: \r\n\n1. Click \"Change Appearance\" and reduce the size of the "
+               "puzzle font. \r\n\n2. Use fewer words in your puzzle. (e.g., Make two puzzles half as big.)\r\n\n") +
+           QStringLiteral(
+               "3. If you have one or more words that is very long, abbreviate it or break it up into shorter words. "
+               "\r\n\n4. Print onto a larger sheet of paper (e.g., legal size).");
+}
+
+int UsedLineCount(const QStringList& lines) {
+    for (int i = static_cast<int>(lines.size()); i >= 1; --i)
+        if (!lines[i - 1].trimmed().isEmpty()) return i;
+    return 0;
+}
+
+int WordListColumns(int placedWords, int requestedColumns, int fitColumns) {
+    if (requestedColumns >= 1 && requestedColumns <= 9) return requestedColumns;
+    const int byCount = placedWords <= 11 ? 1 : std::min(9, (placedWords - 1) / 10 + 1);
+    return std::max(1, std::min(byCount, fitColumns));
+}
+
+int WordListFitColumns(double availableWidth, double maxWidth) {
+    if (maxWidth + 0.2 <= 0.0) return 9;
+    return std::max(1, static_cast<int>(std::floor((availableWidth + 0.2) / (maxWidth + 0.2))));
+}
+
+TPuzzleDocument::TPuzzleDocument(TPuzzleModel& model, int wordListPage) : model_(&model) {
+    SetWordListPage(wordListPage);
+}
+
+void TPuzzleDocument::SetWordListPage(int n) {
+    wordListPage_ = n;
+    solutionPage_ = n + 1;
+}
+
+double TPuzzleDocument::CellCentreX(int column) const { return (column - 0.5) * cellWidth_ + gridRect_.Left; }
+
+double TPuzzleDocument::CellCentreY(int row) const { return (row - 0.5) * cellHeight_ + gridRect_.Top; }
+
+bool TPuzzleDocument::HasPuzzle() const {
+    const TWordSearch& ws = model_->Puzzle();
+    return ws.ActualColumns > 1 || ws.ActualRows > 1;
+}
+
+bool TPuzzleDocument::InstructionsIncluded() const { return model_->Instructions_IncludeCB; }
+
+bool TPuzzleDocument::GridCrowded() const {
+    return model_->PageFormat.GridFontSize / 72.0 * 0.7 > cellHeight_;
+}
+
+void TPuzzleDocument::ShowCrowdedWarning() {
+    if (!GridCrowded() || !model_->CrowdedWarningPending) return;
+    model_->CrowdedWarningPending = false;
+    model_->Host().ShowMessage(MessageKind::Information, ToWide(CrowdedWarningText()), MessageButtons::Ok);
+}
+
+void TPuzzleDocument::LayOut() {
+    const TPageFormat& pf = model_->PageFormat;
+    const double W = metrics_.PageWidth;
+    const double H = metrics_.PageHeight;
+    const double m = pf.MarginWidth;
+
+    pageRect_ = {0.0, 0.0, W, H};
+    contentRect_ = {m, m, W - m, H - m};
+
+    const double f = pf.BorderIndex != 0 ? 0.6 : 0.0;
+    frameRect_ = contentRect_.Inset(-f * m);
+
+    // The frame must stay on the printable area; the extra thousandth keeps its line off the edge.
+    const TInchRect p = metrics_.PrintableRect();
+    if (p.Top > frameRect_.Top) {
+        const double d = p.Top - frameRect_.Top + 0.001;
+        frameRect_.Top += d;
+        contentRect_.Top += d;
+    }
+    if (p.Left > frameRect_.Left) {
+        const double d = p.Left - frameRect_.Left + 0.001;
+        frameRect_.Left += d;
+        contentRect_.Left += d;
+    }
+    if (p.Right < frameRect_.Right) {
+        const double d = frameRect_.Right - p.Right + 0.001;
+        frameRect_.Right -= d;
+        contentRect_.Right -= d;
+    }
+    if (p.Bottom < frameRect_.Bottom) {
+        const double d = frameRect_.Bottom - p.Bottom + 0.001;
+        frameRect_.Bottom -= d;
+        contentRect_.Bottom -= d;
+    }
+
+    elementSpacing_ = 0.33;
+    double cursor = contentRect_.Top;
+
+    const int n = std::max(UsedLineCount(model_->Worksheet_LeftMemo), UsedLineCount(model_->Worksheet_RightMemo));
+    worksheetRect_ = {contentRect_.Left, cursor, contentRect_.Right, cursor + n * pf.WorksheetFontSize / 72.0 * 1.75};
+    cursor = worksheetRect_.Bottom + (n > 0 ? elementSpacing_ : 0.0);
+
+    const int t = UsedLineCount(model_->Words_TitleMemo);
+    titleRect_ = {contentRect_.Left, cursor, contentRect_.Right, cursor + t * pf.TitleFontSize / 72.0};
+    cursor = titleRect_.Bottom + (t > 0 ? elementSpacing_ : 0.0);
+
+    if (InstructionsIncluded()) {
+        const int i = UsedLineCount(model_->Layout_InstructionsMemo);
+        instructionsRect_ = {contentRect_.Left, cursor, contentRect_.Right,
+                             cursor + i * pf.InstructionsFontSize / 72.0};
+        cursor = instructionsRect_.Bottom + (i > 0 ? elementSpacing_ : 0.0);
+    } else {
+        instructionsRect_ = {contentRect_.Left, cursor, contentRect_.Right, cursor};
+    }
+
+    const TWordSearch& ws = model_->Puzzle();
+    const int rows = ws.ActualRows;
+    const int columns = ws.ActualColumns;
+    // The word list keeps three inches; only the height is ever cut, never the letters.
+    constexpr double listReserve = 3.0;
+    double h = rows * 1.8 * pf.GridFontSize / 72.0;
+    if (cursor + h > contentRect_.Bottom - listReserve) h = contentRect_.Bottom - cursor - listReserve;
+    const double w = rows == 0 ? h : columns * (h / rows) * cellAspect_;
+
+    double left = contentRect_.Left;
+    if (pf.GridHPosition == 1)
+        left = contentRect_.Left + (contentRect_.Width() - w) / 2.0;
+    else if (pf.GridHPosition == 2)
+        left = contentRect_.Right - w;
+    gridRect_ = {left, cursor, left + w, cursor + h};
+
+    cellHeight_ = h / std::max(rows, 1);
+    cellWidth_ = w / std::max(columns, 1);
+
+    wordListRect_ = {contentRect_.Left, gridRect_.Bottom + cellHeight_ + elementSpacing_, contentRect_.Right,
+                     contentRect_.Bottom};
+    solutionGridRect_ = gridRect_;
+}
+
+TInchRect TPuzzleDocument::PictureArea(const TPictureElements& chosen, bool solution) const {
+    TInchRect area = EmptyPictureArea;
+    if (chosen.Title) area = area.United(titleBox_);
+    if (solution) {
+        if (chosen.Solution) area = area.United(solutionGridRect_);
+        return area;
+    }
+    if (chosen.Worksheet) area = area.United(worksheetRect_);
+    if (chosen.Instructions && InstructionsIncluded()) area = area.United(instructionsRect_);
+    if (chosen.Grid) area = area.United(gridRect_);
+    // A list that was not drawn covers nothing.
+    if (chosen.WordList && wordListDrawn_) area = area.United(wordListBox_);
+    return area;
+}
+
+void TPuzzleDocument::DrawPictureElements(TAsCanvas& canvas, const TPictureElements& chosen, bool solution) {
+    canvas.Brush = {Qt::white, TBrushStyle::Solid};
+    if (chosen.Title) DrawTitle(canvas);
+    if (solution) {
+        if (chosen.Solution) DrawSolution(canvas);
+        return;
+    }
+    if (chosen.Worksheet) DrawWorksheet(canvas);
+    if (chosen.Instructions) DrawInstructions(canvas);
+    if (chosen.Grid) DrawGridLetters(canvas);
+    if (chosen.WordList) DrawWordList(canvas);
+}
+
+}  // namespace vorlix

@@ -1,0 +1,169 @@
+// The page composition of the current puzzle: every element's rectangle in inches, and
+// the drawing of page 1 (puzzle and word list) and page 2 (solution) on a TAsCanvas.
+#pragma once
+
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "ascanvas.h"
+
+namespace vorlix {
+
+class TPuzzleModel;
+
+// The crowded-grid message, shown once per built puzzle.
+QString CrowdedWarningText();
+
+// The number of the last line holding something other than blanks (0 when none).
+int UsedLineCount(const QStringList& lines);
+
+// Word-list columns for n placed words: the requested 1..9 unchanged, or with 0
+// (Automatic) one column per ten words (11 still one), at most 9 and at most fit.
+int WordListColumns(int placedWords, int requestedColumns, int fitColumns);
+// Columns of width maxWidth (plus 0.2 inch) that fit into availableWidth; at least 1.
+int WordListFitColumns(double availableWidth, double maxWidth);
+
+// The word list as the last arrangement placed it.
+struct TWordListArrangement {
+    struct Item {
+        QString Text;
+        int Column = 0;  // 1-based
+        int Row = 0;     // 1-based
+        double X = 0.0;  // top-left corner, inches
+        double Y = 0.0;
+        double Width = 0.0;
+    };
+    int Fit = 0;      // columns that fit
+    int Columns = 0;  // columns used
+    int Rows = 0;     // rows per column
+    double MaxWidth = 0.0;
+    double ColumnWidth = 0.0;
+    double Gap = 0.0;
+    double BlockLeft = 0.0;
+    double LineHeight = 0.0;
+    int FontSize = 0;  // points, after shrinking
+    std::vector<Item> Items;
+};
+
+// Which elements a picture export covers.
+struct TPictureElements {
+    bool Worksheet = false;
+    bool Title = false;
+    bool Instructions = false;
+    bool Grid = false;
+    bool WordList = false;
+    bool Solution = false;
+};
+
+// The picture area's starting box; a top still at 11.0 afterwards means nothing was chosen.
+constexpr TInchRect EmptyPictureArea{11.0, 11.0, 0.0, 0.0};
+
+class TPuzzleDocument {
+public:
+    // The document reads the model's texts, page format and engine whenever it lays out
+    // or draws; the model outlives the document.
+    explicit TPuzzleDocument(TPuzzleModel& model, int wordListPage = 1);
+    virtual ~TPuzzleDocument() = default;
+
+    TPuzzleModel& Model() const { return *model_; }
+
+    // The printer geometry the layout uses; the printer refresh sets it.
+    void SetPrinterMetrics(const PrinterPageMetrics& metrics) { metrics_ = metrics; }
+    const PrinterPageMetrics& PrinterMetrics() const { return metrics_; }
+
+    // SolutionPage follows as WordListPage + 1.
+    void SetWordListPage(int n);
+    int WordListPage() const { return wordListPage_; }
+    int SolutionPage() const { return solutionPage_; }
+
+    // How many different forms are being printed; above 1 the pages carry "Form n".
+    void SetFormCount(int forms) { formCount_ = forms; }
+    int FormCount() const { return formCount_; }
+
+    // Recomputes every rectangle from the metrics, page format, texts and grid size.
+    void LayOut();
+    // Draws one page; formIndex is the 0-based form being printed.
+    void DrawPage(TAsCanvas& canvas, int page, int formIndex = 0);
+
+    // --- Drawing steps, also used one by one by the picture export. Each leaves the
+    // canvas's brush style as it found it.
+    void DrawFrame(TAsCanvas& canvas);
+    void DrawWorksheet(TAsCanvas& canvas);
+    void DrawTitle(TAsCanvas& canvas);
+    void DrawInstructions(TAsCanvas& canvas);  // nothing when instructions are not included
+    void DrawGridLetters(TAsCanvas& canvas);   // with the crowded check and the credits line
+    void DrawWordList(TAsCanvas& canvas);
+    void DrawSolution(TAsCanvas& canvas);
+    void DrawFormMark(TAsCanvas& canvas, int formIndex);
+
+    // Shows the crowded-grid message when the cells are too small and it is pending.
+    void ShowCrowdedWarning();
+    bool GridCrowded() const;
+
+    // --- Geometry of the last LayOut.
+    TInchRect PageRect() const { return pageRect_; }
+    TInchRect ContentRect() const { return contentRect_; }
+    TInchRect FrameRect() const { return frameRect_; }
+    TInchRect WorksheetRect() const { return worksheetRect_; }
+    TInchRect TitleRect() const { return titleRect_; }
+    TInchRect InstructionsRect() const { return instructionsRect_; }
+    TInchRect GridRect() const { return gridRect_; }
+    TInchRect WordListRect() const { return wordListRect_; }
+    TInchRect SolutionGridRect() const { return solutionGridRect_; }
+    double CellWidth() const { return cellWidth_; }
+    double CellHeight() const { return cellHeight_; }
+    double ElementSpacing() const { return elementSpacing_; }
+    double CellAspect() const { return cellAspect_; }
+    double CellCentreX(int column) const;
+    double CellCentreY(int row) const;
+    // False for the 1 x 1 grid that stands for "no puzzle yet".
+    bool HasPuzzle() const;
+    bool InstructionsIncluded() const;
+
+    // --- What the last drawing covered (for the picture export's cropping).
+    TInchRect TitleBox() const { return titleBox_; }
+    TInchRect WordListBox() const { return wordListBox_; }
+    bool WordListDrawn() const { return wordListDrawn_; }
+    const TWordListArrangement& LastWordList() const { return lastWordList_; }
+
+    // Measures and places the word list with the canvas's fonts (no drawing).
+    TWordListArrangement ArrangeWordList(TAsCanvas& canvas);
+
+    // The union of the chosen elements' areas, from EmptyPictureArea.
+    TInchRect PictureArea(const TPictureElements& chosen, bool solution) const;
+    // Draws the chosen elements in the export's order (after the canvas was fitted).
+    void DrawPictureElements(TAsCanvas& canvas, const TPictureElements& chosen, bool solution);
+
+private:
+    void DrawLetters(TAsCanvas& canvas, bool solution);
+    void DrawSolutionMarks(TAsCanvas& canvas);
+
+    TPuzzleModel* model_;
+    PrinterPageMetrics metrics_;
+    int wordListPage_ = 1;
+    int solutionPage_ = 2;
+    int formCount_ = 1;
+
+    TInchRect pageRect_;
+    TInchRect contentRect_;
+    TInchRect frameRect_;
+    TInchRect worksheetRect_;
+    TInchRect titleRect_;
+    TInchRect instructionsRect_;
+    TInchRect gridRect_;
+    TInchRect wordListRect_;
+    TInchRect solutionGridRect_;
+    double cellWidth_ = 0.0;
+    double cellHeight_ = 0.0;
+    double elementSpacing_ = 0.33;
+    double cellAspect_ = 1.0;
+
+    TInchRect titleBox_;
+    TInchRect wordListBox_;
+    bool wordListDrawn_ = false;
+    TWordListArrangement lastWordList_;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,122 @@
+// Page layout: margins, the printable cut, element stacking, grid size and the crowded warning.
+#include <gtest/gtest.h>
+
+#include "testpuzzle.h"
+
+namespace vorlix::test {
+namespace {
+
+PrinterPageMetrics PrintableFrom(double offset) {
+    PrinterPageMetrics m;
+    m.PrintableOffsetX = m.PrintableOffsetY = offset;
+    m.PrintableWidth = 8.5 - 2 * offset;
+    m.PrintableHeight = 11.0 - 2 * offset;
+    return m;
+}
+
+void ExpectRect(const TInchRect& r, const TInchRect& want) {
+    EXPECT_NEAR(r.Left, want.Left, 1e-9);
+    EXPECT_NEAR(r.Top, want.Top, 1e-9);
+    EXPECT_NEAR(r.Right, want.Right, 1e-9);
+    EXPECT_NEAR(r.Bottom, want.Bottom, 1e-9);
+}
+
+// The frame lies 60% of the margin outside the content and is pulled onto the printable
+// area with 0.001 to spare, content and all.
+TEST(LayOutFrame, FollowsPrintableArea) {
+    struct Case {
+        int border;
+        double offset;
+        TInchRect frame, content;
+    };
+    const Case cases[] = {
+        {1, 0.3, {0.301, 0.301, 8.199, 10.699}, {0.451, 0.451, 8.049, 10.549}},  // moved by 0.201
+        {0, 0.2, {0.25, 0.25, 8.25, 10.75}, {0.25, 0.25, 8.25, 10.75}},  // no frame: frame = content
+        {3, 0.05, {0.1, 0.1, 8.4, 10.9}, {0.25, 0.25, 8.25, 10.75}},    // fits: nothing moves
+    };
+    for (const Case& c : cases) {
+        TTestPuzzle t;
+        t.model.PageFormat.MarginWidth = 0.25;
+        t.model.PageFormat.BorderIndex = c.border;
+        t.document.SetPrinterMetrics(PrintableFrom(c.offset));
+        t.document.LayOut();
+        SCOPED_TRACE(c.border);
+        ExpectRect(t.document.FrameRect(), c.frame);
+        ExpectRect(t.document.ContentRect(), c.content);
+    }
+}
+
+// Rows x 1.8 x the font, cut to leave 3 inches for the list; the warning comes with the first
+// drawing of cells smaller than 0.7 of the font, once per built puzzle.
+TEST(LayOutGrid, HeightCutAndCrowdedWarning) {
+    struct Case {
+        int rows, points;
+        double height, cell;
+        bool warned;
+    };
+    const Case cases[] = {{15, 14, 5.25, 0.35, false}, {30, 36, 7.5, 0.25, true}, {20, 36, 7.5, 0.375, false}};
+    for (const Case& c : cases) {
+        TTestPuzzle t;
+        t.model.PageFormat.MarginWidth = 0.25;
+        t.model.PageFormat.GridFontSize = c.points;
+        t.document.SetPrinterMetrics(PrintableFrom(0.25));
+        t.SetGridSize(c.rows, c.rows);
+        t.model.CrowdedWarningPending = true;
+        t.document.LayOut();
+        SCOPED_TRACE(c.rows);
+        const TInchRect g = t.document.GridRect();
+        EXPECT_NEAR(g.Top, 0.25, 1e-9) << "nothing above the grid, so no spacing";
+        EXPECT_NEAR(g.Height(), c.height, 1e-9);
+        EXPECT_NEAR(g.Width(), c.height, 1e-9);
+        EXPECT_NEAR(t.document.CellHeight(), c.cell, 1e-9);
+        EXPECT_NEAR(t.document.WordListRect().Top, g.Bottom + c.cell + 0.33, 1e-9);
+        t.Render(1, 20);
+        t.Render(1, 20);
+        ASSERT_EQ(t.host.Texts.size(), c.warned ? 1u : 0u);
+        if (c.warned) {
+            EXPECT_EQ(t.host.Texts[0], CrowdedWarningText());
+        }
+    }
+}
+
+// Each text block takes its used lines (worksheet x 1.75) plus 0.33 only when it has any;
+// instructions switched off take nothing.
+TEST(LayOutStack, TextBlocksAndSpacing) {
+    TTestPuzzle t;
+    t.model.PageFormat.MarginWidth = 0.5;
+    t.model.Worksheet_LeftMemo = {"Name", "", "Date", " ", ""};  // blank lines before the last count
+    t.model.Worksheet_RightMemo = {"Class"};
+    t.model.Words_TitleMemo = {"Title"};
+    t.model.Layout_InstructionsMemo = {"one", "two"};
+    t.SetGridSize(10, 10);
+    t.document.LayOut();
+    const double ws = 3 * 12 / 72.0 * 1.75, title = 36 / 72.0, instr = 2 * 12 / 72.0;
+    EXPECT_NEAR(t.document.WorksheetRect().Bottom, 0.5 + ws, 1e-9);
+    EXPECT_NEAR(t.document.TitleRect().Top, 0.5 + ws + 0.33, 1e-9);
+    EXPECT_NEAR(t.document.InstructionsRect().Top, 0.5 + ws + 0.33 + title + 0.33, 1e-9);
+    EXPECT_NEAR(t.document.GridRect().Top, t.document.InstructionsRect().Top + instr + 0.33, 1e-9);
+    t.model.Instructions_IncludeCB = false;
+    t.document.LayOut();
+    EXPECT_NEAR(t.document.GridRect().Top, 0.5 + ws + 0.33 + title + 0.33, 1e-9);
+}
+
+// Left, centre, right; a grid wider than the page runs into the margins unshrunk.
+TEST(LayOutGrid, HorizontalPosition) {
+    struct Case {
+        int position, columns;
+        double left;
+    };
+    // Content 0.75..7.75; 5 rows at 12 points make 0.3-inch cells.
+    const Case cases[] = {{0, 10, 0.75}, {1, 10, 2.75}, {2, 10, 4.75}, {1, 60, 0.75 + (7.0 - 18.0) / 2}};
+    for (const Case& c : cases) {
+        TTestPuzzle t;
+        t.model.PageFormat.GridHPosition = c.position;
+        t.SetGridSize(c.columns, 5);
+        t.document.LayOut();
+        EXPECT_NEAR(t.document.GridRect().Left, c.left, 1e-9) << c.position << " " << c.columns;
+        EXPECT_NEAR(t.document.CellCentreX(2), c.left + 0.45, 1e-9);
+    }
+}
+
+}  // namespace
+}  // namespace vorlix::test
