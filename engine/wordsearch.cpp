@@ -218,11 +218,13 @@ bool TWordSearch::CanPlaceWord(int word, int column, int row, int d) const {
     const int length = s.WordList[word].Length;
     if (length <= 0) return true;
 
-    // The start cell is always inside, so the word fits exactly when its last cell does;
-    // checking that first refuses most spots without walking.
+    // Only a step off the grid before the last letter refuses, so a word of two or more
+    // letters fits exactly when its last cell is inside; checking that first refuses most
+    // spots without walking. (A one-letter word is never refused for its position.)
     const int endColumn = column + DirectionDx[d] * (length - 1);
     const int endRow = row + DirectionDy[d] * (length - 1);
-    if (endColumn < 1 || endColumn > ActualColumns || endRow < 1 || endRow > ActualRows) return false;
+    if (length > 1 && (endColumn < 1 || endColumn > ActualColumns || endRow < 1 || endRow > ActualRows))
+        return false;
 
     // Every refusal below is final, so checking each shared cell's words as they are met
     // gives the same answer as collecting them first.
