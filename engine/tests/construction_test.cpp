@@ -243,6 +243,32 @@ TEST_F(EngineTest, MakePuzzleNeedsFinishedList) {
     EXPECT_EQ(host.shown[0].text, u"TWS.PM: Untimely call.");
 }
 
+// Clear empties every cell of the arrays, however the letters got there (the file reader and the size
+// setters write them directly), and forgets the placements.
+TEST_F(EngineTest, ClearEmptiesEveryCell) {
+    SetList({u"cat"});
+    state->SetSeed(1);
+    EmptyGrid(10, 10);
+    ws->PlaceWord(1, 8, 9, East);
+    ws->FillGrid();
+    ws->Grid[100][100] = u'X';
+    ws->WordListIndicies[100][1] = u"\x01";
+    ws->SolutionFlags[1][100] = FirstLetterFlag;
+    ws->ActualColumns = ws->ActualRows = 3;
+    ws->Constructed = true;
+    ws->Clear();
+    int stale = 0;
+    for (int c = 0; c <= MaxGridSize; ++c)
+        for (int r = 0; r <= MaxGridSize; ++r)
+            stale += ws->Grid[c][r] != EmptyCell || !ws->WordListIndicies[c][r].empty() || ws->SolutionFlags[c][r] != 0;
+    EXPECT_EQ(stale, 0);
+    EXPECT_FALSE(ws->Constructed);
+    EXPECT_EQ(ws->ActualColumns, 0);
+    EXPECT_FALSE(ws->Placements[1].Placed);
+    EXPECT_EQ(ws->Placements[1].Column, 0);
+    EXPECT_EQ(ws->DirectionCounts[East], 0);
+}
+
 // Builds count exactly: an empty list still makes 1 + 51 + 5 builds when shrinking, 1 + 5 when both
 // dimensions are requested; each draws one letter per cell.
 TEST_F(EngineTest, BuildCountWithEmptyList) {
@@ -405,6 +431,8 @@ struct ReferenceBuild {
     std::string placements;
     std::uint32_t seedAfter;
 };
+
+void PrintTo(const ReferenceBuild& b, std::ostream* os) { *os << b.name; }
 
 class ReferenceBuildTest : public EngineTest, public ::testing::WithParamInterface<ReferenceBuild> {};
 

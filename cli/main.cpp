@@ -1,0 +1,13 @@
+// vorlix-cli: the puzzle engine from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "command.h"
+
+int main(int argc, char* argv[]) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    vorlix::cli::CommandIo io{std::cin, std::cout, std::cerr};
+    return vorlix::cli::RunCli(arguments, io);
+}
