@@ -38,12 +38,6 @@ void TWordSearchConfig::SetSharingLevel(int level) {
     }
 }
 
-std::int32_t TRandom::Random(std::int32_t n) {
-    Seed = Seed * 134775813u + 1u;
-    if (n <= 0) return 0;
-    return static_cast<std::int32_t>((static_cast<std::uint64_t>(Seed) * static_cast<std::uint32_t>(n)) >> 32);
-}
-
 TEngineState::TEngineState(IMessageHost& host) : host_(&host) {
     for (int d = 1; d <= 8; ++d) SetDirectionWeight(d, 100);
 }

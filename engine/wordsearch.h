@@ -96,7 +96,12 @@ public:
 class TRandom {
 public:
     std::uint32_t Seed = 0;
-    std::int32_t Random(std::int32_t n);
+    // Advances the seed even for n = 0; the result is in 0..n-1 (0 when n is 0).
+    std::int32_t Random(std::int32_t n) {
+        Seed = Seed * 134775813u + 1u;
+        if (n <= 0) return 0;
+        return static_cast<std::int32_t>((static_cast<std::uint64_t>(Seed) * static_cast<std::uint32_t>(n)) >> 32);
+    }
 };
 
 // Everything that exists once per program and is shared by the result and the trial

@@ -13,7 +13,10 @@ PACKAGES=(
   libgmock-dev        # GTest's CMake package also imports the gmock libraries
   libbenchmark-dev
   qt6-base-dev
+  qt6-svg-dev         # SVG pictures
   libgl-dev
+  fonts-liberation2   # metric-compatible Arial and Times New Roman
+  fonts-comic-neue    # stands in for Comic Sans MS
   clang               # fuzz targets
   libclang-rt-14-dev  # libFuzzer and the sanitizer runtimes for clang
 )
