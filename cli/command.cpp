@@ -2,7 +2,11 @@
 
 #include <ostream>
 
+#include "exportcommand.h"
 #include "makecommand.h"
+#include "printcommand.h"
+#include "showcommand.h"
+#include "wordscommand.h"
 
 namespace vorlix::cli {
 
@@ -10,6 +14,10 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
         std::vector<std::unique_ptr<Command>> list;
         list.push_back(std::make_unique<MakeCommand>());
+        list.push_back(std::make_unique<ShowCommand>());
+        list.push_back(std::make_unique<WordsCommand>());
+        list.push_back(std::make_unique<ExportCommand>());
+        list.push_back(std::make_unique<PrintCommand>());
         return list;
     }();
     return commands;

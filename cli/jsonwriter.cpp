@@ -1,5 +1,7 @@
 #include "jsonwriter.h"
 
+#include <charconv>
+#include <cmath>
 #include <stdexcept>
 
 #include "utf8.h"
@@ -62,6 +64,8 @@ public:
             out += *b ? "true" : "false";
         } else if (const std::int64_t* n = std::get_if<std::int64_t>(&data)) {
             out += std::to_string(*n);
+        } else if (const double* r = std::get_if<double>(&data)) {
+            WriteReal(out, *r);
         } else if (const auto* s = std::get_if<std::u16string>(&data)) {
             AppendJsonString(out, *s);
         } else if (const auto* array = std::get_if<JsonValue::Array>(&data)) {
@@ -72,6 +76,16 @@ public:
     }
 
 private:
+    static void WriteReal(std::string& out, double value) {
+        if (!std::isfinite(value)) {
+            out += "null";
+            return;
+        }
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        out.append(buffer, result.ptr);
+    }
+
     static bool AllScalars(const JsonValue::Array& items) {
         for (const JsonValue& item : items)
             if (item.IsContainer()) return false;

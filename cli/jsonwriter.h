@@ -18,6 +18,8 @@ public:
     JsonValue() = default;  // null
     static JsonValue Bool(bool value) { return JsonValue(Data(value)); }
     static JsonValue Number(std::int64_t value) { return JsonValue(Data(value)); }
+    // Written in the shortest form that reads back exactly; not finite is null.
+    static JsonValue Real(double value) { return JsonValue(Data(value)); }
     static JsonValue String(std::u16string value) { return JsonValue(Data(std::move(value))); }
     static JsonValue MakeArray(Array items = {}) { return JsonValue(Data(std::move(items))); }
     static JsonValue MakeObject(Object members = {}) { return JsonValue(Data(std::move(members))); }
@@ -29,7 +31,7 @@ public:
     bool IsContainer() const;
 
 private:
-    using Data = std::variant<std::nullptr_t, bool, std::int64_t, std::u16string, Array, Object>;
+    using Data = std::variant<std::nullptr_t, bool, std::int64_t, double, std::u16string, Array, Object>;
     explicit JsonValue(Data data) : data_(std::move(data)) {}
 
     Data data_ = nullptr;

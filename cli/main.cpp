@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "command.h"
+#include "session.h"
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
+    vorlix::cli::FilterQtMessages();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     vorlix::cli::CommandIo io{std::cin, std::cout, std::cerr};
     return vorlix::cli::RunCli(arguments, io);

@@ -1,4 +1,4 @@
-// vorlix-cli make: build one puzzle from word-list lines and print it.
+// vorlix-cli make: build one puzzle from word-list lines, print it and optionally save it.
 #pragma once
 
 #include <array>
@@ -8,39 +8,49 @@
 #include <vector>
 
 #include "command.h"
-#include "jsonwriter.h"
 #include "wordsearch.h"
 
 namespace vorlix::cli {
+
+// The type page's four choices.
+struct PuzzleType {
+    bool hidden = false;
+    bool clues = false;
+};
 
 struct MakeOptions {
     std::optional<std::uint32_t> seed;
     int columns = 0;  // 0: automatic
     int rows = 0;
-    std::array<bool, 9> directions{false, true, true, true, true, true, true, true, true};  // 1..8
-    int sharing = ShareIntersect;
-    TCapitalization capitalization = TCapitalization::AllUpper;
+    // Unset: the defaults of a new puzzle (all eight directions, sharing 2, AllUpper
+    // unless --use-preferences brings others).
+    std::optional<std::array<bool, 9>> directions;  // 1..8
+    std::optional<int> sharing;
+    std::optional<TCapitalization> capitalization;
     std::u16string hiddenMessage;
+    std::optional<PuzzleType> type;
     std::vector<std::string> wordLines;  // UTF-8 as typed
+    std::vector<std::string> titleLines;
+    std::vector<std::string> worksheetLeft;
+    std::vector<std::string> worksheetRight;
+    std::vector<std::string> instructions;
+    bool noInstructions = false;
+    std::optional<std::string> credits;
+    bool usePreferences = false;
     std::vector<int> transforms;
     std::vector<std::string> files;  // "-" is standard input
+    std::optional<std::string> output;  // a .ws file
     bool json = false;
     bool help = false;
 };
 
-// Throws UsageError naming the first bad argument.
+// Throws UsageError naming the first bad argument or the first clash between options.
 MakeOptions ParseMakeArguments(const std::vector<std::string>& arguments);
-
-// The --word lines, then every line of every file. Throws UsageError when a file cannot be read.
-std::vector<std::u16string> ReadMakeLines(const MakeOptions& options, std::istream& standardInput);
-
-std::string FormatPuzzleText(const TWordSearch& puzzle);
-JsonValue PuzzleToJson(const TWordSearch& puzzle);
 
 class MakeCommand : public Command {
 public:
     std::string_view Name() const override { return "make"; }
-    std::string_view Summary() const override { return "Build a puzzle from a word list and print it"; }
+    std::string_view Summary() const override { return "Build a puzzle from a word list, print it, save it"; }
     std::string Help() const override;
     int Execute(const std::vector<std::string>& arguments, CommandIo& io) override;
 };

@@ -364,6 +364,9 @@ void TWordSearch::AddPlacedWord(const std::u16string& itemText, int placed, int 
     if (column < 0 || column > MaxGridSize || row < 0 || row > MaxGridSize || direction < 0 || direction > 8)
         return;
     NoteUsedCell(column, row);
+    // Files do not store the first-letter marks; without them an opened puzzle's solution
+    // would lose its bold first letters.
+    if (placement.Placed) SolutionFlags[column][row] |= FirstLetterFlag;
     int c = column;
     int r = row;
     for (int k = 0; k < s.WordList[n].Length; ++k) {

@@ -13,7 +13,8 @@ namespace vorlix::cli::testing {
 struct Json {
     enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
     bool boolean = false;
-    std::int64_t number = 0;
+    std::int64_t number = 0;  // the whole part
+    double real = 0.0;        // the whole value, fraction and exponent included
     std::string text;  // UTF-8
     std::vector<Json> items;
     std::vector<std::pair<std::string, Json>> members;  // in document order
@@ -98,7 +99,25 @@ private:
             while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9')
                 v.number = v.number * 10 + (text_[pos_++] - '0');
             if (pos_ == start) Fail("bad value");
-            if (negative) v.number = -v.number;
+            auto digits = [&] {
+                const std::size_t from = pos_;
+                while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') ++pos_;
+                if (pos_ == from) Fail("bad number");
+            };
+            if (pos_ < text_.size() && text_[pos_] == '.') {
+                ++pos_;
+                digits();
+            }
+            if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
+                ++pos_;
+                if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) ++pos_;
+                digits();
+            }
+            v.real = std::stod(std::string(text_.substr(start, pos_ - start)));
+            if (negative) {
+                v.number = -v.number;
+                v.real = -v.real;
+            }
         }
         return v;
     }

@@ -1,0 +1,177 @@
+#include "puzzleoutput.h"
+
+#include <algorithm>
+
+#include "utf8.h"
+
+namespace vorlix::cli {
+
+namespace {
+
+std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+// One grid cell as printable text; half of a surrogate pair cannot stand alone in UTF-8.
+std::string CellText(char16_t letter) { return EncodeUtf8(std::u16string_view(&letter, 1)); }
+
+std::string PadRight(std::string text, std::size_t width, std::size_t shown) {
+    if (shown < width) text.append(width - shown, ' ');
+    return text;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+using J = JsonValue;
+
+J Lines(const QStringList& lines) {
+    J array = J::MakeArray();
+    for (const QString& line : lines) array.Add(J::String(line.toStdU16String()));
+    return array;
+}
+
+J Text(const QString& text) { return J::String(text.toStdU16String()); }
+
+J PageFormatToJson(const TPageFormat& f) {
+    J object = J::MakeObject();
+    for (const TPageElement e : AllPageElements) object.Set(FaceKeyOf(e), Text(f.Face(e)));
+    for (const TPageElement e : AllPageElements) object.Set(SizeKeyOf(e), J::Number(f.FontSize(e)));
+    object.Set("MarginWidth", J::Real(f.MarginWidth));
+    object.Set("BorderIndex", J::Number(f.BorderIndex));
+    object.Set("GridHPosition", J::Number(f.GridHPosition));
+    object.Set("SolutionStyle", J::Number(f.SolutionStyle));
+    object.Set("SolutionColor", J::Number(f.SolutionColor));
+    object.Set("RequestedClueColumns", J::Number(f.RequestedClueColumns));
+    object.Set("ClueTextFont", Text(f.ClueTextFont));
+    object.Set("ClueTextFontSize", J::Number(f.ClueTextFontSize));
+    object.Set("ClueTextFontColor", J::Number(f.ClueTextFontColor));
+    object.Set("ClueAlignment", J::Number(f.ClueAlignment));
+    return object;
+}
+
+}  // namespace
+
+std::string FormatPuzzleText(const TWordSearch& puzzle) {
+    const TEngineState& state = puzzle.State();
+    std::string text;
+    for (int r = 1; r <= puzzle.ActualRows; ++r) {
+        for (int c = 1; c <= puzzle.ActualColumns; ++c) {
+            if (c > 1) text.push_back(' ');
+            text += CellText(puzzle.Grid[c][r]);
+        }
+        text.push_back('\n');
+    }
+
+    std::size_t width = 0;
+    for (int i = 1; i <= state.WordCount; ++i)
+        if (puzzle.Placements[i].Placed) width = std::max(width, state.WordList[i].GridWord.size());
+    std::string placed;
+    std::vector<int> unplaced;
+    for (int k = 1; k <= state.WordCount; ++k) {
+        const int i = state.DisplayIndex[k];
+        const TWordPlacement& p = puzzle.Placements[i];
+        if (!p.Placed) {
+            unplaced.push_back(i);
+            continue;
+        }
+        const std::u16string& word = state.WordList[i].GridWord;
+        placed += PadRight(EncodeUtf8(word), width, word.size()) + " " + PadLeft(std::to_string(p.Column), 3) +
+                  " " + PadLeft(std::to_string(p.Row), 3) + "  " + DirectionNames[p.Direction <= 8 ? p.Direction : 0] + "\n";
+    }
+
+    if (!placed.empty()) text += "\n" + placed;
+    text += "\nWords that did not fit: " + std::to_string(unplaced.size()) + "\n";
+    for (const int i : unplaced) text += EncodeUtf8(state.WordList[i].GridWord) + "\n";
+    return text;
+}
+
+JsonValue PuzzleToJson(const TWordSearch& puzzle) {
+    const TEngineState& state = puzzle.State();
+
+    J grid = J::MakeArray();
+    J cellWords = J::MakeArray();
+    J firstLetters = J::MakeArray();
+    for (int r = 1; r <= puzzle.ActualRows; ++r) {
+        std::u16string line;
+        J rowCells = J::MakeArray();
+        for (int c = 1; c <= puzzle.ActualColumns; ++c) {
+            line.push_back(puzzle.Grid[c][r]);
+            J indices = J::MakeArray();
+            for (const char16_t index : puzzle.WordListIndicies[c][r]) indices.Add(J::Number(index));
+            rowCells.Add(std::move(indices));
+            if (puzzle.SolutionFlags[c][r] & FirstLetterFlag)
+                firstLetters.Add(J::MakeArray({J::Number(c), J::Number(r)}));
+        }
+        grid.Add(J::String(std::move(line)));
+        cellWords.Add(std::move(rowCells));
+    }
+
+    J words = J::MakeArray();
+    for (int i = 1; i <= state.WordCount; ++i) {
+        const TWordRecord& record = state.WordList[i];
+        const TWordPlacement& p = puzzle.Placements[i];
+        words.Add(J::MakeObject({
+            {"index", J::Number(i)},
+            {"item", J::String(record.ItemText)},
+            {"grid_word", J::String(record.GridWord)},
+            {"clue", J::String(record.ClueText)},
+            {"placed", J::Bool(p.Placed)},
+            {"column", J::Number(p.Column)},
+            {"row", J::Number(p.Row)},
+            {"direction", J::Number(p.Direction)},
+            {"path", J::String(Widen(p.Path))},
+        }));
+    }
+
+    J displayOrder = J::MakeArray();
+    J unplaced = J::MakeArray();
+    for (int k = 1; k <= state.WordCount; ++k) {
+        const int i = state.DisplayIndex[k];
+        displayOrder.Add(J::Number(i));
+        if (!puzzle.Placements[i].Placed) unplaced.Add(J::String(state.WordList[i].GridWord));
+    }
+
+    J directionCounts = J::MakeArray();
+    for (const std::int32_t count : puzzle.DirectionCounts) directionCounts.Add(J::Number(count));
+
+    return J::MakeObject({
+        {"columns", J::Number(puzzle.ActualColumns)},
+        {"rows", J::Number(puzzle.ActualRows)},
+        {"constructed", J::Bool(puzzle.Constructed)},
+        {"grid", std::move(grid)},
+        {"words", std::move(words)},
+        {"display_order", std::move(displayOrder)},
+        {"unplaced", std::move(unplaced)},
+        {"cell_words", std::move(cellWords)},
+        {"first_letters", std::move(firstLetters)},
+        {"direction_counts", std::move(directionCounts)},
+    });
+}
+
+JsonValue ModelToJson(const TPuzzleModel& model) {
+    J directions = J::MakeArray();
+    for (const bool on : model.Directions) directions.Add(J::Bool(on));
+    return J::MakeObject({
+        {"title", Lines(model.Words_TitleMemo)},
+        {"worksheet_left", Lines(model.Worksheet_LeftMemo)},
+        {"worksheet_right", Lines(model.Worksheet_RightMemo)},
+        {"instructions", Lines(model.Layout_InstructionsMemo)},
+        {"instructions_included", J::Bool(model.Instructions_IncludeCB)},
+        {"hidden_message", Lines(model.Words_HiddenMemo)},
+        {"word_list", Lines(model.Words_Memo)},
+        {"created_by", Text(model.Credits_NameEd)},
+        {"created_for", Text(model.Credits_RecipientEd)},
+        {"credits_line", Text(model.CreditsLineCmBx.Text)},
+        {"hidden_option", J::Bool(model.HiddenMessageMode())},
+        {"clues_option", J::Bool(model.CustomCluesMode())},
+        {"directions", std::move(directions)},
+        {"sharing", J::Number(model.SharingLevel())},
+        {"capitalization", Text(CapitalizationName(model.Capitalization()))},
+        {"requested_columns", J::Number(model.RequestedColumns)},
+        {"requested_rows", J::Number(model.RequestedRows)},
+        {"auto_instructions", J::Number(model.AutoInstructions)},
+        {"page_format", PageFormatToJson(model.PageFormat)},
+    });
+}
+
+}  // namespace vorlix::cli

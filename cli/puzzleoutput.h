@@ -1,0 +1,20 @@
+// The printed forms of a puzzle: the text listing and the JSON object of make and show.
+#pragma once
+
+#include <string>
+
+#include "jsonwriter.h"
+#include "puzzlemodel.h"
+#include "wordsearch.h"
+
+namespace vorlix::cli {
+
+// The grid, one line per row, then every placed word with its start and direction, then
+// the words that did not fit.
+std::string FormatPuzzleText(const TWordSearch& puzzle);
+// Grid, placements and cell bookkeeping.
+JsonValue PuzzleToJson(const TWordSearch& puzzle);
+// The model's texts and options as the puzzle file holds them.
+JsonValue ModelToJson(const TPuzzleModel& model);
+
+}  // namespace vorlix::cli

@@ -1,0 +1,62 @@
+// What every puzzle command starts from: the puzzle model reset to a new puzzle, its
+// messages on standard error, and for the drawing commands a GUI application.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "consolehost.h"
+#include "preferences.h"
+#include "puzzlemodel.h"
+
+class QGuiApplication;
+
+namespace vorlix::cli {
+
+// Qt's own notes (missing runtime folders, font fallbacks) would break the rule of one line
+// per problem on standard error: only its critical messages are shown.
+void FilterQtMessages();
+
+// A command-line argument (UTF-8, ill-formed bytes as U+FFFD) as the model's text.
+QString ArgumentText(const std::string& argument);
+
+class PuzzleSession {
+public:
+    // usePreferences: new puzzles take the user's stored defaults instead of the built-in
+    // first-run defaults.
+    PuzzleSession(std::ostream& err, bool usePreferences);
+    ~PuzzleSession();
+
+    ConsoleMessageHost& Host() { return host_; }
+    TPuzzleModel& Model() { return *model_; }
+
+    // Opens the file as the Open command does, its messages on standard error. Throws
+    // UsageError when the file cannot be read; false when the reader refused it.
+    bool Open(const std::string& path, std::istream& standardInput);
+    // Saves as the Save command does; false after its message.
+    bool Save(const std::string& path);
+
+private:
+    ConsoleMessageHost host_;
+    TPreferences prefs_;
+    std::unique_ptr<TPuzzleModel> model_;
+};
+
+// Fonts, painters and printers need a QGuiApplication. Without a platform chosen by the
+// user it runs offscreen, so drawing works without a display.
+class GuiApplication {
+public:
+    GuiApplication();
+    ~GuiApplication();
+    GuiApplication(const GuiApplication&) = delete;
+    GuiApplication& operator=(const GuiApplication&) = delete;
+
+private:
+    int argc_ = 1;
+    char name_[11] = "vorlix-cli";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+}  // namespace vorlix::cli

@@ -1,0 +1,76 @@
+#include "wordscommand.h"
+
+#include <optional>
+#include <ostream>
+
+#include <QString>
+
+#include "arguments.h"
+#include "consolehost.h"
+#include "utf8.h"
+#include "wordinput.h"
+
+namespace vorlix::cli {
+
+namespace {
+
+struct WordsOptions {
+    bool clues = false;
+    std::optional<std::string> output;
+    bool help = false;
+};
+
+const OptionRule<WordsOptions> WordsOptionTable[] = {
+    {"--clues", false, [](WordsOptions& o, std::string_view, const std::string&) { o.clues = true; }},
+    {"-o", true,
+     [](WordsOptions& o, std::string_view n, const std::string& v) {
+         if (v.empty()) throw UsageError("option '" + std::string(n) + "' needs a file name");
+         o.output = v;
+     }},
+    {"--help", false, [](WordsOptions& o, std::string_view, const std::string&) { o.help = true; }},
+    {"-h", false, [](WordsOptions& o, std::string_view, const std::string&) { o.help = true; }},
+};
+
+}  // namespace
+
+std::string WordsCommand::Help() const {
+    return "Usage: vorlix-cli words FILE... [OPTIONS...]\n"
+           "\n"
+           "Imports each FILE as the word page does, by the name's ending: a puzzle file (.ws,\n"
+           "its word list), a theme word file (.thm), a Gridmoor puzzle (.gmr, its theme words)\n"
+           "or text; '-' reads standard input as text. At most 500 lines are taken. The lines\n"
+           "are printed, or exported to a file.\n"
+           "\n"
+           "Options:\n"
+           "  --clues             the puzzle uses clues: theme words keep them as 'word /clue',\n"
+           "                      and an export to .thm writes 'word TAB | clue'\n"
+           "  -o FILE             export the lines: a theme word file when FILE ends in .thm,\n"
+           "                      else UTF-8 text\n"
+           "  -h, --help          show this text\n";
+}
+
+int WordsCommand::Execute(const std::vector<std::string>& arguments, CommandIo& io) {
+    WordsOptions options;
+    const std::vector<std::string> files = ParseArguments<WordsOptions>(arguments, WordsOptionTable, "words", options);
+    if (options.help) {
+        io.out << Help();
+        return ExitSuccess;
+    }
+    if (files.empty()) throw UsageError("words needs at least one file ('-' for standard input)");
+    const std::vector<WordInput> inputs = ReadWordInputs(files, io.in);
+
+    ConsoleMessageHost host(io.err);
+    TWordListStyle style;  // the engine's clue separator
+    style.CustomClues = options.clues;
+    QStringList lines;
+    ImportWordInputs(inputs, style, lines, host);
+
+    if (options.output) {
+        return ExportWordList(QString::fromLocal8Bit(*options.output), lines, style, host) ? ExitSuccess
+                                                                                           : ExitFailure;
+    }
+    for (const QString& line : lines) io.out << EncodeUtf8(line.toStdU16String()) << '\n';
+    return ExitSuccess;
+}
+
+}  // namespace vorlix::cli
