@@ -64,6 +64,7 @@ void TEngineState::ClearList() {
     for (int i = 1; i <= WordCount; ++i) WordList[i] = TWordRecord{};
     WordCount = 0;
     ListReady = false;
+    longestFirstCount_ = -1;
 }
 
 void TEngineState::Words_ProcessLine(const std::u16string& line) {
@@ -110,6 +111,7 @@ std::u16string TEngineState::ClueForm(const std::u16string& item) const {
 bool TEngineState::AddWord(const std::u16string& item) {
     std::u16string word = GridForm(item);
     if (WordCount >= MaxWords || word.empty()) return false;
+    longestFirstCount_ = -1;
     TWordRecord& record = WordList[++WordCount];
     record.ItemText = item;
     record.ClueText = ClueForm(item);
@@ -133,12 +135,19 @@ void TEngineState::FinishList() {
         std::stable_sort(begin, begin + WordCount,
                          [this](int a, int b) { return WordList[a].GridWord < WordList[b].GridWord; });
 
-    // The placement order of longest-first builds never changes during a build, so it is
-    // worked out once here rather than sorted again for each of the many builds.
-    auto* order = longestFirst_.data() + 1;
-    std::iota(order, order + WordCount, 1);
-    std::stable_sort(order, order + WordCount,
-                     [this](int a, int b) { return WordList[a].Length > WordList[b].Length; });
+    longestFirstCount_ = -1;
+}
+
+const std::array<std::int32_t, MaxWords + 1>& TEngineState::LongestFirstOrder() {
+    // The many builds of one puzzle share this order, so it is sorted once, not per build.
+    if (longestFirstCount_ != WordCount) {
+        auto* order = longestFirst_.data() + 1;
+        std::iota(order, order + WordCount, 1);
+        std::stable_sort(order, order + WordCount,
+                         [this](int a, int b) { return WordList[a].Length > WordList[b].Length; });
+        longestFirstCount_ = WordCount;
+    }
+    return longestFirst_;
 }
 
 void TEngineState::SetDirectionWeight(int d, std::int32_t weight) {

@@ -11,20 +11,20 @@ bool Contains(const std::u16string& list, char16_t index) { return list.find(ind
 
 }  // namespace
 
-TWordSearch::TWordSearch(TEngineState& state) : state_(&state) {
-    usedExtent_ = MaxGridSize;
-    Clear();
-}
+TWordSearch::TWordSearch(TEngineState& state) : state_(&state) { Clear(); }
 
 void TWordSearch::NoteUsedCell(int column, int row) {
     usedExtent_ = std::max({usedExtent_, column, row});
 }
 
-void TWordSearch::Clear() {
+void TWordSearch::Clear() { ClearCells(MaxGridSize); }
+
+void TWordSearch::ClearUsedCells() {
+    ClearCells(std::clamp(std::max({usedExtent_, ActualColumns, ActualRows}), 0, MaxGridSize));
+}
+
+void TWordSearch::ClearCells(int extent) {
     Constructed = false;
-    // Only cells up to the largest extent used since the last clear can hold anything;
-    // clearing just those keeps the many trial builds of small puzzles cheap.
-    const int extent = std::clamp(std::max({usedExtent_, ActualColumns, ActualRows}), 0, MaxGridSize);
     for (int c = 0; c <= extent; ++c)
         for (int r = 0; r <= extent; ++r) {
             Grid[c][r] = EmptyCell;
@@ -46,7 +46,7 @@ void TWordSearch::Clear() {
 }
 
 void TWordSearch::RebuildPlacementOrder() {
-    const TEngineState& s = *state_;
+    TEngineState& s = *state_;
     const int count = s.WordCount;
     if (s.Settings.WordOrder == 2) {
         for (int k = 1; k <= count; ++k) PlacementOrder[k] = k;
@@ -82,21 +82,24 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
         return nullptr;
     }
     Clear();
+    // Between here and the end only the engine writes into these two objects, so the
+    // many builds can clear just the cells they used.
+    if (trial != nullptr) trial->Clear();
     s.EnsureSeeded();
     RebuildPlacementOrder();
 
     auto [columns, rows] = SelectSize(a, b);
-    BuildGrid(columns, rows);
+    Build(columns, rows);
     std::int64_t best = PuzzleScore();
 
     if ((a == 0 || b == 0) && trial != nullptr) {
         int misses = 0;
         int tries = 0;
         do {
-            trial->BuildGrid(columns, rows);
+            trial->Build(columns, rows);
             const std::int64_t score = trial->PuzzleScore();
             if (score >= best) {
-                CopyFrom(trial);
+                CopyCells(*trial);
                 best = score;
                 if (a == 0 && columns > 1) --columns;
                 if (b == 0 && rows > 1) --rows;
@@ -114,10 +117,10 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
     rows = ActualRows;
     best = PuzzleScore();
     for (int polish = 0; polish < 5 && trial != nullptr; ++polish) {
-        trial->BuildGrid(columns, rows);
+        trial->Build(columns, rows);
         const std::int64_t score = trial->PuzzleScore();
         if (score > best) {
-            CopyFrom(trial);
+            CopyCells(*trial);
             best = score;
         }
     }
@@ -152,6 +155,11 @@ std::pair<int, int> TWordSearch::SelectSize(int a, int b) const {
 
 void TWordSearch::BuildGrid(int columns, int rows) {
     Clear();
+    Build(columns, rows);
+}
+
+void TWordSearch::Build(int columns, int rows) {
+    ClearUsedCells();
     RebuildPlacementOrder();
     ActualColumns = std::clamp(columns, 0, MaxGridSize);
     ActualRows = std::clamp(rows, 0, MaxGridSize);
@@ -338,15 +346,20 @@ void TWordSearch::CopyFrom(const TWordSearch* source) {
         return;
     }
     Clear();
-    ActualColumns = source->ActualColumns;
-    ActualRows = source->ActualRows;
+    CopyCells(*source);
+}
+
+void TWordSearch::CopyCells(const TWordSearch& source) {
+    ClearUsedCells();
+    ActualColumns = source.ActualColumns;
+    ActualRows = source.ActualRows;
     for (int c = 1; c <= ActualColumns && c <= MaxGridSize; ++c)
         for (int r = 1; r <= ActualRows && r <= MaxGridSize; ++r) {
-            Grid[c][r] = source->Grid[c][r];
-            SolutionFlags[c][r] = source->SolutionFlags[c][r];
-            WordListIndicies[c][r] = source->WordListIndicies[c][r];
+            Grid[c][r] = source.Grid[c][r];
+            SolutionFlags[c][r] = source.SolutionFlags[c][r];
+            WordListIndicies[c][r] = source.WordListIndicies[c][r];
         }
-    for (int i = 1; i <= state_->WordCount; ++i) Placements[i] = source->Placements[i];
+    for (int i = 1; i <= state_->WordCount; ++i) Placements[i] = source.Placements[i];
 }
 
 void TWordSearch::AddPlacedWord(const std::u16string& itemText, int placed, int column, int row, int direction,

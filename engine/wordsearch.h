@@ -154,14 +154,16 @@ public:
     std::u16string HiddenMessageLetters() const;
     char16_t FillerLetter();
 
-    // Words of the list in placement order for WordOrder 0 (longest first, stable).
-    const std::array<std::int32_t, MaxWords + 1>& LongestFirstOrder() const { return longestFirst_; }
+    // Words of the list in placement order for WordOrder 0 (longest first, stable); worked
+    // out again only when the list changed since.
+    const std::array<std::int32_t, MaxWords + 1>& LongestFirstOrder();
 
     void ReportInternalError(const std::u16string& text);
 
 private:
     IMessageHost* host_;
     std::array<std::int32_t, MaxWords + 1> longestFirst_{};
+    int longestFirstCount_ = -1;  // WordCount when longestFirst_ was worked out; -1 stale
 };
 
 // One grid with its per-cell bookkeeping and the placement of every word.
@@ -234,7 +236,12 @@ public:
 
 private:
     int NthWordInDisplayOrder(int k, bool placed) const;
-    // Writes outside the grid's size (only file placements can make them) widen what Clear resets.
+    // Inside MakePuzzle only the engine writes cells, so the trial builds and copies clear
+    // just the cells written since the object's last clear.
+    void Build(int columns, int rows);
+    void CopyCells(const TWordSearch& source);
+    void ClearUsedCells();
+    void ClearCells(int extent);
     void NoteUsedCell(int column, int row);
 
     int usedExtent_ = 0;

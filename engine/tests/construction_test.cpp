@@ -50,7 +50,7 @@ protected:
 // Overlap on one line: refused as same line (level 2), as embedded (level 3), allowed at level 4;
 // a word that only overlaps and runs on past the end is not embedded. Checked in all eight directions.
 TEST_F(SharingTest, SameLineAndEmbedding) {
-    SetList({u"catfish,fish,hsif,fishbone"});
+    SetList({u"catfish,fish,hsif,fishbone,hsiftacq"});
     for (int d = 1; d <= 8; ++d) {
         SCOPED_TRACE(::testing::Message() << "direction " << d);
         const int dx = DirectionDx[d], dy = DirectionDy[d];
@@ -61,16 +61,17 @@ TEST_F(SharingTest, SameLineAndEmbedding) {
         const int fc = c0 + 3 * dx, fr = r0 + 3 * dy;  // the F of CATFISH
         const int hc = c0 + 6 * dx, hr = r0 + 6 * dy;  // its H
         const int back = OppositeDirection[d];
-        const bool expected[5][3] = {
-            // fish inside, hsif inside backwards, fishbone running on
-            {false, false, false}, {false, false, false}, {false, false, false},
-            {false, false, true},  {true, true, true},
+        const bool expected[5][4] = {
+            // fish inside, hsif inside backwards, fishbone running on, hsiftacq running on backwards
+            {false, false, false, false}, {false, false, false, false}, {false, false, false, false},
+            {false, false, true, true},   {true, true, true, true},
         };
         for (int level = 0; level <= 4; ++level) {
             SCOPED_TRACE(::testing::Message() << "level " << level);
             EXPECT_EQ(Can(level, 2, fc, fr, d), expected[level][0]);
             EXPECT_EQ(Can(level, 3, hc, hr, back), expected[level][1]);
             EXPECT_EQ(Can(level, 4, fc, fr, d), expected[level][2]);
+            EXPECT_EQ(Can(level, 5, hc, hr, back), expected[level][3]);
         }
         ws->PlaceWord(2, fc, fr, d);
         EXPECT_EQ(ws->WordListIndicies[hc][hr], std::u16string({1, 2}));
@@ -158,6 +159,8 @@ TEST_F(EngineTest, SelectSize) {
     SetList({std::u16string(150, u'Z')});
     EXPECT_EQ(ws->SelectSize(0, 0), std::make_pair(100, 100));
     EXPECT_EQ(ws->SelectSize(10, 0), std::make_pair(10, 0));  // the longest word exceeds any grid
+    SetList({u"abcdefghi"});
+    EXPECT_EQ(ws->SelectSize(9, 0), std::make_pair(9, 3));  // the given columns already hold the word
 }
 
 // Score: 1000 + 10 x balance - 100000 per unplaced word; balance from the weighted directions only.
@@ -208,25 +211,21 @@ TEST_F(EngineTest, DirectionChoice) {
     EXPECT_EQ(ws->LeastUsedDirection(), North);
     EXPECT_EQ(state->Generator.Seed, 77u);
 
-    for (std::uint32_t seed : {1u, 2u, 3u, 40u, 500u, 6000u}) {
-        SCOPED_TRACE(::testing::Message() << "seed " << seed);
-        TRandom ref;
-        ref.Seed = seed;
-        const int r = ref.Random(150);
-        state->SetSeed(seed);
-        EXPECT_EQ(ws->WeightedRandomDirection(), r < 50 ? North : r < 100 ? East : NorthWest);
-        EXPECT_EQ(state->Generator.Seed, ref.Seed);
+    // Weighted pick: one draw through the running sums; with every weight 0, an empty draw then a uniform one.
+    for (bool allZero : {false, true}) {
+        if (allZero)
+            for (int d = 1; d <= 8; ++d) state->SetDirectionWeight(d, 0);
+        for (std::uint32_t seed : {1u, 2u, 3u, 40u, 500u}) {
+            TRandom ref;
+            ref.Seed = seed;
+            const int r = ref.Random(allZero ? 0 : 150);
+            const int expected = allZero ? ref.Random(8) + 1 : r < 50 ? North : r < 100 ? East : NorthWest;
+            state->SetSeed(seed);
+            EXPECT_EQ(ws->WeightedRandomDirection(), expected) << "seed " << seed;
+            EXPECT_EQ(state->Generator.Seed, ref.Seed);
+        }
     }
-    // Every weight 0: an empty draw, then a uniform one, and least-used counts all eight directions.
-    for (int d = 1; d <= 8; ++d) state->SetDirectionWeight(d, 0);
-    for (std::uint32_t seed : {1u, 2u, 3u}) {
-        TRandom ref;
-        ref.Seed = seed;
-        ref.Random(0);
-        const int expected = ref.Random(8) + 1;
-        state->SetSeed(seed);
-        EXPECT_EQ(ws->WeightedRandomDirection(), expected) << "seed " << seed;
-    }
+    // With every weight 0, least-used still weighs all eight directions alike.
     ws->Clear();
     for (int d = 1; d <= 7; ++d) ws->DirectionCounts[d] = 1;
     EXPECT_EQ(ws->LeastUsedDirection(), NorthWest);
@@ -290,26 +289,6 @@ TEST_F(EngineTest, BuildCountWithEmptyList) {
     EXPECT_EQ(ws->ActualRows, 2);
 }
 
-// A requested dimension never changes; an automatic one only shrinks from the starting size.
-TEST_F(EngineTest, RequestedDimensionsKept) {
-    SetList({u"apple,banana,cherry,grape,lemon,mango,melon,peach,pear,plum,fig,kiwi"});
-    const auto start = ws->SelectSize(0, 0);
-    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-        SCOPED_TRACE(::testing::Message() << "seed " << seed);
-        state->SetSeed(seed);
-        ws->MakePuzzle(trial.get(), 12, 0);
-        EXPECT_EQ(ws->ActualColumns, 12);
-        EXPECT_LE(ws->ActualRows, ws->SelectSize(12, 0).second);
-        ws->MakePuzzle(trial.get(), 9, 7);
-        EXPECT_EQ(ws->ActualColumns, 9);
-        EXPECT_EQ(ws->ActualRows, 7);
-        ws->MakePuzzle(trial.get(), 0, 0);
-        EXPECT_LE(ws->ActualColumns, start.first);
-        EXPECT_EQ(ws->ActualColumns, ws->ActualRows);
-        ExpectConsistentGrid(*ws, true);
-    }
-}
-
 // Words that cannot fit stay unplaced, cost the score and are listed in display order.
 TEST_F(EngineTest, UnplacedWords) {
     SetList({u"zebra,hippopotamus,cat,elephantine"});
@@ -329,28 +308,26 @@ TEST_F(EngineTest, UnplacedWords) {
     EXPECT_EQ(ws->EndRow(1), z.Row + 4 * DirectionDy[z.Direction]);
 }
 
-// The same seed, list and settings give the same puzzle.
+// The same seed, list and settings give the same puzzle, cell bookkeeping included.
 TEST_F(EngineTest, Deterministic) {
     SetList({u"apple,banana,cherry,grape,lemon,mango,melon,peach,pear,plum,fig,kiwi"});
+    auto snapshot = [this] {
+        std::u16string out = GridRows(*ws);
+        for (int c = 1; c <= ws->ActualColumns; ++c)
+            for (int r = 1; r <= ws->ActualRows; ++r) out += ws->WordListIndicies[c][r] + char16_t(ws->SolutionFlags[c][r]);
+        for (char ch : PlacementText(*state, *ws) + "/" + std::to_string(state->Generator.Seed)) out += char16_t(ch);
+        return out;
+    };
     state->SetSeed(31337);
     ws->MakePuzzle(trial.get(), 0, 0);
-    auto first = std::make_unique<TWordSearch>(*ws);
-    const std::uint32_t seedAfter = state->Generator.Seed;
+    const std::u16string first = snapshot();
     state->SetSeed(31337);
     ws->MakePuzzle(trial.get(), 0, 0);
-    EXPECT_EQ(state->Generator.Seed, seedAfter);
-    ASSERT_EQ(ws->ActualColumns, first->ActualColumns);
-    ASSERT_EQ(ws->ActualRows, first->ActualRows);
-    EXPECT_EQ(GridRows(*ws), GridRows(*first));
-    EXPECT_EQ(PlacementText(*state, *ws), PlacementText(*state, *first));
-    for (int c = 1; c <= ws->ActualColumns; ++c)
-        for (int r = 1; r <= ws->ActualRows; ++r) {
-            EXPECT_EQ(ws->WordListIndicies[c][r], first->WordListIndicies[c][r]);
-            EXPECT_EQ(ws->SolutionFlags[c][r], first->SolutionFlags[c][r]);
-        }
+    EXPECT_EQ(snapshot(), first);
 }
 
-// Every finished grid is consistent and obeys its sharing level.
+// Every finished grid is consistent, obeys its sharing level and keeps each requested dimension; an
+// automatic dimension only shrinks from its starting size.
 TEST_F(EngineTest, BuildInvariants) {
     // Whether every cell of word inner also lists word outer.
     auto AllCellsList = [this](int inner, int outer) {
@@ -373,9 +350,12 @@ TEST_F(EngineTest, BuildInvariants) {
             Settings().SetSharingLevel(level);
             SetList({line});
             state->SetSeed(seed);
-            const int columns = seed % 3 == 0 ? 11 : 0;
-            ASSERT_EQ(ws->MakePuzzle(trial.get(), columns, 0), ws.get());
+            const int columns = seed % 3 == 1 ? 11 : 0, rows = seed % 3 == 2 ? 12 : 0;
+            const auto start = ws->SelectSize(columns, rows);
+            ASSERT_EQ(ws->MakePuzzle(trial.get(), columns, rows), ws.get());
             ExpectConsistentGrid(*ws, true);
+            EXPECT_TRUE(columns ? ws->ActualColumns == columns : ws->ActualColumns <= start.first);
+            EXPECT_TRUE(rows ? ws->ActualRows == rows : ws->ActualRows <= start.second);
 
             for (int c = 1; c <= ws->ActualColumns; ++c) {
                 for (int r = 1; r <= ws->ActualRows; ++r) {
@@ -406,9 +386,11 @@ TEST_F(EngineTest, BuildInvariants) {
                 const int dx = DirectionDx[p.Direction], dy = DirectionDy[p.Direction];
                 for (int k = 0; k + 1 < state->WordList[i].Length; ++k) {
                     const int c = p.Column + k * dx, r = p.Row + k * dy;
-                    for (char16_t w : ws->WordListIndicies[c + dx][r])
+                    for (char16_t w : ws->WordListIndicies[c + dx][r]) {
+                        if (w == HiddenMessageMarkerCode) continue;
                         EXPECT_EQ(ws->WordListIndicies[c][r + dy].find(w), std::u16string::npos)
                             << "word " << i << " crosses word " << int(w);
+                    }
                 }
             }
         }
@@ -470,10 +452,13 @@ INSTANTIATE_TEST_SUITE_P(
                        {50, 50, 50, 50, 50, 50, 50, 50}, TCapitalization::AsGiven, u"Well done!\r\nYou", 0, {1, 3, 6},
                        9, 8, u"eWeBltlod|oglnee!gY|ounluRbiT|emoamezdp|HikJrdnnT|vgkkrOkiV|rDyyellow|hpnneergW",
                        "6,3,5;8,8,7;4,1,6;4,7,3;1,6,2;8,6,1;6,6,8", 1017959184u},
-        ReferenceBuild{"ShuffledFourDirections", 99, u"ant,bee,cat,dog,eel,fox,gnu,hen,owl,yak,emu,bat", 0, 6, 3,
-                       {50, 0, 50, 0, 50, 0, 50, 0}, TCapitalization::FirstLetter, u"", 1, {}, 7, 6,
-                       u"DlwOGnk|oAxvnem|gnoxuHt|wtFtaCa|YakBeeB|leEmukm",
-                       "2,2,5;4,5,3;6,4,7;1,1,5;3,6,7;3,4,1;5,1,5;6,3,1;4,1,7;1,5,3;3,6,3;7,5,1", 2670399567u},
+        ReferenceBuild{"ShuffledFourDirections", 99,
+                       u"ant,bee,cat,dog,eel,fox,gnu,hen,owl,yak,emu,bat,lion,bear,wolf,mole,zebra,tiger", 0, 6, 3,
+                       {50, 0, 50, 0, 50, 0, 50, 0}, TCapitalization::FirstLetter, u"", 1, {}, 11, 6,
+                       u"uFoxmMneHqf|mlgoDoOrgul|EYBatlwemno|raeBeelgCGW|lkLioneiamw|ZebrarETtnA",
+                       "11,6,7;4,4,3;9,4,5;5,2,7;7,6,1;2,1,3;10,4,1;9,1,7;7,2,5;2,3,5;1,3,1;3,3,3;3,5,3;4,4,7;11,4,1;6,1,5;"
+                       "1,6,3;8,6,1",
+                       1213946494u},
         ReferenceBuild{"AllWeightsZero", 5, u"one,two,three,four,five,six,seven,eight", 0, 0, 1,
                        {0, 0, 0, 0, 0, 0, 0, 0}, TCapitalization::AllLower, u"", 0, {5}, 6, 6,
                        u"lnttrx|eehhui|nvrgos|oeeift|hseebw|fiveno", "1,4,1;6,4,5;3,1,5;5,4,1;1,6,3;6,3,1;2,5,1;4,5,1",

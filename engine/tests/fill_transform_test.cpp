@@ -221,15 +221,6 @@ TEST_F(EngineTest, VariantsAndInverses) {
             }
 }
 
-// The diagonal mirror exchanges the North and West counters (and NE/SW, E/S).
-TEST_F(EngineTest, ExchangeSwapsCounts) {
-    SetList({});
-    EmptyGrid(2, 2);
-    for (int d = 0; d <= 8; ++d) ws->DirectionCounts[d] = d * 10;
-    ws->Transform(4);
-    EXPECT_EQ(ws->DirectionCounts, (std::array<std::int32_t, 9>{0, 70, 60, 50, 40, 30, 20, 10, 80}));
-}
-
 // Variant 0 touches nothing, not even the filler; an empty grid survives every variant.
 TEST_F(EngineTest, IdentityAndEmptyGrid) {
     SetList({u"cat"});

@@ -65,6 +65,7 @@ TEST_F(EngineTest, CapitalizationOfGridForm) {
         {TCapitalization::AsGiven, u"mcDonald", u"mcDonald"},
         {TCapitalization::FirstLetter, u"NEW york", u"Newyork"},
         {TCapitalization::FirstLetter, u"1ABC", u"1abc"},
+        {TCapitalization::FirstLetter, u"ZEBRA", u"Zebra"},
         {TCapitalization::FirstLetter, u"\u00c9COLE", u"\u00c9cole"},
         {TCapitalization::AllLower, u"\u00c9COLE/Clue", u"\u00c9cole"},
     };
@@ -131,17 +132,6 @@ TEST_F(EngineTest, UntimelyProcessLine) {
     EXPECT_EQ(host.shown.size(), 1u);
 }
 
-// FinishList totals, including the empty list.
-TEST_F(EngineTest, FinishListTotals) {
-    SetList({u"ice cream,ox", u"rock-n-roll"});
-    EXPECT_TRUE(state->ListReady);
-    EXPECT_EQ(state->LongestWord, 11);
-    EXPECT_EQ(state->TotalLetters, 8 + 2 + 11);
-    SetList({});
-    EXPECT_EQ(state->LongestWord, 0);
-    EXPECT_EQ(state->TotalLetters, 0);
-}
-
 // Display order: ascending UTF-16 code units, prefixes first, ties in list order; order 2 is entry order.
 TEST_F(EngineTest, DisplayOrder) {
     struct Case {
@@ -201,9 +191,12 @@ TEST_F(EngineTest, AddPlacedWord) {
     EXPECT_EQ(ws->WordListIndicies[5][2], u"\x01");
     EXPECT_TRUE(ws->WordListIndicies[6][2].empty());
     EXPECT_EQ(ws->WordListIndicies[4][1], u"\x02");
-    // Letters and flags are the reader's business.
+    // Letters are the reader's business; a placed word's first letter keeps its mark so an
+    // opened puzzle's solution still shows it, an unplaced one marks nothing.
     EXPECT_EQ(ws->Grid[3][2], EmptyCell);
-    EXPECT_EQ(ws->SolutionFlags[3][2], 0);
+    EXPECT_EQ(ws->SolutionFlags[3][2], FirstLetterFlag);
+    EXPECT_EQ(ws->SolutionFlags[4][2], 0);
+    EXPECT_EQ(ws->SolutionFlags[4][1], 0);
 }
 
 // The credits templates, with the two special characters as single code units.
