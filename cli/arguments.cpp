@@ -41,4 +41,9 @@ void RequireEnding(std::string_view option, const std::string& name, std::string
                          std::string(ending) + " (" + std::string(what) + ")");
 }
 
+const std::string& OnePuzzleFile(std::string_view command, const std::vector<std::string>& files) {
+    if (files.size() != 1) throw UsageError(std::string(command) + " takes exactly one puzzle file");
+    return files.front();
+}
+
 }  // namespace vorlix::cli

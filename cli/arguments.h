@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -84,5 +86,61 @@ std::vector<std::string> ParseArguments(const std::vector<std::string>& argument
 // Refuses an output name whose ending does not match what will be written into it.
 void RequireEnding(std::string_view option, const std::string& name, std::string_view ending, std::string_view what);
 bool EndsWithNoCase(std::string_view name, std::string_view ending);
+
+// Parses a command's arguments as ParseArguments does; when they ask for help (a "help"
+// member set), prints the command's help and returns nothing.
+template <class Options>
+std::optional<std::vector<std::string>> ParseCommandArguments(const Command& command,
+                                                              const std::vector<std::string>& arguments,
+                                                              std::span<const OptionRule<Options>> table,
+                                                              Options& options, std::ostream& out) {
+    std::vector<std::string> positional = ParseArguments<Options>(arguments, table, command.Name(), options);
+    if (!options.help) return positional;
+    out << command.Help();
+    return std::nullopt;
+}
+
+// The one puzzle file of show, export and print; throws UsageError for none or several.
+const std::string& OnePuzzleFile(std::string_view command, const std::vector<std::string>& files);
+
+// Rules several commands share. Flag<&Options::member>(name) is an option without a value
+// that sets that member.
+template <class>
+struct MemberOf;
+template <class Options, class Type>
+struct MemberOf<Type Options::*> {
+    using Owner = Options;
+};
+template <auto Member>
+constexpr auto Flag(std::string_view name) {
+    using Options = typename MemberOf<decltype(Member)>::Owner;
+    return OptionRule<Options>{name, false, [](Options& o, std::string_view, const std::string&) { o.*Member = true; }};
+}
+
+// --transform V, 0..7, may be repeated.
+template <class Options>
+constexpr OptionRule<Options> TransformRule() {
+    return {"--transform", true, [](Options& o, std::string_view n, const std::string& v) {
+                o.transforms.push_back(static_cast<int>(ParseNumber(n, v, 0, 7)));
+            }};
+}
+
+// -o FILE.ws: the puzzle is saved there.
+template <class Options>
+constexpr OptionRule<Options> PuzzleOutputRule() {
+    return {"-o", true, [](Options& o, std::string_view n, const std::string& v) {
+                RequireEnding(n, v, ".ws", "a puzzle file");
+                o.output = v;
+            }};
+}
+
+// -o FILE with any name but an empty one.
+template <class Options>
+constexpr OptionRule<Options> OutputRule() {
+    return {"-o", true, [](Options& o, std::string_view n, const std::string& v) {
+                if (v.empty()) throw UsageError("option '" + std::string(n) + "' needs a file name");
+                o.output = v;
+            }};
+}
 
 }  // namespace vorlix::cli

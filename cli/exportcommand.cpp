@@ -65,7 +65,7 @@ std::vector<Element> ParseInclude(std::string_view option, const std::string& li
 const OptionRule<ExportOptions> ExportOptionTable[] = {
     {"--format", true,
      [](ExportOptions& o, std::string_view n, const std::string& v) { o.format = ParseChoice<Format>(n, v, Formats); }},
-    {"--solution", false, [](ExportOptions& o, std::string_view, const std::string&) { o.solution = true; }},
+    Flag<&ExportOptions::solution>("--solution"),
     {"--include", true,
      [](ExportOptions& o, std::string_view n, const std::string& v) { o.include = ParseInclude(n, v); }},
     {"--spacing", true,
@@ -84,15 +84,10 @@ const OptionRule<ExportOptions> ExportOptionTable[] = {
      [](ExportOptions& o, std::string_view n, const std::string& v) {
          o.height = static_cast<int>(ParseNumber(n, v, 1, MaxBitmapSide));
      }},
-    {"-o", true,
-     [](ExportOptions& o, std::string_view n, const std::string& v) {
-         if (v.empty()) throw UsageError("option '" + std::string(n) + "' needs a file name");
-         o.output = v;
-     }},
-    {"--use-preferences", false,
-     [](ExportOptions& o, std::string_view, const std::string&) { o.usePreferences = true; }},
-    {"--help", false, [](ExportOptions& o, std::string_view, const std::string&) { o.help = true; }},
-    {"-h", false, [](ExportOptions& o, std::string_view, const std::string&) { o.help = true; }},
+    OutputRule<ExportOptions>(),
+    Flag<&ExportOptions::usePreferences>("--use-preferences"),
+    Flag<&ExportOptions::help>("--help"),
+    Flag<&ExportOptions::help>("-h"),
 };
 
 bool Has(const std::vector<Element>& list, Element e) { return std::find(list.begin(), list.end(), e) != list.end(); }
@@ -202,13 +197,9 @@ std::string ExportCommand::Help() const {
 
 int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo& io) {
     ExportOptions options;
-    const std::vector<std::string> files =
-        ParseArguments<ExportOptions>(arguments, ExportOptionTable, "export", options);
-    if (options.help) {
-        io.out << Help();
-        return ExitSuccess;
-    }
-    if (files.size() != 1) throw UsageError("export takes exactly one puzzle file");
+    const auto files = ParseCommandArguments<ExportOptions>(*this, arguments, ExportOptionTable, options, io.out);
+    if (!files) return ExitSuccess;
+    const std::string& file = OnePuzzleFile(Name(), *files);
     CheckCombinations(options);
     const Format format = *options.format;
     const bool solution = options.solution || (options.include && Has(*options.include, Element::Solution));
@@ -218,7 +209,7 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
     std::optional<GuiApplication> gui;
     if (IsPicture(format)) gui.emplace();
     PuzzleSession session(io.err, options.usePreferences);
-    if (!session.Open(files.front(), io.in)) return ExitFailure;
+    if (!session.Open(file, io.in)) return ExitFailure;
     TPuzzleModel& model = session.Model();
     IMessageHost& host = session.Host();
     const QString name = QString::fromLocal8Bit(output);

@@ -107,26 +107,19 @@ const Rule MakeOptionTable[] = {
      [](MakeOptions& o, std::string_view, const std::string& v) { o.worksheetRight.push_back(v); }},
     {"--instructions", true,
      [](MakeOptions& o, std::string_view, const std::string& v) { o.instructions.push_back(v); }},
-    {"--no-instructions", false, [](MakeOptions& o, std::string_view, const std::string&) { o.noInstructions = true; }},
+    Flag<&MakeOptions::noInstructions>("--no-instructions"),
     {"--credits", true,
      [](MakeOptions& o, std::string_view, const std::string& v) {
          // The credits line is a single line of the page.
          if (o.credits) throw UsageError("--credits may be given only once");
          o.credits = v;
      }},
-    {"--use-preferences", false, [](MakeOptions& o, std::string_view, const std::string&) { o.usePreferences = true; }},
-    {"--transform", true,
-     [](MakeOptions& o, std::string_view n, const std::string& v) {
-         o.transforms.push_back(static_cast<int>(ParseNumber(n, v, 0, 7)));
-     }},
-    {"-o", true,
-     [](MakeOptions& o, std::string_view n, const std::string& v) {
-         RequireEnding(n, v, ".ws", "a puzzle file");
-         o.output = v;
-     }},
-    {"--json", false, [](MakeOptions& o, std::string_view, const std::string&) { o.json = true; }},
-    {"--help", false, [](MakeOptions& o, std::string_view, const std::string&) { o.help = true; }},
-    {"-h", false, [](MakeOptions& o, std::string_view, const std::string&) { o.help = true; }},
+    Flag<&MakeOptions::usePreferences>("--use-preferences"),
+    TransformRule<MakeOptions>(),
+    PuzzleOutputRule<MakeOptions>(),
+    Flag<&MakeOptions::json>("--json"),
+    Flag<&MakeOptions::help>("--help"),
+    Flag<&MakeOptions::help>("-h"),
 };
 
 // Each argument is a line typed into the page; a line break inside one starts another line,

@@ -1,15 +1,10 @@
 #include "printcommand.h"
 
-#include <sys/stat.h>
-
-#include <filesystem>
 #include <optional>
 #include <ostream>
-#include <system_error>
 
 #include <QPrinterInfo>
 #include <QString>
-#include <QTemporaryFile>
 
 #include "arguments.h"
 #include "printjob.h"
@@ -69,40 +64,9 @@ const OptionRule<PrintOptions> PrintOptionTable[] = {
          RequireEnding(n, v, ".pdf", "a PDF file");
          o.output = v;
      }},
-    {"--use-preferences", false, [](PrintOptions& o, std::string_view, const std::string&) { o.usePreferences = true; }},
-    {"--help", false, [](PrintOptions& o, std::string_view, const std::string&) { o.help = true; }},
-    {"-h", false, [](PrintOptions& o, std::string_view, const std::string&) { o.help = true; }},
-};
-
-// The sheets go to a temporary beside the PDF, which replaces it only when the job ended
-// well; a failed run leaves any earlier file as it was.
-class PdfTarget {
-public:
-    explicit PdfTarget(const std::string& path) : path_(path) {
-        const std::filesystem::path target(path);
-        const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-        temp_.setFileTemplate(QString::fromLocal8Bit((folder / ".vorlix-print-XXXXXX.pdf").string()));
-        ok_ = temp_.open();
-        if (ok_) temp_.close();
-    }
-    bool Reserved() const { return ok_; }
-    QString TempName() const { return temp_.fileName(); }
-    bool Commit() {
-        std::error_code error;
-        std::filesystem::rename(temp_.fileName().toLocal8Bit().toStdString(), path_, error);
-        if (error) return false;
-        temp_.setAutoRemove(false);
-        // The temporary was private to the user; the PDF gets the usual permissions.
-        const mode_t mask = umask(0);
-        umask(mask);
-        chmod(path_.c_str(), 0666 & ~mask);
-        return true;
-    }
-
-private:
-    std::string path_;
-    QTemporaryFile temp_;
-    bool ok_ = false;
+    Flag<&PrintOptions::usePreferences>("--use-preferences"),
+    Flag<&PrintOptions::help>("--help"),
+    Flag<&PrintOptions::help>("-h"),
 };
 
 int Report(CommandIo& io, const std::string& message) {
@@ -134,19 +98,16 @@ std::string PrintCommand::Help() const {
 
 int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& io) {
     PrintOptions options;
-    const std::vector<std::string> files = ParseArguments<PrintOptions>(arguments, PrintOptionTable, "print", options);
-    if (options.help) {
-        io.out << Help();
-        return ExitSuccess;
-    }
-    if (files.size() != 1) throw UsageError("print takes exactly one puzzle file");
+    const auto files = ParseCommandArguments<PrintOptions>(*this, arguments, PrintOptionTable, options, io.out);
+    if (!files) return ExitSuccess;
+    const std::string& file = OnePuzzleFile(Name(), *files);
     if (options.printer && options.output) throw UsageError("--printer and -o cannot be used together");
 
     GuiApplication gui;
     if (options.printer && !QPrinterInfo::availablePrinterNames().contains(QString::fromLocal8Bit(*options.printer)))
         throw UsageError("there is no printer named '" + *options.printer + "'");
     PuzzleSession session(io.err, options.usePreferences);
-    if (!session.Open(files.front(), io.in)) return ExitFailure;
+    if (!session.Open(file, io.in)) return ExitFailure;
     TPuzzleModel& model = session.Model();
 
     TPrintOptions job;
@@ -159,12 +120,12 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     if (job.AllUnique) UniquePalette(model.Engine());
 
     TPuzzleDocument document(model);
-    std::optional<PdfTarget> pdf;
+    // The PDF sink writes a temporary beside the file and replaces the file only when the
+    // job ended well; a failed run leaves any earlier file as it was.
     std::unique_ptr<ISheetSink> sink;
     if (options.output) {
-        pdf.emplace(*options.output);
-        if (!pdf->Reserved()) return Report(io, "cannot write '" + *options.output + "'");
-        sink = std::make_unique<TPdfSheetSink>(pdf->TempName(), QString::fromStdString(options.paper.value_or("letter")));
+        sink = std::make_unique<TPdfSheetSink>(QString::fromLocal8Bit(*options.output),
+                                               QString::fromStdString(options.paper.value_or("letter")));
     } else {
         sink = std::make_unique<TPrinterSheetSink>(QString::fromLocal8Bit(options.printer.value_or("")),
                                                    QString::fromStdString(options.paper.value_or("")));
@@ -179,7 +140,6 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
             return Report(io, why.isEmpty() ? std::string("printing failed") : why.toLocal8Bit().toStdString());
         }
     }
-    if (pdf && !pdf->Commit()) return Report(io, "cannot write '" + *options.output + "'");
     return ExitSuccess;
 }
 

@@ -20,19 +20,12 @@ struct ShowOptions {
 };
 
 const OptionRule<ShowOptions> ShowOptionTable[] = {
-    {"--transform", true,
-     [](ShowOptions& o, std::string_view n, const std::string& v) {
-         o.transforms.push_back(static_cast<int>(ParseNumber(n, v, 0, 7)));
-     }},
-    {"-o", true,
-     [](ShowOptions& o, std::string_view n, const std::string& v) {
-         RequireEnding(n, v, ".ws", "a puzzle file");
-         o.output = v;
-     }},
-    {"--json", false, [](ShowOptions& o, std::string_view, const std::string&) { o.json = true; }},
-    {"--use-preferences", false, [](ShowOptions& o, std::string_view, const std::string&) { o.usePreferences = true; }},
-    {"--help", false, [](ShowOptions& o, std::string_view, const std::string&) { o.help = true; }},
-    {"-h", false, [](ShowOptions& o, std::string_view, const std::string&) { o.help = true; }},
+    TransformRule<ShowOptions>(),
+    PuzzleOutputRule<ShowOptions>(),
+    Flag<&ShowOptions::json>("--json"),
+    Flag<&ShowOptions::usePreferences>("--use-preferences"),
+    Flag<&ShowOptions::help>("--help"),
+    Flag<&ShowOptions::help>("-h"),
 };
 
 }  // namespace
@@ -54,15 +47,12 @@ std::string ShowCommand::Help() const {
 
 int ShowCommand::Execute(const std::vector<std::string>& arguments, CommandIo& io) {
     ShowOptions options;
-    const std::vector<std::string> files = ParseArguments<ShowOptions>(arguments, ShowOptionTable, "show", options);
-    if (options.help) {
-        io.out << Help();
-        return ExitSuccess;
-    }
-    if (files.size() != 1) throw UsageError("show takes exactly one puzzle file");
+    const auto files = ParseCommandArguments<ShowOptions>(*this, arguments, ShowOptionTable, options, io.out);
+    if (!files) return ExitSuccess;
+    const std::string& file = OnePuzzleFile(Name(), *files);
 
     PuzzleSession session(io.err, options.usePreferences);
-    if (!session.Open(files.front(), io.in)) return ExitFailure;
+    if (!session.Open(file, io.in)) return ExitFailure;
     TWordSearch& puzzle = session.Model().Puzzle();
     for (const int variant : options.transforms) puzzle.Transform(variant);
     if (options.output && !session.Save(*options.output)) return ExitFailure;

@@ -21,14 +21,10 @@ struct WordsOptions {
 };
 
 const OptionRule<WordsOptions> WordsOptionTable[] = {
-    {"--clues", false, [](WordsOptions& o, std::string_view, const std::string&) { o.clues = true; }},
-    {"-o", true,
-     [](WordsOptions& o, std::string_view n, const std::string& v) {
-         if (v.empty()) throw UsageError("option '" + std::string(n) + "' needs a file name");
-         o.output = v;
-     }},
-    {"--help", false, [](WordsOptions& o, std::string_view, const std::string&) { o.help = true; }},
-    {"-h", false, [](WordsOptions& o, std::string_view, const std::string&) { o.help = true; }},
+    Flag<&WordsOptions::clues>("--clues"),
+    OutputRule<WordsOptions>(),
+    Flag<&WordsOptions::help>("--help"),
+    Flag<&WordsOptions::help>("-h"),
 };
 
 }  // namespace
@@ -51,13 +47,10 @@ std::string WordsCommand::Help() const {
 
 int WordsCommand::Execute(const std::vector<std::string>& arguments, CommandIo& io) {
     WordsOptions options;
-    const std::vector<std::string> files = ParseArguments<WordsOptions>(arguments, WordsOptionTable, "words", options);
-    if (options.help) {
-        io.out << Help();
-        return ExitSuccess;
-    }
-    if (files.empty()) throw UsageError("words needs at least one file ('-' for standard input)");
-    const std::vector<WordInput> inputs = ReadWordInputs(files, io.in);
+    const auto files = ParseCommandArguments<WordsOptions>(*this, arguments, WordsOptionTable, options, io.out);
+    if (!files) return ExitSuccess;
+    if (files->empty()) throw UsageError("words needs at least one file ('-' for standard input)");
+    const std::vector<WordInput> inputs = ReadWordInputs(*files, io.in);
 
     ConsoleMessageHost host(io.err);
     TWordListStyle style;  // the engine's clue separator

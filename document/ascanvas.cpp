@@ -194,8 +194,8 @@ std::unique_ptr<TAsCanvas> TAsCanvas::ForSimulatedPrinter(TSimulatedPrinter& pri
     return canvas;
 }
 
-std::unique_ptr<TAsCanvas> TAsCanvas::NewPdf(const QString& fileName, const QString& paperName) {
-    auto writer = std::make_unique<QPdfWriter>(fileName);
+std::unique_ptr<TAsCanvas> TAsCanvas::NewPdf(QIODevice* out, const QString& paperName) {
+    auto writer = std::make_unique<QPdfWriter>(out);
     writer->setResolution(PdfResolution);
     writer->setCreator(QStringLiteral("Vorlix"));
     writer->setPageLayout(QPageLayout(QPageSize(PaperId(paperName)), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));

@@ -15,6 +15,7 @@
 #include <QString>
 
 class QBuffer;
+class QIODevice;
 class QPaintDevice;
 class QPainter;
 class QPdfWriter;
@@ -155,8 +156,9 @@ public:
     static std::unique_ptr<TAsCanvas> ForPrinter(QPrinter& printer, const PrinterPageMetrics& metrics);
     // Begins the simulated printer's document; NewPage clears its bitmap for the next sheet.
     static std::unique_ptr<TAsCanvas> ForSimulatedPrinter(TSimulatedPrinter& printer);
-    // A PDF file on "letter", "legal" or "a4" paper, written when the canvas ends.
-    static std::unique_ptr<TAsCanvas> NewPdf(const QString& fileName, const QString& paperName);
+    // A PDF on "letter", "legal" or "a4" paper, written into out (open for writing) when
+    // the canvas ends.
+    static std::unique_ptr<TAsCanvas> NewPdf(QIODevice* out, const QString& paperName);
     // A new white bitmap of the given pixel size; its resolution is set by FitRect.
     static std::unique_ptr<TAsCanvas> NewBitmap(int widthPixels, int heightPixels);
     // A new vector picture of the given size in inches at the reference resolution.

@@ -46,6 +46,17 @@ void SetPen(TAsCanvas& canvas, QColor color, double width, TPenMode mode = TPenM
 
 QStringList UsedLines(const QStringList& lines) { return lines.mid(0, UsedLineCount(lines)); }
 
+// The used lines from top down, each `spacing` of its height below the one before; left
+// ends at x, or right ends there when rightAligned.
+void DrawLines(TAsCanvas& canvas, const QStringList& lines, double x, double top, double spacing,
+               bool rightAligned = false) {
+    double y = top;
+    for (const QString& line : UsedLines(lines)) {
+        canvas.TextOut(rightAligned ? x - canvas.TextWidth(line) : x, y, line);
+        y += spacing * canvas.TextHeight(line);
+    }
+}
+
 // Keeps the canvas's brush style as the caller had it.
 class TBrushStyleKeeper {
 public:
@@ -113,16 +124,8 @@ void TPuzzleDocument::DrawWorksheet(TAsCanvas& canvas) {
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.WorksheetFont, pf.WorksheetFontSize);
-    double y = worksheetRect_.Top;
-    for (const QString& line : UsedLines(model_->Worksheet_LeftMemo)) {
-        canvas.TextOut(worksheetRect_.Left, y, line);
-        y += 1.75 * canvas.TextHeight(line);
-    }
-    y = worksheetRect_.Top;
-    for (const QString& line : UsedLines(model_->Worksheet_RightMemo)) {
-        canvas.TextOut(worksheetRect_.Right - canvas.TextWidth(line), y, line);
-        y += 1.75 * canvas.TextHeight(line);
-    }
+    DrawLines(canvas, model_->Worksheet_LeftMemo, worksheetRect_.Left, worksheetRect_.Top, 1.75);
+    DrawLines(canvas, model_->Worksheet_RightMemo, worksheetRect_.Right, worksheetRect_.Top, 1.75, true);
 }
 
 void TPuzzleDocument::DrawTitle(TAsCanvas& canvas) {
@@ -149,11 +152,7 @@ void TPuzzleDocument::DrawInstructions(TAsCanvas& canvas) {
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.InstructionsFont, pf.InstructionsFontSize);
-    double y = instructionsRect_.Top;
-    for (const QString& line : UsedLines(model_->Layout_InstructionsMemo)) {
-        canvas.TextOut(instructionsRect_.Left, y, line);
-        y += canvas.TextHeight(line);
-    }
+    DrawLines(canvas, model_->Layout_InstructionsMemo, instructionsRect_.Left, instructionsRect_.Top, 1.0);
 }
 
 // Letters of the puzzle page (solution false: FirstLetterStyle) or of the solution page

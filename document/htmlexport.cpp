@@ -234,13 +234,8 @@ QStringList HtmlPageLines(const TPuzzleModel& model, const TExportSections& sect
 QString HtmlClipboardText(const QStringList& lines) { return lines.join(u'\n'); }
 
 QByteArray HtmlBytes(const QStringList& lines) {
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += ExportLineBreak;
-    }
     // Every typed text went through HtmlEscape, so nothing here is above 127.
-    return text.toLatin1();
+    return ExportFileText(lines).toLatin1();
 }
 
 bool WriteHtml(QIODevice& out, const QStringList& lines) { return WriteAllBytes(out, HtmlBytes(lines)); }

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include "puzzledocument.h"
 #include "puzzlemodel.h"
@@ -133,8 +134,12 @@ TPdfSheetSink::~TPdfSheetSink() = default;
 PrinterPageMetrics TPdfSheetSink::Metrics() const { return MetricsForPaper(paperName_); }
 
 bool TPdfSheetSink::BeginDocument() {
-    canvas_ = TAsCanvas::NewPdf(fileName_, paperName_);
-    if (canvas_->IsActive()) return true;
+    file_ = std::make_unique<QSaveFile>(fileName_);
+    abandoned_ = false;
+    if (file_->open(QIODevice::WriteOnly)) {
+        canvas_ = TAsCanvas::NewPdf(file_.get(), paperName_);
+        if (canvas_->IsActive()) return true;
+    }
     error_ = QStringLiteral("Could not write ") + fileName_;
     return false;
 }
@@ -143,7 +148,13 @@ bool TPdfSheetSink::NewSheet() { return canvas_->NewPage(); }
 
 bool TPdfSheetSink::EndDocument() {
     if (canvas_) canvas_->End();
-    return true;
+    canvas_.reset();
+    if (!file_) return true;
+    // An uncommitted temporary is removed with its QSaveFile.
+    const bool written = abandoned_ || file_->commit();
+    file_.reset();
+    if (!written) error_ = QStringLiteral("Could not write ") + fileName_;
+    return written;
 }
 
 TPrinterSheetSink::TPrinterSheetSink(QString printerName, QString paperName)
@@ -255,7 +266,8 @@ TPrintOutcome TPrintJob::Run(const TPrintOptions& options) {
                 if (cancelled_) break;
             }
         }
-        // The sheets drawn so far are printed, also after a cancel.
+        // The sheets drawn so far are printed, also after a cancel; a file is left as it was.
+        if (failed || cancelled_) sink_->Abandon();
         if (!sink_->EndDocument()) failed = true;
     }
     if (failed) error_ = sink_->ErrorText();

@@ -12,6 +12,7 @@
 #include "ascanvas.h"
 
 class QPrinter;
+class QSaveFile;
 
 namespace vorlix {
 
@@ -93,10 +94,15 @@ public:
     virtual TAsCanvas& Canvas() = 0;
     // Finishes the document: what was drawn is printed or written.
     virtual bool EndDocument() = 0;
+    // Called before EndDocument when the job was cancelled or failed. A sink that can keeps
+    // its target as it was before the job; a printer prints the sheets drawn so far.
+    virtual void Abandon() {}
     virtual QString ErrorText() const { return {}; }
 };
 
-// A PDF file on letter, legal or a4 paper.
+// A PDF file on letter, legal or a4 paper. The sheets go to a temporary file in the same
+// folder, renamed over the file only when the job succeeds; after a cancelled or failed
+// job the temporary is removed and an earlier file stays as it was.
 class TPdfSheetSink : public ISheetSink {
 public:
     TPdfSheetSink(QString fileName, QString paperName = QStringLiteral("letter"));
@@ -106,12 +112,15 @@ public:
     bool NewSheet() override;
     TAsCanvas& Canvas() override { return *canvas_; }
     bool EndDocument() override;
+    void Abandon() override { abandoned_ = true; }
     QString ErrorText() const override { return error_; }
 
 private:
     QString fileName_;
     QString paperName_;
-    std::unique_ptr<TAsCanvas> canvas_;
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<TAsCanvas> canvas_;  // writes into file_: destroyed before it
+    bool abandoned_ = false;
     QString error_;
 };
 

@@ -24,6 +24,15 @@ bool WriteAllBytes(QIODevice& out, QByteArrayView bytes) {
     return true;
 }
 
+QString ExportFileText(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += ExportLineBreak;
+    }
+    return text;
+}
+
 bool SaveExportFile(const QString& path, const std::function<bool(QIODevice&)>& write, IMessageHost& host) {
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
@@ -100,11 +109,7 @@ QStringList TextExportLines(const TPuzzleModel& model, const TExportSections& se
 QString TextExportClipboard(const QStringList& lines) { return lines.join(u'\n'); }
 
 QByteArray TextExportBytes(const QStringList& lines) {
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += ExportLineBreak;
-    }
+    QString text = ExportFileText(lines);
     // Grid cells hold single code units, so a letter outside the BMP leaves halves behind.
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];

@@ -33,6 +33,8 @@ QString ExportWriteErrorMessage();
 // Line break written after every line of the web page and the text file; the clipboard
 // texts join their lines with "\n".
 inline constexpr QStringView ExportLineBreak = u"\r\n";
+// The file text of both exports: every line followed by ExportLineBreak.
+QString ExportFileText(const QStringList& lines);
 
 // Writes all bytes or reports false.
 bool WriteAllBytes(QIODevice& out, QByteArrayView bytes);

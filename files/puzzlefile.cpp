@@ -153,6 +153,12 @@ void Tell(TPuzzleModel& model, MessageKind kind, const QString& text) {
     model.Host().ShowMessage(kind, text.toStdU16String(), MessageButtons::Ok);
 }
 
+// Reads a whole puzzle file, telling the user when it cannot be read.
+bool ReadPuzzleBytes(TPuzzleModel& model, const QString& fileName, QByteArray& bytes) {
+    return ReadWholeFileOrTell(fileName, bytes, model.Host(), PuzzleNotFoundMessage(fileName),
+                               PuzzleReadErrorMessage(fileName));
+}
+
 // Grid rows from the line after "GRID:"; a missing or short row ends the grid.
 void ReadGrid(TPuzzleModel& model, const QStringList& lines, const QString& fileName) {
     TWordSearch& puzzle = model.Puzzle();
@@ -364,18 +370,8 @@ bool SavePuzzleFile(TPuzzleModel& model, const QString& fileName) {
 
 bool OpenPuzzleFile(TPuzzleModel& model, const QString& fileName) {
     QByteArray bytes;
-    switch (ReadWholeFile(fileName, bytes)) {
-        case FileReadResult::NotFound:
-            Tell(model, MessageKind::Information, PuzzleNotFoundMessage(fileName));
-            return false;
-        case FileReadResult::ReadError:
-            // Nothing has been reset yet, so the current puzzle survives.
-            Tell(model, MessageKind::Warning, PuzzleReadErrorMessage(fileName));
-            return false;
-        case FileReadResult::Ok:
-            break;
-    }
-    return OpenPuzzleBytes(model, bytes, fileName);
+    // On a failed read nothing has been reset yet, so the current puzzle survives.
+    return ReadPuzzleBytes(model, fileName, bytes) && OpenPuzzleBytes(model, bytes, fileName);
 }
 
 bool OpenPuzzleBytes(TPuzzleModel& model, const QByteArray& bytes, const QString& fileName) {
@@ -393,16 +389,7 @@ bool OpenPuzzleBytes(TPuzzleModel& model, const QByteArray& bytes, const QString
 
 bool ReadPuzzleFile(TPuzzleModel& model, const QString& fileName) {
     QByteArray bytes;
-    switch (ReadWholeFile(fileName, bytes)) {
-        case FileReadResult::NotFound:
-            Tell(model, MessageKind::Information, PuzzleNotFoundMessage(fileName));
-            return false;
-        case FileReadResult::ReadError:
-            Tell(model, MessageKind::Warning, PuzzleReadErrorMessage(fileName));
-            return false;
-        case FileReadResult::Ok:
-            break;
-    }
+    if (!ReadPuzzleBytes(model, fileName, bytes)) return false;
     ReadPuzzleLines(model, SplitLines(DecodePuzzleText(bytes)), fileName);
     return true;
 }

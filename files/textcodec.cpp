@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "messages.h"
+
 namespace vorlix {
 
 namespace {
@@ -253,6 +255,21 @@ FileReadResult ReadWholeFile(const QString& path, QByteArray& bytes) {
     if (file.error() != QFileDevice::NoError) return FileReadResult::ReadError;
     bytes = std::move(data);
     return FileReadResult::Ok;
+}
+
+bool ReadWholeFileOrTell(const QString& path, QByteArray& bytes, IMessageHost& host, const QString& notFound,
+                         const QString& readError) {
+    switch (ReadWholeFile(path, bytes)) {
+        case FileReadResult::NotFound:
+            host.ShowMessage(MessageKind::Information, notFound.toStdU16String(), MessageButtons::Ok);
+            return false;
+        case FileReadResult::ReadError:
+            host.ShowMessage(MessageKind::Warning, readError.toStdU16String(), MessageButtons::Ok);
+            return false;
+        case FileReadResult::Ok:
+            break;
+    }
+    return true;
 }
 
 bool WriteFileSafely(const QString& path, QByteArrayView bytes) {

@@ -116,16 +116,8 @@ void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, co
 
 bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo, IMessageHost& host) {
     QByteArray bytes;
-    switch (ReadWholeFile(fileName, bytes)) {
-        case FileReadResult::NotFound:
-            Tell(host, MessageKind::Information, ImportNotFoundMessage(fileName));
-            return false;
-        case FileReadResult::ReadError:
-            Tell(host, MessageKind::Warning, ImportReadErrorMessage(fileName));
-            return false;
-        case FileReadResult::Ok:
-            break;
-    }
+    if (!ReadWholeFileOrTell(fileName, bytes, host, ImportNotFoundMessage(fileName), ImportReadErrorMessage(fileName)))
+        return false;
     ImportWordListLines(SplitLines(DecodeWordListText(bytes)), WordListFileKindOf(fileName), style, memo, host);
     return true;
 }

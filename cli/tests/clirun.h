@@ -2,12 +2,13 @@
 // with a private preferences store, and reads what it printed and wrote.
 #pragma once
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,19 +17,28 @@
 #include <string>
 #include <vector>
 
-#include "jsonreader.h"
-
-extern char** environ;
+// Readable failure messages for JSON values.
+inline void PrintTo(const QJsonValue& value, std::ostream* os) {
+    *os << QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
+}
 
 namespace vorlix::cli::testing {
 
 namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+struct RunResult { int status; std::string out, err; };
+
+inline std::string Text(const QJsonValue& value) { return value.toString().toStdString(); }
+
+// Fails the test unless the text is one valid JSON object.
+inline QJsonObject ParseJson(const std::string& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << " at " << error.offset;
+    EXPECT_TRUE(document.isObject());
+    return document.object();
+}
 
 class CliRun : public ::testing::Test {
 protected:
@@ -36,16 +46,15 @@ protected:
         std::string pattern = (fs::path(::testing::TempDir()) / "vorlix-cli-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
-        // The --use-preferences tests write their own store; no test reads the user's.
-        fs::create_directory(dir_ / "config");
-        setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);  // never the user's preferences
     }
     void TearDown() override { fs::remove_all(dir_); }
 
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
     std::string WriteFile(const std::string& name, const std::string& bytes) {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return Path(name);
     }
 
     static std::string Slurp(const fs::path& path) {
@@ -53,67 +62,37 @@ protected:
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
-    RunResult Run(std::vector<std::string> arguments, const std::string& input = "") {
-        const std::string in = WriteFile("stdin", input);
-        const std::string out = (dir_ / "stdout").string();
-        const std::string err = (dir_ / "stderr").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        arguments.insert(arguments.begin(), VORLIX_CLI_PATH);
-        std::vector<char*> argv;
-        for (std::string& a : arguments) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        pid_t pid = 0;
-        RunResult result;
-        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (spawned != 0) {
-            ADD_FAILURE() << "cannot start " << VORLIX_CLI_PATH;
-            return result;
+    // Runs vorlix-cli with the input on standard input; each argument goes through the shell quoted.
+    RunResult Run(const Strings& arguments, const std::string& input = "") {
+        std::string command = "'" VORLIX_CLI_PATH "'";
+        for (const std::string& a : arguments) {
+            command += " '";
+            for (const char c : a) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+            command += "'";
         }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        result.out = Slurp(out);
-        result.err = Slurp(err);
-        return result;
+        command += " <'" + WriteFile("stdin", input) + "' >'" + Path("stdout") + "' 2>'" + Path("stderr") + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(Path("stdout")), Slurp(Path("stderr"))};
     }
 
-    Json RunJson(std::vector<std::string> arguments, const std::string& input = "") {
-        arguments.insert(arguments.begin(), {"make", "--json"});
+    // The JSON object of a run that must succeed quietly.
+    QJsonObject RunJson(const Strings& arguments, const std::string& input = "") {
         const RunResult run = Run(arguments, input);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
-        return JsonReader::Parse(run.out);
+        return ParseJson(run.out);
     }
 
     // Saves a puzzle made from the arguments and returns its path.
-    std::string MakeFile(const std::string& name, std::vector<std::string> arguments) {
-        const std::string path = (dir_ / name).string();
+    std::string MakeFile(const std::string& name, Strings arguments) {
         arguments.insert(arguments.begin(), "make");
-        arguments.insert(arguments.end(), {"-o", path});
+        arguments.insert(arguments.end(), {"-o", Path(name)});
         const RunResult run = Run(arguments);
         EXPECT_EQ(run.status, 0) << run.err;
-        return path;
-    }
-
-    // The model object of show --json.
-    Json ShowModel(const std::string& path) {
-        const RunResult run = Run({"show", path, "--json"});
-        EXPECT_EQ(run.status, 0) << run.err;
-        return JsonReader::Parse(run.out)["model"];
+        return Path(name);
     }
 
     fs::path dir_;
 };
-
-inline std::vector<std::string> Texts(const Json& array) {
-    std::vector<std::string> texts;
-    for (const Json& item : array.items) texts.push_back(item.text);
-    return texts;
-}
 
 }  // namespace vorlix::cli::testing

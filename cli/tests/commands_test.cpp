@@ -1,41 +1,145 @@
-// words, export and print end to end, and the refusals of every new option.
-#include <algorithm>
+// show, words, export and print end to end.
+#include <tuple>
 
 #include "clirun.h"
 
 namespace vorlix::cli::testing {
 namespace {
 
-std::vector<std::string> OutputLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+class Commands : public CliRun {
+protected:
+    // The model object of show --json for a puzzle made from the arguments.
+    QJsonObject ShowModel(const std::string& name, const Strings& arguments) {
+        const RunResult run = Run({"show", MakeFile(name, arguments), "--json"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return ParseJson(run.out)["model"].toObject();
+    }
+};
+
+Strings OutputLines(const std::string& text) {
+    Strings lines;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(text.substr(start, end - start));
     return lines;
 }
 
-std::uint32_t BigEndian32(const std::string& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t k = 0; k < 4; ++k) value = value << 8 | static_cast<unsigned char>(bytes.at(at + k));
-    return value;
+// Protects: saving and reopening loses nothing: show writes back the very bytes make saved,
+// for every kind of puzzle; a turned puzzle is saved as show printed it.
+TEST_F(Commands, SavedPuzzleReopensByteForByte) {
+    const std::vector<Strings> makes = {
+        {"--seed", "7", "--word", "cat/a pet", "--type", "clues"},
+        {"--seed", "8", "--word", "owl, emu, kiwi", "--hidden", "Well\\ndone", "--caps", "AsGiven", "--columns", "9",
+         "--rows", "7", "--directions", "E,S,SE", "--sharing", "4", "--transform", "5"},
+        {"--seed", "9", "--word", "red/colour of fire\ngreen", "--type", "clues-hidden", "--hidden", "Go", "--title",
+         "Colours", "--title", "Second set", "--worksheet-left", "Name ____", "--worksheet-right", "Date ____",
+         "--instructions", "Look closely.", "--credits", "Made by Ada"},
+        {"--seed", "10", "--word", "\xC3\xA9t\xC3\xA9, \xF0\x9F\x90\xB1" "cat", "--no-instructions"},
+    };
+    for (std::size_t n = 0; n < makes.size(); ++n) {
+        const std::string tag = std::to_string(n), a = MakeFile("a" + tag + ".ws", makes[n]);
+        const std::string b = Path("b" + tag + ".ws"), c = Path("c" + tag + ".ws");
+        EXPECT_EQ(Run({"show", a, "-o", b}).status, 0);
+        EXPECT_EQ(Slurp(b), Slurp(a)) << "case " << tag;
+        const RunResult turned = Run({"show", a, "--transform", "1", "--json", "-o", c});
+        ASSERT_EQ(turned.status, 0) << turned.err;
+        const std::string reopened = Run({"show", c, "--json"}).out;
+        EXPECT_EQ(reopened.substr(0, reopened.find("\"cell_words\"")),
+                  turned.out.substr(0, turned.out.find("\"cell_words\""))) << "case " << tag;
+    }
 }
 
-// PDF page objects, not the page tree ("/Type /Pages").
-int PdfPages(const std::string& pdf) {
-    int pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
-        if (at + 11 >= pdf.size() || pdf[at + 11] != 's') ++pages;
-    return pages;
+// Protects: show prints the opened puzzle in make's shapes: the grid and placements equal what
+// make printed, and the model object holds every text and option make was given.
+TEST_F(Commands, ShowReportsWhatMakeWasGiven) {
+    const Strings arguments = {
+        "--seed", "21", "--word", "cat/a pet, dog/it barks", "--type", "clues", "--title", "Pets", "--title",
+        "At home", "--worksheet-left", "Name ____", "--worksheet-right", "Date ____", "--worksheet-right",
+        "Class ____", "--instructions", "Find the pets.", "--credits", "By Ada", "--directions", "E,S", "--sharing",
+        "1", "--caps", "AsGiven", "--columns", "9", "--rows", "8"};
+    const std::string file = MakeFile("pets.ws", arguments);
+    Strings json = arguments;
+    json.insert(json.begin(), {"make", "--json"});
+    const std::string made = Run(json).out;
+    const RunResult shown = Run({"show", file, "--json"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    // Size, grid, placements, display order and unplaced words come before the cell lists.
+    const std::size_t cells = made.find("\"cell_words\"");
+    EXPECT_EQ(shown.out.substr(0, cells), made.substr(0, cells));
+
+    const QJsonObject m = ParseJson(shown.out)["model"].toObject();
+    const QJsonObject given = {
+        {"title", QJsonArray{"Pets", "At home"}}, {"worksheet_left", QJsonArray{"Name ____"}},
+        {"worksheet_right", QJsonArray{"Date ____", "Class ____"}}, {"instructions", QJsonArray{"Find the pets."}},
+        {"auto_instructions", 1}, {"word_list", QJsonArray{"cat/a pet, dog/it barks"}}, {"credits_line", "By Ada"},
+        {"hidden_option", false}, {"clues_option", true},
+        {"directions", QJsonArray{false, false, true, false, true, false, false, false}}, {"sharing", 1},
+        {"capitalization", "AsGiven"}, {"requested_columns", 9}, {"requested_rows", 8}};
+    for (auto it = given.begin(); it != given.end(); ++it) EXPECT_EQ(m[it.key()], it.value()) << it.key().toStdString();
+    EXPECT_EQ(m["page_format"]["GridFontSize"], 12);
+    EXPECT_EQ(m["page_format"]["MarginWidth"], 0.75);
 }
 
-// Protects: each kind of word-list file gives the lines the import rules take from it, with
-// clues joined only for a clue puzzle.
-TEST_F(CliRun, WordsImportsEachKind) {
+// Protects: the puzzle type follows --type, or without it the hidden message's presence, and
+// the standard instructions follow the type and directions until the user gives their own or none.
+TEST_F(Commands, TypeHiddenMessageAndInstructions) {
+    // the options, then hidden, clues, the start of the instructions ("": none), auto_instructions
+    const std::vector<std::tuple<Strings, bool, bool, std::string, int>> cases = {
+        {{"--hidden", ""}, false, false, "Find the words in the grid. Words can go", 0},
+        {{"--hidden", "Yes"}, true, false, "Find the words in the grid. When you are done", 0},
+        {{"--type", "Clues-Hidden", "--hidden", "Go"}, true, true, "Figure out", 0},
+        {{"--type", "standard", "--directions", "E,S"}, false, false,
+         "Find the words in the grid. Words can go across and down only.", 0},
+        {{"--no-instructions"}, false, false, "", 1},
+    };
+    for (const auto& [options, hidden, clues, instructions, automatic] : cases) {
+        Strings arguments = {"--seed", "1", "--word", "cat"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const QJsonObject m = ShowModel("t.ws", arguments);
+        EXPECT_EQ(m["hidden_option"], hidden) << options.back();
+        EXPECT_EQ(m["clues_option"], clues) << options.back();
+        EXPECT_EQ(m["instructions"].toArray().isEmpty(), instructions.empty()) << options.back();
+        EXPECT_TRUE(Text(m["instructions"][0]).starts_with(instructions)) << Text(m["instructions"][0]);
+        EXPECT_EQ(m["auto_instructions"], automatic) << options.back();
+    }
+}
+
+// Protects: --use-preferences starts from the stored preferences (directions, sharing,
+// capitalization, worksheet, credits name), options given still win, and without it the
+// store is not read at all.
+TEST_F(Commands, StoredPreferencesOnlyWhenAsked) {
+    fs::create_directories(dir_ / "config" / "Tandrel");
+    WriteFile("config/Tandrel/Kestov.conf",
+              "[General]\nCapitalizationPref=AllLower\nDirsPref=FFTFTFFF\nShareLevelPref=0\nYourName=Ada\n"
+              "DefaultLeftWorkSheet=Name ___%0D%0A\n");
+    const QJsonArray stored = {"Name ___"}, none;
+    const std::vector<std::tuple<Strings, QJsonValue, int, bool, bool, QJsonValue, QJsonArray>> cases = {
+        // the options, then capitalization, sharing, N and E, credits name, left worksheet
+        {{"--use-preferences"}, "AllLower", 0, false, true, "Ada", stored},
+        {{"--use-preferences", "--caps", "AllUpper", "--sharing", "3", "--directions", "N"}, "AllUpper", 3, true,
+         false, "Ada", stored},
+        {{}, "AllUpper", 2, true, true, "", none},
+    };
+    for (const auto& [options, caps, sharing, north, east, name, worksheet] : cases) {
+        Strings arguments = {"--seed", "2", "--word", "Cat"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const QJsonObject m = ShowModel("p.ws", arguments);
+        EXPECT_EQ(m["capitalization"], caps) << sharing;
+        EXPECT_EQ(m["sharing"], sharing) << sharing;
+        EXPECT_EQ(m["directions"][0], north) << sharing;
+        EXPECT_EQ(m["directions"][2], east) << sharing;
+        EXPECT_EQ(m["created_by"], name) << sharing;
+        EXPECT_EQ(m["worksheet_left"], worksheet) << sharing;
+    }
+}
+
+// Protects: words imports each kind of word-list file as the import rules take it, with clues
+// joined only for a clue puzzle, and exports to a .thm name as word TAB | clue, to any other
+// name as the lines, each ending in CR LF.
+TEST_F(Commands, WordsImportsAndExports) {
     struct Case {
-        std::string name;
-        std::string bytes;
+        std::string name, bytes;
         bool clues;
-        std::vector<std::string> lines;
+        Strings lines;
     };
     const std::vector<Case> cases = {
         {"list.txt", "cat/a pet\r\n\r\ndog, emu\n", false, {"cat/a pet", "", "dog, emu"}},
@@ -47,255 +151,82 @@ TEST_F(CliRun, WordsImportsEachKind) {
         {"cross.gmr", "x\nTHEME WORDS:\n\t12\t3\tDOG\t|A barking pet\nEND THEME WORDS\n", true, {"DOG /A barking pet"}},
     };
     for (const Case& c : cases) {
-        const std::string path = WriteFile(c.name, c.bytes);
-        std::vector<std::string> arguments = {"words", path};
+        Strings arguments = {"words", WriteFile(c.name, c.bytes)};
         if (c.clues) arguments.push_back("--clues");
         const RunResult run = Run(arguments);
         EXPECT_EQ(run.status, 0) << c.name << run.err;
         EXPECT_EQ(OutputLines(run.out), c.lines) << c.name;
     }
-    const RunResult both = Run({"words", WriteFile("a.txt", "one\n"), "-"}, "two\n");
-    EXPECT_EQ(OutputLines(both.out), (std::vector<std::string>{"one", "two"}));
-}
+    EXPECT_EQ(OutputLines(Run({"words", WriteFile("a.txt", "one\n"), "-"}, "two\n").out), (Strings{"one", "two"}));
 
-// Protects: the export side of words: a .thm name with clues splits "word/clue" into
-// word TAB | clue, any other name keeps the lines, each ending in CR LF.
-TEST_F(CliRun, WordsExportsByName) {
     const std::string list = WriteFile("in.txt", "cat / a pet\nowl\n");
-    const std::string thm = (dir_ / "out.THM").string();
-    const std::string txt = (dir_ / "out.txt").string();
-    EXPECT_EQ(Run({"words", list, "--clues", "-o", thm}).status, 0);
-    EXPECT_EQ(Run({"words", list, "--clues", "-o", txt}).status, 0);
-    EXPECT_EQ(Slurp(thm), "cat\t| a pet\r\nowl\r\n");
-    EXPECT_EQ(Slurp(txt), "cat / a pet\r\nowl\r\n");
+    EXPECT_EQ(Run({"words", list, "--clues", "-o", Path("out.THM")}).status, 0);
+    EXPECT_EQ(Run({"words", list, "--clues", "-o", Path("out.txt")}).status, 0);
+    EXPECT_EQ(Slurp(Path("out.THM")), "cat\t| a pet\r\nowl\r\n");
+    EXPECT_EQ(Slurp(Path("out.txt")), "cat / a pet\r\nowl\r\n");
 }
 
 // Protects: every export format writes its own kind of file under the name the export window
 // would give it, and reports that name.
-TEST_F(CliRun, ExportFormatsWriteTheirSignature) {
+TEST_F(Commands, ExportFormatsWriteTheirSignature) {
     const std::string file = MakeFile("p.ws", {"--seed", "5", "--word", "cat/a pet, dog, owl", "--title", "Pets"});
     struct Case {
-        std::vector<std::string> options;
-        std::string name;     // as given to -o
-        std::string written;  // as completed
-        std::size_t at;
+        Strings options;
+        std::string name, written;  // as given to -o, as completed
+        std::size_t at;             // npos: anywhere
         std::string signature;
     };
     const std::vector<Case> cases = {
         {{"--format", "bmp"}, "pic", "pic.BMP", 0, "BM"},
         {{"--format", "png"}, "pic", "pic.png", 0, "\x89PNG\r\n\x1a\n"},
-        {{"--format", "png", "--solution"}, "sol.PNG", "sol.PNG", 0, "\x89PNG"},
         {{"--format", "svg", "--include", "title,grid"}, "pic", "pic.svg", std::string::npos, "<svg"},
         {{"--format", "emf"}, "vec", "vec.EMF", 40, " EMF"},
-        {{"--format", "emf", "--solution", "--include", "title"}, "sol.emf", "sol.emf", 40, " EMF"},
         {{"--format", "html"}, "page.htm", "page.htm", 0, "<html>"},
         {{"--format", "html-fragment", "--include", "title,grid"}, "part.htm", "part.htm", 0, "\r\n<!--  TITLE  -->"},
         {{"--format", "text", "--spacing", "0", "--include", "title"}, "pets.txt", "pets.txt", 0, "Pets\r\n\r\n"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> arguments = {"export", file, "-o", (dir_ / c.name).string()};
+        Strings arguments = {"export", file, "-o", Path(c.name)};
         arguments.insert(arguments.end(), c.options.begin(), c.options.end());
         const RunResult run = Run(arguments);
         ASSERT_EQ(run.status, 0) << c.name << run.err;
         EXPECT_EQ(run.err, "") << c.name;
-        EXPECT_EQ(run.out, (dir_ / c.written).string() + "\n");
-        const std::string bytes = Slurp(dir_ / c.written);
+        EXPECT_EQ(run.out, Path(c.written) + "\n");
+        const std::string bytes = Slurp(Path(c.written));
         if (c.at == std::string::npos)
             EXPECT_NE(bytes.find(c.signature), std::string::npos) << c.written;
         else
             EXPECT_EQ(bytes.substr(c.at, c.signature.size()), c.signature) << c.written;
     }
-    const RunResult page = Run({"export", file, "--format", "html", "-o", "-"});
-    EXPECT_TRUE(page.out.starts_with("<html><head>\r\n")) << page.out.substr(0, 40);
-}
-
-// Protects: the bitmap size is the export window's suggestion from the pixels per cell (held
-// to 30..2000), or exactly the width and height given.
-TEST_F(CliRun, BitmapSizeFollowsCellsOrAsked) {
-    const std::string file =
-        MakeFile("small.ws", {"--seed", "1", "--columns", "3", "--rows", "3", "--word", "cat", "--directions", "E"});
-    struct Case {
-        std::vector<std::string> options;
-        std::uint32_t width;
-        std::uint32_t height;
-    };
-    const std::vector<Case> cases = {
-        {{"--include", "grid"}, 60, 60},
-        {{"--include", "grid", "--pixels-per-cell", "5"}, 30, 30},  // 15 x 15, raised to the least
-        {{"--include", "grid", "--pixels-per-cell", "50"}, 150, 150},
-        {{"--width", "123", "--height", "45"}, 123, 45},
-    };
-    for (const Case& c : cases) {
-        const std::string out = (dir_ / "size.png").string();
-        std::vector<std::string> arguments = {"export", file, "--format", "png", "-o", out};
-        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
-        const RunResult run = Run(arguments);
-        ASSERT_EQ(run.status, 0) << run.err;
-        const std::string png = Slurp(out);
-        EXPECT_EQ(BigEndian32(png, 16), c.width) << c.options.back();
-        EXPECT_EQ(BigEndian32(png, 20), c.height) << c.options.back();
-    }
 }
 
 // Protects: the print job's sheet plan reaches the PDF: copies, forms and solution choices give
 // the right number of sheets, all-unique copies each followed by their own solution.
-TEST_F(CliRun, PrintIntoPdfHasEverySheet) {
+TEST_F(Commands, PrintIntoPdfHasEverySheet) {
     const std::string file = MakeFile("p.ws", {"--seed", "5", "--word", "cat, dog, owl, emu, yak"});
-    struct Case {
-        std::vector<std::string> options;
-        int pages;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<Strings, int>> cases = {
         {{}, 2},
         {{"--copies", "4", "--forms", "unique", "--solutions", "one"}, 8},
         {{"--copies", "5", "--forms", "2"}, 7},
         {{"--copies", "3", "--solutions", "many", "--paper", "a4"}, 6},
-        {{"--copies", "3", "--forms", "3", "--solutions", "none", "--paper", "Legal"}, 3},
     };
-    for (const Case& c : cases) {
-        const std::string pdf = (dir_ / "out.pdf").string();
-        std::vector<std::string> arguments = {"print", file, "-o", pdf};
-        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    for (const auto& [options, pages] : cases) {
+        Strings arguments = {"print", file, "-o", Path("out.pdf")};
+        arguments.insert(arguments.end(), options.begin(), options.end());
         const RunResult run = Run(arguments);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
-        const std::string bytes = Slurp(pdf);
-        EXPECT_TRUE(bytes.starts_with("%PDF-"));
-        EXPECT_EQ(PdfPages(bytes), c.pages) << arguments.back();
+        const std::string pdf = Slurp(Path("out.pdf"));
+        EXPECT_TRUE(pdf.starts_with("%PDF-"));
+        int found = 0;  // page objects, not the page tree ("/Type /Pages")
+        for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+            if (at + 11 >= pdf.size() || pdf[at + 11] != 's') ++found;
+        EXPECT_EQ(found, pages) << arguments.back();
     }
     // Only the PDF is left: the temporary it was printed into is gone.
     for (const auto& entry : fs::directory_iterator(dir_))
-        EXPECT_FALSE(entry.path().filename().string().starts_with(".vorlix")) << entry.path();
-}
-
-// Protects: the all-unique copies are new puzzles, and the same file prints the same puzzles
-// each time (the generator is reseeded as the print page's diagram does).
-TEST_F(CliRun, UniqueCopiesRepeat) {
-    const std::string file = MakeFile("p.ws", {"--seed", "5", "--word", "cat, dog, owl, emu, yak, gnu, ant"});
-    const std::string one = (dir_ / "one.pdf").string();
-    const std::string two = (dir_ / "two.pdf").string();
-    const std::vector<std::string> options = {"--copies", "2", "--forms", "unique", "--solutions", "none"};
-    auto print = [&](const std::string& pdf) {
-        std::vector<std::string> arguments = {"print", file, "-o", pdf};
-        arguments.insert(arguments.end(), options.begin(), options.end());
-        EXPECT_EQ(Run(arguments).status, 0);
-    };
-    print(one);
-    print(two);
-    // The files differ in dates and font objects; the pages' drawing does not.
-    auto streams = [](const std::string& pdf) {
-        std::vector<std::string> pages;
-        for (std::size_t at = pdf.find("/Contents "); at != std::string::npos; at = pdf.find("/Contents ", at + 1)) {
-            const std::string object = "\n" + pdf.substr(at + 10, pdf.find(' ', at + 10) - at - 10) + " 0 obj";
-            const std::size_t start = pdf.find("stream\n", pdf.find(object));
-            pages.push_back(pdf.substr(start, pdf.find("endstream", start) - start));
-        }
-        return pages;
-    };
-    const auto a = streams(Slurp(one));
-    ASSERT_EQ(a.size(), 2u);
-    EXPECT_TRUE(a == streams(Slurp(two)));
-    EXPECT_NE(a[0], a[1]);
-}
-
-// Protects: a file the reader refuses is the reader's message and status 1, and nothing is saved.
-TEST_F(CliRun, ShowRefusesWrongFormat) {
-    const std::string bad = WriteFile("bad.ws", "QZ_WSFileFormat=1.0 \r\nEND.\r\n");
-    const RunResult run = Run({"show", bad, "-o", (dir_ / "copy.ws").string()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "vorlix-cli: " + bad + " has an unknown file format.\n");
-    EXPECT_FALSE(fs::exists(dir_ / "copy.ws"));
-}
-
-// Protects: every bad argument of the new options is refused before anything is written:
-// status 2, one line naming the problem, nothing on standard output, no output file.
-TEST_F(CliRun, NewOptionsRefuseBadArguments) {
-    const std::string ws = MakeFile("p.ws", {"--seed", "1", "--columns", "3", "--rows", "3", "--word", "cat"});
-    const std::string out = (dir_ / "out").string();
-    const std::string missing = (dir_ / "missing.ws").string();
-    struct Case {
-        std::vector<std::string> arguments;
-        std::string mentions;
-    };
-    const std::vector<Case> cases = {
-        // make
-        {{"make", "--type", "fancy"}, "fancy"},
-        {{"make", "--type", "standard", "--hidden", "x"}, "--hidden"},
-        {{"make", "--type", "clues", "--hidden", "x"}, "--hidden"},
-        {{"make", "--instructions", "a", "--no-instructions"}, "--no-instructions"},
-        {{"make", "--credits", "a", "--credits", "b"}, "--credits"},
-        {{"make", "--word", "cat", "-o", out + ".txt"}, ".ws"},
-        // show
-        {{"show"}, "one puzzle file"},
-        {{"show", missing, "-o", out + ".ws"}, "missing.ws"},
-        {{"show", ws, "-o", out + ".wsx"}, ".ws"},
-        {{"show", ws, "--transform", "9", "-o", out + ".ws"}, "--transform"},
-        // words
-        {{"words"}, "at least one file"},
-        {{"words", missing, "-o", out + ".txt"}, "missing.ws"},
-        // export
-        {{"export", ws, "-o", out}, "--format"},
-        {{"export", ws, "--format", "gif", "-o", out}, "gif"},
-        {{"export", ws, "--format", "png"}, "-o"},
-        {{"export", missing, "--format", "png", "-o", out}, "missing.ws"},
-        {{"export", ws, "--format", "text", "--solution", "-o", out}, "solution"},
-        {{"export", ws, "--format", "html", "--include", "solution", "-o", out}, "solution"},
-        {{"export", ws, "--format", "png", "--include", "grid,bogus", "-o", out}, "bogus"},
-        {{"export", ws, "--format", "png", "--include", "", "-o", out}, "--include"},
-        {{"export", ws, "--format", "png", "--solution", "--include", "grid", "-o", out}, "solution"},
-        {{"export", ws, "--format", "png", "-o", out + ".bmp"}, ".png"},
-        {{"export", ws, "--format", "bmp", "-o", out + ".png"}, "BMP"},
-        {{"export", ws, "--format", "emf", "-o", out + ".svg"}, "EMF"},
-        {{"export", ws, "--format", "png", "-o", "-"}, "standard output"},
-        {{"export", ws, "--format", "png", "--spacing", "1", "-o", out}, "--spacing"},
-        {{"export", ws, "--format", "text", "--pixels-per-cell", "9", "-o", out}, "--pixels-per-cell"},
-        {{"export", ws, "--format", "png", "--pixels-per-cell", "400", "-o", out}, "at most 333"},
-        {{"export", ws, "--format", "png", "--width", "100", "-o", out}, "--height"},
-        {{"export", ws, "--format", "png", "--width", "9", "--height", "9", "--pixels-per-cell", "9", "-o", out},
-         "--pixels-per-cell"},
-        // print
-        {{"print", ws, "--copies", "0", "-o", out + ".pdf"}, "--copies"},
-        {{"print", ws, "--forms", "9", "-o", out + ".pdf"}, "--forms"},
-        {{"print", ws, "--solutions", "all", "-o", out + ".pdf"}, "all"},
-        {{"print", ws, "--paper", "a3", "-o", out + ".pdf"}, "a3"},
-        {{"print", ws, "-o", out + ".ps"}, ".pdf"},
-        {{"print", ws, "--printer", "P", "-o", out + ".pdf"}, "--printer"},
-        {{"print", ws, "--printer", "no-such-printer-here"}, "no-such-printer-here"},
-        {{"print", missing, "-o", out + ".pdf"}, "missing.ws"},
-    };
-    for (const Case& c : cases) {
-        const RunResult run = Run(c.arguments);
-        std::string shown;
-        for (const std::string& a : c.arguments) shown += a + " ";
-        EXPECT_EQ(run.status, 2) << shown << run.err;
-        EXPECT_EQ(run.out, "") << shown;
-        EXPECT_TRUE(run.err.starts_with("vorlix-cli: ")) << shown << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << shown << run.err;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << shown << run.err;
-        for (const auto& entry : fs::directory_iterator(dir_))
-            EXPECT_FALSE(entry.path().filename().string().starts_with("out")) << shown << entry.path();
-    }
-}
-
-// Protects: a save that cannot be written is the Save command's warning and status 1, and
-// leaves nothing behind.
-TEST_F(CliRun, UnwritableOutputFails) {
-    const std::string ws = MakeFile("p.ws", {"--seed", "1", "--word", "cat"});
-    const std::string nowhere = (dir_ / "no-folder").string();
-    const std::vector<std::vector<std::string>> runs = {
-        {"make", "--word", "cat", "-o", nowhere + "/a.ws"},
-        {"show", ws, "-o", nowhere + "/a.ws"},
-        {"export", ws, "--format", "png", "-o", nowhere + "/a.png"},
-        {"print", ws, "-o", nowhere + "/a.pdf"},
-    };
-    for (const auto& arguments : runs) {
-        const RunResult run = Run(arguments);
-        EXPECT_EQ(run.status, 1) << arguments[0] << run.err;
-        EXPECT_EQ(run.out, "") << arguments[0];
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments[0] << run.err;
-    }
-    EXPECT_FALSE(fs::exists(nowhere));
+        EXPECT_TRUE(entry.path().filename() == "out.pdf" ||
+                    entry.path().filename().string().find("pdf") == std::string::npos) << entry.path();
 }
 
 }  // namespace

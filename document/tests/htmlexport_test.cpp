@@ -1,89 +1,28 @@
+// The web page export: escaping, exact lines of page and fragment, the grid table and the
+// word-list columns.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "htmlexport.h"
-#include "puzzlemodel.h"
+#include "testpuzzle.h"
 
-using namespace vorlix;
-
+namespace vorlix::test {
 namespace {
-
-class TNotingHost : public IMessageHost {
-public:
-    QStringList Texts;
-    MessageAnswer ShowMessage(MessageKind, const std::u16string& text, MessageButtons buttons) override {
-        Texts << QString::fromStdU16String(text);
-        return FirstAnswerOf(buttons);
-    }
-};
-
-// A fresh puzzle with no header lines, instructions or credits unless a test sets them.
-struct TTestPuzzle {
-    TNotingHost host;
-    TPreferences prefs;
-    TPuzzleModel model{host, prefs};
-
-    TTestPuzzle() {
-        model.ResetToNewPuzzle();
-        model.Worksheet_LeftMemo.clear();
-        model.Worksheet_RightMemo.clear();
-        model.Layout_InstructionsMemo.clear();
-        model.CreditsLineCmBx.Text.clear();
-    }
-};
-
-// Grid letters row by row (u'\1' an empty cell); every word placed except the last `unplaced`.
-void HandMade(TTestPuzzle& t, const QStringList& rows, const QStringList& words, int unplaced = 0) {
-    TEngineState& engine = t.model.Engine();
-    engine.ClearList();
-    for (const QString& w : words) engine.Words_ProcessLine(w.toStdU16String());
-    engine.FinishList();
-    TWordSearch& ws = t.model.Puzzle();
-    ws.ActualRows = static_cast<int>(rows.size());
-    ws.ActualColumns = static_cast<int>(rows.front().size());
-    for (int r = 1; r <= ws.ActualRows; ++r)
-        for (int c = 1; c <= ws.ActualColumns; ++c) ws.Grid[c][r] = rows[r - 1][c - 1].unicode();
-    for (int i = 1; i <= engine.WordCount; ++i) ws.Placements[i].Placed = i <= engine.WordCount - unplaced;
-}
 
 // The lines of a text; "|" stands for a tab.
 QStringList Lines(const QString& text) { return QString(text).replace(u'|', u'\t').split(u'\n'); }
 
 const TExportSections Everything{true, true, true, true, true, false};
 
-}  // namespace
-
-// Typed text: the four markup characters as entities, everything above 127 by code point, pairs combined.
-TEST(HtmlExport, EscapeKeepsThePageAscii) {
-    const struct {
-        std::u16string in;
-        const char* out;
-    } cases[] = {
-        {u"plain 123", "plain 123"},         {u"R&D <b>\"x\"</b>", "R&amp;D &lt;b&gt;&quot;x&quot;&lt;/b&gt;"},
-        {u"caf\u00e9", "caf&#233;"},         {u"\u0080\u00a0\u00ff", "&#128;&#160;&#255;"},
-        {u"\u0396\u4e2d", "&#918;&#20013;"}, {u"\U0001F600", "&#128512;"},
-        {std::u16string(1, char16_t(0xD83D)) + u"x", "&#65533;x"},  // half a pair
-    };
-    for (const auto& c : cases) EXPECT_EQ(HtmlEscape(QString::fromStdU16String(c.in)), QLatin1String(c.out));
+// Escaping beyond what the page shows: pairs combine to one code point, half a pair is U+FFFD.
+TEST(HtmlExport, EscapePairs) {
+    EXPECT_EQ(HtmlEscape(QString::fromStdU16String(u"\U0001F600" + std::u16string(1, char16_t(0xD83D)) + u"x")),
+              u"&#128512;&#65533;x"_qs);
     EXPECT_EQ(HtmlNonBreaking(u"Name  <x>"_qs), u"Name&nbsp;&nbsp;&lt;x&gt;"_qs);
 }
 
-// Preview scale, grid table width and the automatic word-list columns.
-TEST(HtmlExport, GridWidthAndListColumns) {
-    EXPECT_EQ((THtmlPreviewScale{170, 400, 1.0}.PixelsPerInch()), 20);  // width limits
-    EXPECT_EQ((THtmlPreviewScale{400, 219, 1.0}.PixelsPerInch()), 19);  // height limits, whole division
-    EXPECT_EQ(HtmlGridTableWidth(12, 15, {170, 220, 1.5}), 150);
-    EXPECT_EQ(HtmlGridTableWidth(14, 3, {}), 37);  // 37.33 at the default 32 pixels per inch
-
-    const int cases[][3] = {{0, 9, 1},  {0, 10, 2},  {0, 20, 2}, {0, 21, 3}, {0, 39, 3},
-                            {0, 64, 4}, {0, 65, 5},  {3, 1, 3},  {9, 99, 9}, {10, 10, 2}};
-    for (const auto& c : cases) EXPECT_EQ(HtmlWordListColumns(c[0], c[1]), c[2]) << c[0] << " " << c[1];
-}
-
-// The whole page: every section, escaping in every typed text, Courier grid, 10 words in 2 columns.
+// The whole page and its fragment line by line: every section, escaping in every typed text (markup,
+// non-Latin letters as &#NNN;), a two-line title, 3 + 1 worksheet lines, Courier grid, 10 words in 2
+// columns, the unplaced-words comment; the file is ASCII with CR LF.
 TEST(HtmlExport, CompletePageLineByLine) {
     TTestPuzzle t;
     TPuzzleModel& m = t.model;
@@ -100,7 +39,7 @@ TEST(HtmlExport, CompletePageLineByLine) {
     f.GridHPosition = 1;
     f.ClueAlignment = 0;
     f.RequestedClueColumns = 0;
-    HandMade(t, {u"CAT"_qs, u"O&G"_qs, u"\u00e9\1Z"_qs},
+    t.HandMade({u"CAT"_qs, u"O&G"_qs, u"\u00e9\1Z"_qs},
              {u"ant"_qs, u"bee"_qs, u"cat/a <small> & cute pet"_qs, u"dog"_qs, u"eel"_qs, u"fox"_qs, u"gnu"_qs,
               u"hen"_qs, u"owl"_qs, u"yak"_qs, u"zebra crossing"_qs, u"\u03a9mega"_qs},
              2);
@@ -194,24 +133,6 @@ Made by Ann &amp; Bo &#169;
     const QByteArray bytes = HtmlBytes(page);  // ASCII, CR LF after every line
     EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) < 128; }));
     EXPECT_TRUE(bytes.startsWith("<html><head>\r\n<meta") && bytes.endsWith("-->\r\n</body></html>\r\n"));
-    EXPECT_EQ(HtmlClipboardText({u"a"_qs, u"b"_qs}), u"a\nb"_qs);
-}
-
-// Sections switched off, empty, or instructions left off the puzzle write nothing.
-TEST(HtmlExport, SectionsWrittenOnlyWhenChosenAndFilled) {
-    TTestPuzzle t;
-    TPuzzleModel& m = t.model;
-    HandMade(t, {u"AB"_qs}, {u"ab"_qs});
-    m.Words_TitleMemo = {u"Title"_qs};
-    m.Layout_InstructionsMemo = {u"Find it"_qs};
-
-    EXPECT_TRUE(HtmlFragmentLines(m, {false, false, false, false, false, false}).isEmpty());
-    const TExportSections text{true, true, true, false, false, false};
-    EXPECT_EQ(HtmlFragmentLines(m, text).filter(u"<!--"_qs),
-              (QStringList{u"<!--  TITLE  -->"_qs, u"<!--  INSTRUCTIONS  -->"_qs}));  // no worksheet lines
-    m.Instructions_IncludeCB = false;
-    m.Words_TitleMemo = {u""_qs};
-    EXPECT_TRUE(HtmlFragmentLines(m, text).isEmpty());
 }
 
 // A proportional grid font gets a table sized from the preview; the div follows GridHPosition.
@@ -220,7 +141,7 @@ TEST(HtmlExport, TableGridForProportionalFont) {
     t.model.PageFormat.SetFace(TPageElement::Grid, u"Arial"_qs);
     t.model.PageFormat.SetFontSize(TPageElement::Grid, 12);
     t.model.PageFormat.GridHPosition = 2;
-    HandMade(t, {u"AB"_qs, u"C "_qs}, {u"ab"_qs});
+    t.HandMade({u"AB"_qs, u"C "_qs}, QStringList{u"ab"_qs});
     const QStringList lines = HtmlFragmentLines(t.model, {false, false, false, true, false, false}, {170, 220, 1.0});
     EXPECT_EQ(lines[2], u"<div align=\"Right\">"_qs);
     EXPECT_EQ(lines.mid(6, 4),
@@ -236,32 +157,18 @@ TEST(HtmlExport, WordListColumnsFillTopToBottom) {
     t.model.PageFormat.SetFontSize(TPageElement::Wordlist, 10);
     t.model.PageFormat.ClueAlignment = 2;
     t.model.PageFormat.RequestedClueColumns = 3;
-    HandMade(t, {u"A"_qs}, {u"ax"_qs, u"bx"_qs, u"cx"_qs, u"dx"_qs, u"ex"_qs, u"fx"_qs, u"gx"_qs});
+    t.HandMade({u"A"_qs}, {u"ax"_qs, u"bx"_qs, u"cx"_qs, u"dx"_qs, u"ex"_qs, u"fx"_qs, u"gx"_qs});
     const QString f = u"<font face=\"Times New Roman, serif\" size=\"2\">"_qs;
     auto row = [&](const char* a, const char* b, const char* c) {
         return u"\t<td width=\"34%\">"_qs + f + QLatin1String(a) + u"</font></td><td width=\"33%\">"_qs + f +
                QLatin1String(b) + u"</font></td><td width=\"33%\">"_qs + f + QLatin1String(c) + u"</font></td></tr>"_qs;
     };
-    const QStringList lines = HtmlFragmentLines(t.model, {false, false, false, false, true, false});
-    EXPECT_EQ(lines.mid(4), (QStringList{u"<table width=\"90%\" border=\"0\">"_qs, u" <tr align=\"Right\">"_qs,
-                                         row("ax", "dx", "gx"), u" <tr align=\"Right\">"_qs,
-                                         row("bx", "ex", "&nbsp;"), u" <tr align=\"Right\">"_qs,
-                                         row("cx", "fx", "&nbsp;"), u"</table>"_qs, u"</font>"_qs,
-                                         u"</p></div>"_qs, u""_qs}));  // every word placed: no comment
+    const QString tr = u" <tr align=\"Right\">"_qs;
+    EXPECT_EQ(HtmlFragmentLines(t.model, {false, false, false, false, true, false}).mid(4),
+              (QStringList{u"<table width=\"90%\" border=\"0\">"_qs, tr, row("ax", "dx", "gx"), tr,
+                           row("bx", "ex", "&nbsp;"), tr, row("cx", "fx", "&nbsp;"), u"</table>"_qs, u"</font>"_qs,
+                           u"</p></div>"_qs, u""_qs}));  // every word placed: no comment
 }
 
-// A saved page holds exactly the bytes; a save that cannot be written shows the warning.
-TEST(HtmlExport, SaveAndFailedSave) {
-    TTestPuzzle t;
-    HandMade(t, {u"AB"_qs}, {u"ab"_qs});
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"page.htm"_qs);
-    ASSERT_TRUE(SaveHtmlPage(path, t.model, {}, {}, t.host));
-    QFile saved(path);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), HtmlBytes(HtmlPageLines(t.model, {})));
-    EXPECT_TRUE(t.host.Texts.isEmpty());
-
-    EXPECT_FALSE(SaveHtmlPage(dir.filePath(u"missing/page.htm"_qs), t.model, {}, {}, t.host));
-    EXPECT_EQ(t.host.Texts, QStringList{ExportWriteErrorMessage()});
-}
+}  // namespace
+}  // namespace vorlix::test

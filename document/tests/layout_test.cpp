@@ -1,4 +1,5 @@
-// Page layout: margins, the printable cut, element stacking, grid size and the crowded warning.
+// Page layout: margins, the printable cut, element stacking, grid size and the crowded warning;
+// word-list columns, rows and shrinking.
 #include <gtest/gtest.h>
 
 #include "testpuzzle.h"
@@ -15,10 +16,8 @@ PrinterPageMetrics PrintableFrom(double offset) {
 }
 
 void ExpectRect(const TInchRect& r, const TInchRect& want) {
-    EXPECT_NEAR(r.Left, want.Left, 1e-9);
-    EXPECT_NEAR(r.Top, want.Top, 1e-9);
-    EXPECT_NEAR(r.Right, want.Right, 1e-9);
-    EXPECT_NEAR(r.Bottom, want.Bottom, 1e-9);
+    for (auto side : {&TInchRect::Left, &TInchRect::Top, &TInchRect::Right, &TInchRect::Bottom})
+        EXPECT_NEAR(r.*side, want.*side, 1e-9);
 }
 
 // The frame lies 60% of the margin outside the content and is pulled onto the printable
@@ -72,15 +71,11 @@ TEST(LayOutGrid, HeightCutAndCrowdedWarning) {
         EXPECT_NEAR(t.document.WordListRect().Top, g.Bottom + c.cell + 0.33, 1e-9);
         t.Render(1, 20);
         t.Render(1, 20);
-        ASSERT_EQ(t.host.Texts.size(), c.warned ? 1u : 0u);
-        if (c.warned) {
-            EXPECT_EQ(t.host.Texts[0], CrowdedWarningText());
-        }
+        EXPECT_EQ(t.host.Texts, c.warned ? QStringList{CrowdedWarningText()} : QStringList());
     }
 }
 
-// Each text block takes its used lines (worksheet x 1.75) plus 0.33 only when it has any;
-// instructions switched off take nothing.
+// Each text block takes its used lines (worksheet x 1.75) plus 0.33.
 TEST(LayOutStack, TextBlocksAndSpacing) {
     TTestPuzzle t;
     t.model.PageFormat.MarginWidth = 0.5;
@@ -95,27 +90,52 @@ TEST(LayOutStack, TextBlocksAndSpacing) {
     EXPECT_NEAR(t.document.TitleRect().Top, 0.5 + ws + 0.33, 1e-9);
     EXPECT_NEAR(t.document.InstructionsRect().Top, 0.5 + ws + 0.33 + title + 0.33, 1e-9);
     EXPECT_NEAR(t.document.GridRect().Top, t.document.InstructionsRect().Top + instr + 0.33, 1e-9);
-    t.model.Instructions_IncludeCB = false;
-    t.document.LayOut();
-    EXPECT_NEAR(t.document.GridRect().Top, 0.5 + ws + 0.33 + title + 0.33, 1e-9);
 }
 
-// Left, centre, right; a grid wider than the page runs into the margins unshrunk.
-TEST(LayOutGrid, HorizontalPosition) {
+struct TListCanvas {
+    QImage image{850, 1100, QImage::Format_RGB32};
+    TAsCanvas canvas{TCanvasKind::Preview, &image, 100, 100};
+};
+
+// ceil(n / columns) rows, filled top to bottom, then left to right: automatic columns by tens
+// (11 still one) no more than fit (two of the long words), a request kept.
+TEST(WordListArrangement, RowsAndColumns) {
     struct Case {
-        int position, columns;
-        double left;
+        int words;
+        const char* stem;
+        int requested, columns, rows;
     };
-    // Content 0.75..7.75; 5 rows at 12 points make 0.3-inch cells.
-    const Case cases[] = {{0, 10, 0.75}, {1, 10, 2.75}, {2, 10, 4.75}, {1, 60, 0.75 + (7.0 - 18.0) / 2}};
+    const Case cases[] = {{11, "w", 0, 1, 11}, {12, "w", 0, 2, 6}, {21, "w", 0, 3, 7}, {81, "w", 0, 9, 9},
+                          {30, "averyveryverylongwordindeedfor", 0, 2, 15}, {10, "w", 9, 9, 2}};
     for (const Case& c : cases) {
         TTestPuzzle t;
-        t.model.PageFormat.GridHPosition = c.position;
-        t.SetGridSize(c.columns, 5);
-        t.document.LayOut();
-        EXPECT_NEAR(t.document.GridRect().Left, c.left, 1e-9) << c.position << " " << c.columns;
-        EXPECT_NEAR(t.document.CellCentreX(2), c.left + 0.45, 1e-9);
+        t.model.PageFormat.RequestedClueColumns = c.requested;
+        t.PlacedWordList(c.words, c.stem);
+        TListCanvas lc;
+        const TWordListArrangement a = t.document.ArrangeWordList(lc.canvas);
+        SCOPED_TRACE(c.words);
+        EXPECT_EQ(a.Columns, c.columns);
+        EXPECT_EQ(a.Rows, c.rows);
+        ASSERT_EQ(static_cast<int>(a.Items.size()), c.words);
+        EXPECT_EQ(a.Items.back().Column, (c.words - 1) / c.rows + 1);
+        EXPECT_EQ(a.Items.back().Row, (c.words - 1) % c.rows + 1);
     }
+}
+
+// A list too long for the page shrinks its font for this drawing only, down to 1 point.
+TEST(WordListArrangement, Shrinking) {
+    TTestPuzzle t;
+    t.model.PageFormat.WordlistFontSize = 24;
+    t.model.PageFormat.RequestedClueColumns = 1;
+    t.PlacedWordList(40, "w");
+    TListCanvas lc;
+    TWordListArrangement a = t.document.ArrangeWordList(lc.canvas);
+    EXPECT_LT(a.FontSize, 24);
+    lc.canvas.Font.Size = a.FontSize;
+    EXPECT_LE(lc.canvas.TextHeight("X"), a.LineHeight);
+    EXPECT_EQ(t.model.PageFormat.WordlistFontSize, 24);
+    t.PlacedWordList(2000, "w");
+    EXPECT_EQ(t.document.ArrangeWordList(lc.canvas).FontSize, 1);
 }
 
 }  // namespace

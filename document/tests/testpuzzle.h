@@ -1,9 +1,10 @@
-// A puzzle model with a document over it, and pictures of its pages, for the drawing tests.
+// A puzzle model with a document over it, hand-made or built grids, pictures of its pages,
+// and the file helpers of the export tests.
 #pragma once
 
 #include <vector>
 
-#include <QImage>
+#include <QFile>
 #include <QStringList>
 
 #include "ascanvas.h"
@@ -23,7 +24,7 @@ public:
 
 struct THandWord {
     QString Word;
-    int Column, Row, Direction;
+    int Column = 0, Row = 0, Direction = 0;  // column 0: not placed
 };
 
 struct TTestPuzzle {
@@ -56,16 +57,12 @@ struct TTestPuzzle {
 
     // Only the word list, every word placed, over a 10 x 10 grid without letters.
     void PlacedWordList(int n, const QString& stem) {
-        model.Engine().ClearList();
-        for (int i = 1; i <= n; ++i)
-            model.Engine().Words_ProcessLine(QStringLiteral("%1%2").arg(stem).arg(i, 4, 10, QChar('0')).toStdU16String());
-        model.Engine().FinishList();
-        SetGridSize(10, 10);
-        for (int i = 1; i <= n; ++i) model.Puzzle().Placements[static_cast<std::size_t>(i)].Placed = true;
-        document.LayOut();
+        QStringList words;
+        for (int i = 1; i <= n; ++i) words << QStringLiteral("%1%2").arg(stem).arg(i, 4, 10, QChar('0'));
+        HandMade(QStringList(10, QString(10, QChar(1))), words);
     }
 
-    // A grid typed row by row with words placed by hand.
+    // A grid typed row by row (u'\1' an empty cell) with words placed by hand.
     void HandMade(const QStringList& rows, const std::vector<THandWord>& words) {
         TWordSearch& ws = model.Puzzle();
         model.Engine().ClearList();
@@ -76,10 +73,18 @@ struct TTestPuzzle {
         for (int r = 1; r <= ws.ActualRows; ++r)
             for (int c = 1; c <= ws.ActualColumns; ++c) ws.Grid[c][r] = rows[r - 1][c - 1].unicode();
         for (std::size_t i = 0; i < words.size(); ++i) {
-            ws.Placements[i + 1] = {true, words[i].Column, words[i].Row, static_cast<std::uint8_t>(words[i].Direction), {}};
-            ws.SolutionFlags[words[i].Column][words[i].Row] |= FirstLetterFlag;
+            const THandWord& w = words[i];
+            ws.Placements[i + 1] = {w.Column > 0, w.Column, w.Row, static_cast<std::uint8_t>(w.Direction), {}};
+            if (w.Column > 0) ws.SolutionFlags[w.Column][w.Row] |= FirstLetterFlag;
         }
         document.LayOut();
+    }
+    // Where the words lie does not matter: all placed at the corner but the last `unplaced`.
+    void HandMade(const QStringList& rows, const QStringList& words, int unplaced = 0) {
+        std::vector<THandWord> hand;
+        for (qsizetype i = 0; i < words.size(); ++i)
+            hand.push_back({words[i], i < words.size() - unplaced ? 1 : 0, 1, East});
+        HandMade(rows, hand);
     }
 
     QImage Render(int page, double pixelsPerInch) {
@@ -95,5 +100,28 @@ struct TTestPuzzle {
 inline const QStringList AnimalWords = {"elephant", "giraffe", "zebra",   "lion",    "tiger",    "monkey",
                                         "hippo",    "rhino",   "cheetah", "leopard", "gorilla",  "panda",
                                         "koala",    "kangaroo", "otter",  "beaver",  "walrus",   "camel"};
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Passes `limit` bytes on to out, then refuses every write: a full disk.
+class TFailingDevice : public QIODevice {
+public:
+    TFailingDevice(QIODevice& out, qint64 limit) : out_(out), limit_(limit) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override {
+        const qint64 n = std::min(len, limit_);
+        limit_ -= n;
+        return n > 0 && out_.write(data, n) == n ? n : -1;
+    }
+
+private:
+    QIODevice& out_;
+    qint64 limit_;
+};
 
 }  // namespace vorlix::test

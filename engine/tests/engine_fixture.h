@@ -1,34 +1,27 @@
-// Shared setup for the engine tests: a recording message host, a fresh engine state with
-// a result and a trial object, and checks that every finished grid must pass.
+// Shared setup for the engine tests: a recording message host, an engine state with a result
+// and a trial object, and the bookkeeping every finished grid must satisfy.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "wordsearch.h"
 
 namespace vorlix::testing {
 
-class RecordingHost : public IMessageHost {
-public:
-    struct Shown {
-        MessageKind kind;
-        std::u16string text;
-        MessageButtons buttons;
-    };
-    std::vector<Shown> shown;
-    int endProgramCalls = 0;
+using Shown = std::tuple<MessageKind, std::u16string, MessageButtons>;
 
+struct RecordingHost : IMessageHost {
+    std::vector<Shown> shown;
     MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
-        shown.push_back({kind, text, buttons});
-        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
-                                                                                           : MessageAnswer::Ok;
+        shown.emplace_back(kind, text, buttons);
+        return FirstAnswerOf(buttons);
     }
-    void EndProgram() override { ++endProgramCalls; }
 };
 
 class EngineTest : public ::testing::Test {
@@ -41,61 +34,76 @@ protected:
 
     TWordSearchConfig& Settings() { return state->Settings; }
 
-    void SetUp() override {
-        state->ResetSettings();
-        Settings().SetSharingLevel(ShareIntersect);
-    }
-
-    void SetList(std::initializer_list<std::u16string> lines) {
+    void SetList(const std::u16string& line) {
         state->ClearList();
-        for (const auto& line : lines) state->Words_ProcessLine(line);
+        state->Words_ProcessLine(line);
         state->FinishList();
     }
 
-    // An empty grid of the given size on the result object, ready for PlaceWord.
+    // An empty grid on the result object, ready for PlaceWord.
     void EmptyGrid(int columns, int rows) {
         ws->Clear();
         ws->ActualColumns = columns;
         ws->ActualRows = rows;
     }
 
-    // The letters found in the grid along word i's placement.
-    std::u16string ReadPlaced(const TWordSearch& g, int i) const {
-        const TWordPlacement& p = g.Placements[i];
+    std::u16string GridRows() const {
         std::u16string out;
-        int c = p.Column, r = p.Row;
-        for (int k = 0; k < state->WordList[i].Length; ++k) {
-            if (!TWordSearch::IsValidCell(c, r)) break;
-            out += g.Grid[c][r];
-            c += DirectionDx[p.Direction];
-            r += DirectionDy[p.Direction];
-        }
-        return out;
-    }
-
-    // Cells that hold no word letter, in reading order.
-    std::vector<std::pair<int, int>> FreeCells(const TWordSearch& g) const {
-        std::vector<std::pair<int, int>> out;
-        for (int r = 1; r <= g.ActualRows; ++r)
-            for (int c = 1; c <= g.ActualColumns; ++c)
-                if (g.WordListIndicies[c][r].empty() || g.WordListIndicies[c][r] == HiddenMessageMarker)
-                    out.emplace_back(c, r);
-        return out;
-    }
-
-    std::u16string GridRows(const TWordSearch& g) const {
-        std::u16string out;
-        for (int r = 1; r <= g.ActualRows; ++r) {
+        for (int r = 1; r <= ws->ActualRows; ++r) {
             if (r > 1) out += u'|';
-            for (int c = 1; c <= g.ActualColumns; ++c) out += g.Grid[c][r];
+            for (int c = 1; c <= ws->ActualColumns; ++c) out += ws->Grid[c][r];
         }
         return out;
     }
 
-    void ExpectConsistentGrid(const TWordSearch& g, bool freshBuild) const;
-};
+    // column,row,direction of each word, "-" when unplaced.
+    std::string PlacementText() const {
+        std::string out;
+        for (int i = 1; i <= state->WordCount; ++i) {
+            const TWordPlacement& p = ws->Placements[i];
+            if (i > 1) out += ';';
+            const std::string at = std::to_string(p.Column) + ',' + std::to_string(p.Row) + ',';
+            out += p.Placed ? at + std::to_string(p.Direction) : "-";
+        }
+        return out;
+    }
 
-// Letters a filler cell may hold for the given capitalization.
-bool IsFillerLetter(char16_t ch, TCapitalization cap);
+    // Each placed word reads from the grid, is listed once in each of its cells and flags only its
+    // first cell; free cells take the message in reading order, then filler; outside the grid
+    // nothing survives (a shrinking build must not leave stale cells behind).
+    void ExpectConsistent() const {
+        std::vector<std::u16string> lists(CellSpan * CellSpan);
+        std::vector<char> starts(CellSpan * CellSpan);
+        for (int i = 1; i <= state->WordCount; ++i) {
+            const TWordPlacement& p = ws->Placements[i];
+            for (int k = 0; p.Placed && k < state->WordList[i].Length; ++k) {
+                const int c = p.Column + k * DirectionDx[p.Direction], r = p.Row + k * DirectionDy[p.Direction];
+                ASSERT_TRUE(c >= 1 && c <= ws->ActualColumns && r >= 1 && r <= ws->ActualRows) << "word " << i;
+                EXPECT_EQ(ws->Grid[c][r], state->WordList[i].GridWord[k]) << "word " << i;
+                lists[c * CellSpan + r] += char16_t(i);
+                starts[c * CellSpan + r] |= k == 0;
+            }
+        }
+        const std::u16string message = state->HiddenMessageLetters();
+        size_t next = 0;
+        for (int r = 0; r <= MaxGridSize; ++r)
+            for (int c = 0; c <= MaxGridSize; ++c) {
+                std::u16string got = ws->WordListIndicies[c][r], want = lists[c * CellSpan + r];
+                std::sort(got.begin(), got.end());
+                const char16_t letter = ws->Grid[c][r];
+                if (c < 1 || c > ws->ActualColumns || r < 1 || r > ws->ActualRows) {
+                    if (letter == EmptyCell && got.empty() && ws->SolutionFlags[c][r] == 0) continue;
+                    ADD_FAILURE() << "stale cell outside the grid at " << c << "," << r;
+                    return;
+                }
+                const bool messageCell = want.empty() && next < message.size();
+                if (messageCell) want = HiddenMessageMarker;
+                EXPECT_EQ(got, want) << c << "," << r;
+                EXPECT_TRUE(messageCell ? letter == message[next++] : letter != EmptyCell) << c << "," << r;
+                EXPECT_EQ((ws->SolutionFlags[c][r] & FirstLetterFlag) != 0, starts[c * CellSpan + r] != 0)
+                    << c << "," << r;
+            }
+    }
+};
 
 }  // namespace vorlix::testing

@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 
 #include "../fuzz/fuzzchecks.h"
+#include "testhost.h"
 
 using namespace vorlix;
-
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-}  // namespace
 
 // Every input kept from fuzzing (or made by hand to be nasty) goes through the puzzle
 // reader and through every kind of import, with the same checks the fuzz targets make.
@@ -24,7 +14,7 @@ TEST(FuzzRegressions, ReplayThroughReaderAndImporter) {
     const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
     ASSERT_FALSE(names.isEmpty());
     for (const QString& name : names) {
-        const QByteArray bytes = ReadFile(corpus.filePath(name));
+        const QByteArray bytes = test::ReadFile(corpus.filePath(name));
         EXPECT_TRUE(fuzz::PuzzleBytesAreStable(bytes)) << name.toStdString();
         for (unsigned control = 0; control < 9 * 8; ++control)
             EXPECT_TRUE(fuzz::WordListImportHoldsLimits(static_cast<unsigned char>((control % 8) | (control / 8) << 3),

@@ -1,5 +1,5 @@
-// Helpers shared by the files tests: a scripted message host, and reading and writing
-// whole files.
+// Test doubles shared by the puzzle and files tests: a message host that records what was
+// shown and answers from a script, a hint listener, and whole-file helpers.
 #pragma once
 
 #include <QByteArray>
@@ -8,32 +8,33 @@
 #include <QStringList>
 
 #include <deque>
+#include <ostream>
 #include <vector>
 
 #include "messages.h"
+#include "puzzlemodel.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace vorlix::test {
 
-// Remembers every message and answers questions from a script.
-class TRecordingHost : public IMessageHost {
+class TTestHost : public IMessageHost {
 public:
     struct Shown {
         MessageKind Kind;
         QString Text;
         MessageButtons Buttons;
     };
-
     std::vector<Shown> Messages;
-    // Answers to questions, in order; the first button once they run out.
-    std::deque<MessageAnswer> Answers;
+    std::deque<MessageAnswer> Answers;  // the first button once they run out
 
     MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
         Messages.push_back({kind, QString::fromStdU16String(text), buttons});
-        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (Answers.empty()) return FirstAnswerOf(buttons);
-        const MessageAnswer answer = Answers.front();
+        if (buttons == MessageButtons::Ok || Answers.empty()) return FirstAnswerOf(buttons);
+        const MessageAnswer a = Answers.front();
         Answers.pop_front();
-        return answer;
+        return a;
     }
     void EndProgram() override {}
 
@@ -42,6 +43,13 @@ public:
         for (const Shown& m : Messages) texts.append(m.Text);
         return texts;
     }
+};
+
+// Collects the hints the model shows the windows.
+class THintListener : public IPuzzleModelListener {
+public:
+    QStringList Hints;
+    void SeparateLinesHint(const QString& text) override { Hints << text; }
 };
 
 inline QByteArray ReadFile(const QString& path) {
