@@ -69,6 +69,26 @@ TEST(SolutionDrawing, LoopAroundWord) {
         EXPECT_FALSE(ColourNear(image, Px(off.x(), off.y()), blue, 200)) << off.x() << "," << off.y();
 }
 
+// Hidden-message letters are ringed in maroon on the solution, and only with the option on.
+TEST(SolutionDrawing, HiddenMessageCircles) {
+    for (const bool option : {true, false}) {
+        TTestPuzzle t;
+        t.model.PageFormat.GridFontSize = 24;
+        t.HandMade(FiveByFive, {{"LMN", 2, 3, East}});
+        t.model.SetHiddenMessageMode(option);
+        t.model.Puzzle().WordListIndicies[5][5] = HiddenMessageMarker;
+        const QImage image = t.Render(2, Res);
+        QImage probeImage(4, 4, QImage::Format_RGB32);
+        TAsCanvas probe(TCanvasKind::Preview, &probeImage, Res, Res);
+        probe.Font = {"Arial", 24};
+        const double r = 0.55 * probe.TextHeight("X");
+        const QColor maroon(128, 0, 0);
+        const double x = t.document.CellCentreX(5), y = t.document.CellCentreY(5);
+        EXPECT_EQ(ColourNear(image, Px(x + r, y), maroon, 60), option);
+        EXPECT_FALSE(ColourNear(image, Px(t.document.CellCentreX(1) + r, t.document.CellCentreY(1)), maroon, 60));
+    }
+}
+
 // The thick marker's colour goes by direction, or is SolutionColor when set; it is ANDed
 // with the page, so black letters stay black under it.
 TEST(SolutionDrawing, MarkerColours) {

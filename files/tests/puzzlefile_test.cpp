@@ -254,3 +254,24 @@ TEST_F(PuzzleFileTest, TextSections) {
     EXPECT_TRUE(m->Words_HiddenMemo.isEmpty());
     EXPECT_NE(m->Puzzle().WordListIndicies[2][1], HiddenMessageMarker);
 }
+
+// A file that cannot be opened is reported and the current puzzle is kept; a save that
+// cannot be written warns and keeps the file name and the modified mark.
+TEST_F(PuzzleFileTest, FailedOpenAndSaveKeepThePuzzle) {
+    auto m = NewModel();
+    FillPets(*m);
+    m->SetModified(true);
+    const QString missing = dir.filePath(u"missing.ws"_qs);
+    EXPECT_FALSE(OpenPuzzleFile(*m, missing));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Text, missing + u" was not found."_qs);
+    EXPECT_EQ(m->Words_TitleMemo.value(0), u"Pets"_qs);
+    EXPECT_EQ(m->Puzzle().ActualColumns, 5);
+
+    host.Messages.clear();
+    EXPECT_FALSE(SavePuzzleFile(*m, dir.filePath(u"no-such-folder/p.ws"_qs)));
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Kind, MessageKind::Warning);
+    EXPECT_TRUE(m->IsModified());
+    EXPECT_NE(m->CurrentFileName(), dir.filePath(u"no-such-folder/p.ws"_qs));
+}
