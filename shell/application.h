@@ -1,0 +1,60 @@
+// One run of the desktop program: the preferences, the model, every window in creation
+// order, and the start-up sequence up to the event loop.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QString>
+#include <QStringList>
+
+#include "services.h"
+#include "windows.h"
+
+namespace vorlix {
+class TPreferencesStore;
+class TPuzzleModel;
+struct TPreferences;
+}  // namespace vorlix
+
+namespace vorlix::shell {
+
+class TWebFm;
+
+class TProgram {
+public:
+    // iniFileName empty: the user's own preferences store.
+    TProgram(const TServices& services, const QString& iniFileName = {});
+    ~TProgram();
+
+    TWebFm& Main() const { return *main_; }
+    TSecondaryWindows& Windows() { return windows_; }
+    TPuzzleModel& Model() const { return *model_; }
+    TPreferencesStore& Store() const { return *store_; }
+
+    // Start-up from the windows' creation to StartupComplete. The splash pause runs on the
+    // clock, so this returns before the sequence ends; whenDone runs at its end.
+    void Start(const QStringList& arguments, std::function<void()> whenDone = {});
+    bool Started() const { return started_; }
+
+private:
+    void CreateWindows();
+    void AfterSplash(const QStringList& arguments);
+
+    TServices services_;
+    std::unique_ptr<TPreferences> prefs_;
+    std::unique_ptr<TPreferencesStore> store_;
+    std::unique_ptr<TPuzzleModel> model_;
+    std::unique_ptr<TWebFm> main_;
+    TSecondaryWindows windows_;
+    std::function<void()> whenDone_;
+    bool started_ = false;
+};
+
+// Fades a window's opacity in or out over ms milliseconds (busy, as the start-up wants).
+void FadeIn(QWidget& window, int ms, const TClock& clock);
+void FadeOut(QWidget& window, int ms, const TClock& clock);
+// The opacity 0..255 after elapsed of duration milliseconds.
+int FadeOpacity(qint64 elapsed, int duration, bool fadeIn);
+
+}  // namespace vorlix::shell

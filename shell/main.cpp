@@ -1,0 +1,22 @@
+// vorlix: the desktop program.
+#include <QApplication>
+
+#include "application.h"
+#include "services.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorlix"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vorlix"));
+    QApplication::setOrganizationName(QStringLiteral("Tandrel"));
+
+    vorlix::shell::TWidgetMessageHost messages;
+    vorlix::shell::TWidgetFileDialogs files;
+    vorlix::shell::TWidgetColorFontDialogs colorsFonts;
+    vorlix::shell::TClock clock;
+    vorlix::shell::TModalRunner modal;
+    vorlix::shell::TProgram program({messages, files, colorsFonts, clock, modal});
+    messages.SetParent(reinterpret_cast<QWidget*>(&program.Main()));
+    program.Start(QApplication::arguments().mid(1));
+    return QApplication::exec();
+}

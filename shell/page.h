@@ -1,0 +1,62 @@
+// One page of the main window: a banner, a body, and the helpers every page uses to make
+// its links and buttons with their system names.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QWidget>
+
+class QBoxLayout;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace vorlix {
+class TPuzzleModel;
+}
+
+namespace vorlix::shell {
+
+class TLink;
+class TWebFm;
+
+class TPage : public QWidget {
+    Q_OBJECT
+public:
+    // pageName is the page's caption ("Home", "Design" ...); bannerName ends in "_Bnr".
+    TPage(TWebFm& main, const QString& pageName, const QString& bannerName, const QString& bannerText);
+    const QString& PageName() const { return pageName_; }
+    QLabel* Banner() const { return banner_; }
+
+    // The page-entry actions after TurnPage made it current.
+    virtual void Enter() {}
+    // Shows the model's state: after a reset, an open, an import or a build.
+    virtual void LoadFromModel() {}
+
+protected:
+    TWebFm& Main() const { return *main_; }
+    TPuzzleModel& Model() const;
+    // The page's content area, under the banner.
+    QVBoxLayout* Body() const { return body_; }
+
+    // A link whose action runs on click and Enter. A null layout leaves placing to the caller.
+    TLink* MakeLink(const QString& name, const QString& caption, std::function<void()> action,
+                    QBoxLayout* layout = nullptr);
+    QPushButton* MakeButton(const QString& name, const QString& caption, std::function<void()> action,
+                            QBoxLayout* layout = nullptr);
+    // "Continue": TurnPageContinue.
+    QPushButton* MakeContinueButton(const QString& name, QBoxLayout* layout = nullptr);
+    // "Create Puzzle Now": CreatePuzzle.
+    QPushButton* MakeCreateNowButton(const QString& name, QBoxLayout* layout = nullptr);
+    // A wrapped label of explanatory text.
+    QLabel* MakeText(const QString& name, const QString& text, QBoxLayout* layout = nullptr);
+
+private:
+    TWebFm* main_;
+    QString pageName_;
+    QLabel* banner_;
+    QVBoxLayout* body_;
+};
+
+}  // namespace vorlix::shell

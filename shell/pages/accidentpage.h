@@ -1,0 +1,14 @@
+// The "Accident" page.
+#pragma once
+
+#include "page.h"
+
+namespace vorlix::shell {
+
+class TAccidentPage : public TPage {
+    Q_OBJECT
+public:
+    explicit TAccidentPage(TWebFm& main);
+};
+
+}  // namespace vorlix::shell

@@ -1,0 +1,14 @@
+// The "Spell" page.
+#pragma once
+
+#include "page.h"
+
+namespace vorlix::shell {
+
+class TSpellPage : public TPage {
+    Q_OBJECT
+public:
+    explicit TSpellPage(TWebFm& main);
+};
+
+}  // namespace vorlix::shell

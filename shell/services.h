@@ -1,0 +1,152 @@
+// The seams between the windows and the world: message boxes, file, colour and font dialogs,
+// and the one clock behind every specified pause. Tests supply scripted versions.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QColor>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "messages.h"
+
+class QDialog;
+class QObject;
+class QWidget;
+
+namespace vorlix::shell {
+
+// What a file dialog is asked for. Filter uses the "Text (*.a)|*.A|All (*.*)|*.*" form.
+struct TFileDialogRequest {
+    QString Title;
+    QString Filter;
+    QString DefaultSuffix;  // without the dot
+    QString FileName;       // the name shown first (may hold a folder)
+    bool ConfirmOverwrite = true;
+};
+
+// A "Name (*.ws)|*.WS|..." filter as Qt's "Name (*.ws *.WS);;..." list; patterns are
+// offered in both cases, since Linux file names are case-sensitive.
+QString QtFileFilter(const QString& filter);
+
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // The chosen file, or an empty text when the user cancelled.
+    virtual QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
+    virtual QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
+};
+
+class IColorFontDialogs {
+public:
+    virtual ~IColorFontDialogs() = default;
+    virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
+    virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
+};
+
+// Every pause and delay of the windows. Delays run as timers, so the window keeps
+// painting and answering meanwhile; a scale of 0 (tests) runs them at once, in order.
+class TClock {
+public:
+    explicit TClock(double scale = 1.0) : scale_(scale) { started_.start(); }
+    double Scale() const { return scale_; }
+    void SetScale(double scale) { scale_ = scale; }
+    // Runs action after ms milliseconds, unless context was destroyed meanwhile.
+    void After(int ms, QObject* context, std::function<void()> action) const;
+    // Milliseconds since the clock was made, scaled (fades measure with it).
+    qint64 Elapsed() const;
+    // A real-time wait that keeps the events flowing (used only by fades).
+    void Sleep(int ms) const;
+
+private:
+    double scale_;
+    QElapsedTimer started_;
+};
+
+// The real dialogs and message boxes.
+class TWidgetMessageHost : public IMessageHost {
+public:
+    MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override;
+    void EndProgram() override;
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class TWidgetFileDialogs : public IFileDialogs {
+public:
+    QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) override;
+    QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) override;
+};
+
+class TWidgetColorFontDialogs : public IColorFontDialogs {
+public:
+    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+};
+
+// Scripted answers for tests: each call takes the next entry (empty = cancel) and
+// records what was asked.
+class TScriptedMessageHost : public IMessageHost {
+public:
+    struct Shown {
+        MessageKind Kind;
+        QString Text;
+        MessageButtons Buttons;
+    };
+    std::vector<Shown> Messages;
+    std::deque<MessageAnswer> Answers;  // once they run out, the first button
+    MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override;
+    void EndProgram() override { EndRequested = true; }
+    QStringList Texts() const;
+    bool EndRequested = false;
+};
+
+class TScriptedFileDialogs : public IFileDialogs {
+public:
+    std::deque<QString> Answers;  // once they run out, cancel
+    std::vector<TFileDialogRequest> Requests;
+    QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) override;
+    QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) override;
+};
+
+class TScriptedColorFontDialogs : public IColorFontDialogs {
+public:
+    std::deque<std::optional<QColor>> Colors;
+    std::deque<std::optional<QFont>> Fonts;
+    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+};
+
+// Runs a modal window. Tests record which window was shown and answer it themselves.
+class TModalRunner {
+public:
+    virtual ~TModalRunner() = default;
+    virtual int Run(QDialog& dialog);
+};
+
+// Records the modal windows and, when given, lets a test act on each before it closes.
+class TScriptedModalRunner : public TModalRunner {
+public:
+    QStringList Shown;  // objectName of each window, in order
+    std::function<int(QDialog&)> Answer;  // default: reject at once
+    int Run(QDialog& dialog) override;
+};
+
+// What every window is handed.
+struct TServices {
+    IMessageHost& Messages;
+    IFileDialogs& Files;
+    IColorFontDialogs& ColorsFonts;
+    TClock& Clock;
+    TModalRunner& Modal;
+};
+
+}  // namespace vorlix::shell
