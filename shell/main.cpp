@@ -3,6 +3,7 @@
 
 #include "application.h"
 #include "services.h"
+#include "webfm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     vorlix::shell::TClock clock;
     vorlix::shell::TModalRunner modal;
     vorlix::shell::TProgram program({messages, files, colorsFonts, clock, modal});
-    messages.SetParent(reinterpret_cast<QWidget*>(&program.Main()));
+    messages.SetParent(&program.Main());
     program.Start(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

@@ -119,6 +119,8 @@ public:
     void SetUnderlinedLinks(bool on);
     void SetProgramMapShown(bool shown, bool animate = true);
     int EditTextSize() const { return editTextSize_; }
+    int ColorSchemeIndex() const { return colorScheme_; }
+    bool ProgramMapShown() const { return programMapShown_; }
 
     QToolButton* ToolButton(const QString& name) const;
     // Saves the preferences to the store (close, Memorize).
@@ -163,6 +165,7 @@ private:
 
     int colorScheme_ = 1;
     bool underlinedLinks_ = true;
+    bool programMapShown_ = true;
     int editTextSize_ = 8;
     bool startupComplete_ = false;
     bool puzzleFromCommandLine_ = false;

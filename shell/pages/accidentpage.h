@@ -9,6 +9,7 @@ class TAccidentPage : public TPage {
     Q_OBJECT
 public:
     explicit TAccidentPage(TWebFm& main);
+    void LoadFromModel() override;
 };
 
 }  // namespace vorlix::shell

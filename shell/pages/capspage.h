@@ -1,7 +1,9 @@
-// The "Caps" page.
+// The "Caps" page: how the letters of the grid are capitalized.
 #pragma once
 
 #include "page.h"
+
+class QButtonGroup;
 
 namespace vorlix::shell {
 
@@ -9,6 +11,11 @@ class TCapsPage : public TPage {
     Q_OBJECT
 public:
     explicit TCapsPage(TWebFm& main);
+
+    void LoadFromModel() override;
+
+private:
+    QButtonGroup* choices_ = nullptr;  // button id = TCapitalization value
 };
 
 }  // namespace vorlix::shell

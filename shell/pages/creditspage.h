@@ -1,7 +1,11 @@
-// The "Credits" page.
+// The "Credits" page: the author, the recipient and the credits line printed under the grid.
 #pragma once
 
 #include "page.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
 
 namespace vorlix::shell {
 
@@ -9,6 +13,23 @@ class TCreditsPage : public TPage {
     Q_OBJECT
 public:
     explicit TCreditsPage(TWebFm& main);
+
+    void Enter() override;  // focuses Credits_NameEd
+    void LoadFromModel() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void NameOrRecipientEdited();
+    void ShowCreditsLines();
+    void ShowRecipient(bool shown);
+
+    QLineEdit* name_ = nullptr;
+    QLineEdit* recipient_ = nullptr;
+    QLabel* recipientLabel_ = nullptr;
+    QLabel* recipientHint_ = nullptr;
+    QComboBox* line_ = nullptr;
 };
 
 }  // namespace vorlix::shell

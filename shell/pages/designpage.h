@@ -4,7 +4,10 @@
 
 #include "page.h"
 
+class QComboBox;
+class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace vorlix::shell {
 
@@ -19,6 +22,45 @@ public:
     void PuzzleTypeChanged();
     // The word list control (hints are shown beside it).
     QWidget* WordsMemoWidget() const;
+
+    // Line wrapping of the word list: on gives a vertical scroll bar only, off both bars.
+    void SetWordWrap(bool on);
+    bool WordWrap() const;
+
+    // The memo's lines as the model keeps them: an empty text has none, and the newline
+    // that ends the last line does not start another.
+    static QStringList LinesOf(const QString& text);
+
+    // Commands, also reachable from the page's buttons and links.
+    void ClearList();
+    void ImportList();
+    void ExportList();
+    void CheckSpelling();
+    void ShowLongCluesHint();
+
+private:
+    QWidget* BuildWordListColumn();
+    QWidget* BuildOptionsColumn();
+    QComboBox* MakeSizeBox(const QString& name, const QString& caption);
+
+    void WordsChanged();
+    void TitleChanged();
+    void HiddenChanged();
+    void SizeChanged();
+    // Count and long-clue labels from the model's last count.
+    void ShowWordCount();
+
+    QLabel* wordListLbl_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+    QLabel* wordCountLbl_ = nullptr;
+    QLabel* longCluesLbl_ = nullptr;
+    TLink* longCluesLnk_ = nullptr;
+    QPlainTextEdit* titleMemo_ = nullptr;
+    QLabel* hiddenLbl_ = nullptr;
+    TLink* hiddenExampleLnk_ = nullptr;
+    QPlainTextEdit* hiddenMemo_ = nullptr;
+    QComboBox* columns_ = nullptr;
+    QComboBox* rows_ = nullptr;
 };
 
 }  // namespace vorlix::shell

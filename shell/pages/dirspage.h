@@ -1,7 +1,13 @@
-// The "Dirs" page.
+// The "Dirs" page: the eight word directions as a compass of check boxes.
 #pragma once
 
+#include <array>
+
 #include "page.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
 
 namespace vorlix::shell {
 
@@ -9,6 +15,21 @@ class TDirsPage : public TPage {
     Q_OBJECT
 public:
     explicit TDirsPage(TWebFm& main);
+
+    void LoadFromModel() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void DirectionClicked(int index);
+    void ShowDirections();
+    void PaintInsetPanel();
+
+    std::array<QCheckBox*, 8> boxes_{};  // North first, as the model indexes them
+    QFrame* inset_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QLabel* allUnchecked_ = nullptr;
 };
 
 }  // namespace vorlix::shell

@@ -1,22 +1,269 @@
+// The finished page: preview views, size, words that did not fit, rescramble and transforms.
 #include "finishedpage.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "designpage.h"
+#include "link.h"
 #include "previewbox.h"
+#include "puzzledocument.h"
+#include "puzzlemodel.h"
 #include "webfm.h"
 
 namespace vorlix::shell {
 
-TFinishedPage::TFinishedPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Finished"), QStringLiteral("Puzzle_Bnr"), QStringLiteral("Finished Puzzle")) {
-    preview_ = new TPreviewBox(main.Document(), this);
+namespace {
+
+struct TViewChoice {
+    const char* Name;
+    const char* Caption;
+};
+// In PreviewView order: the position is the view's value.
+constexpr std::array<TViewChoice, 6> ViewChoices = {{
+    {"FinishedPuzzle_Page1TB", "Page 1"},
+    {"FinishedPuzzle_Page2TB", "Page 2"},
+    {"FinishedPuzzle_TwoPagesTB", "Two Pages"},
+    {"FinishedPuzzle_PuzzleTB", "Puzzle"},
+    {"FinishedPuzzle_SolutionTB", "Solution"},
+    {"FinishedPuzzle_WordListTB", "Word List"},
+}};
+
+constexpr int HintDelayMs = 1500;
+constexpr int LeaveDelayMs = 4000;
+constexpr int HintSeconds = 20;
+constexpr int RotateVariant = 1;
+constexpr int FlipUpDownVariant = 5;
+constexpr int FlipLeftRightVariant = 7;
+
+const QString OkLabelStyle = QStringLiteral("color: #000000;");
+const QString ShortLabelStyle = QStringLiteral("color: #FF0000;");
+const QString OkListStyle = QStringLiteral("QListWidget { background-color: #FFFFFF; color: #000000; }");
+const QString ShortListStyle = QStringLiteral("QListWidget { background-color: #FFFF00; color: #000000; }");
+
+QLabel* Heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
 }
 
-void TFinishedPage::Enter() {}
-void TFinishedPage::LoadFromModel() {}
-void TFinishedPage::SelectSolutionView() {}
-void TFinishedPage::SetView(int view) { preview_->SetView(view); }
+}  // namespace
+
+QString EmptyPuzzleHintText() {
+    return QStringLiteral(
+        "Hint:  The puzzle is blank because your word list is empty. In a few seconds, you will be taken "
+        "to a place where you can type your words.");
+}
+
+TFinishedPage::TFinishedPage(TWebFm& main)
+    : TPage(main, QStringLiteral("Finished"), QStringLiteral("Puzzle_Bnr"), QStringLiteral("Finished Puzzle")) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(14);
+    Body()->addLayout(row, 1);
+
+    leftPanel_ = BuildLeftPanel();
+    row->addWidget(leftPanel_, 0);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(BuildViewBar());
+    preview_ = new TPreviewBox(main.Document(), this);
+    right->addWidget(preview_, 1);
+    row->addLayout(right, 1);
+
+    SetView(ViewSolution);
+    RefreshFinishedPage();
+}
+
+QWidget* TFinishedPage::BuildLeftPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Puzzle_LeftPnl"));
+    panel->setMinimumWidth(220);
+    panel->setMaximumWidth(300);
+    auto* col = new QVBoxLayout(panel);
+    col->setContentsMargins(0, 0, 0, 8);  // the list ends 8 pixels above the panel's bottom
+    col->setSpacing(6);
+
+    sizeLbl_ = new QLabel(panel);
+    sizeLbl_->setObjectName(QStringLiteral("Puzzle_SizeLbl"));
+    col->addWidget(sizeLbl_);
+
+    col->addWidget(MakeText(QStringLiteral("Puzzle_RescrambleTxt"),
+                            QStringLiteral("Same words, new arrangement:")));
+    auto* rescramble = MakeButton(QStringLiteral("Puzzle_TryAgainBtn"), QStringLiteral("Rescramble"), [this] {
+        Main().RebuildPuzzle();
+        EmptyPuzzleCheck();
+    });
+    rescramble->setToolTip(QStringLiteral("Build the grid again with the same words and options"));
+    auto* rescrambleRow = new QHBoxLayout;
+    rescrambleRow->addWidget(rescramble);
+    rescrambleRow->addStretch(1);
+    col->addLayout(rescrambleRow);
+
+    col->addSpacing(4);
+    col->addWidget(Heading(QStringLiteral("Turn or flip the grid:"), panel));
+    auto* turns = new QHBoxLayout;
+    turns->setSpacing(12);
+    TLink* rotate = MakeLink(QStringLiteral("Puzzle_Rotate90Lnk"), QStringLiteral("Rotate"),
+                             [this] { Puzzle_Rotate90LnkClick(); }, turns);
+    rotate->setToolTip(QStringLiteral("Rotate counter-clockwise 90 degrees"));
+    TLink* upDown = MakeLink(QStringLiteral("Puzzle_FlipUpDownLnk"), QStringLiteral("Vertical"),
+                             [this] { ApplyTransform(FlipUpDownVariant); }, turns);
+    upDown->setToolTip(QStringLiteral("Mirror the grid top to bottom"));
+    TLink* leftRight = MakeLink(QStringLiteral("Puzzle_FlipLeftRightLnk"), QStringLiteral("Horizontal"),
+                                [this] { ApplyTransform(FlipLeftRightVariant); }, turns);
+    leftRight->setToolTip(QStringLiteral("Mirror the grid left to right"));
+    turns->addStretch(1);
+    col->addLayout(turns);
+
+    col->addSpacing(4);
+    col->addWidget(Heading(QStringLiteral("What next?"), panel));
+    MakeLink(QStringLiteral("Puzzle_FormatLnk"), QStringLiteral("Appearance"), [this] { Main().ShowAppearance(); },
+             col);
+    MakeLink(QStringLiteral("Puzzle_DesignLnk"), QStringLiteral("Design Puzzle"),
+             [this] { Main().TurnPage(QStringLiteral("Design")); }, col);
+    MakeLink(QStringLiteral("Puzzle_PrintLnk"), QStringLiteral("Print"), [this] {
+        Main().OpenMapPage(QStringLiteral("Print"), findChild<TLink*>(QStringLiteral("Puzzle_PrintLnk")));
+    }, col);
+    MakeLink(QStringLiteral("Puzzle_ExportLnk"), QStringLiteral("Export"), [this] { Main().ShowExport(); }, col);
+    MakeLink(QStringLiteral("Puzzle_ShowPreviewLnk"), QStringLiteral("Enlarge It"), [this] { Main().ShowPreview(); },
+             col);
+
+    col->addSpacing(6);
+    auto* backRow = new QHBoxLayout;
+    MakeButton(QStringLiteral("Button1"), QStringLiteral("<< Back"), [this] { Main().Back(); }, backRow);
+    backRow->addStretch(1);
+    col->addLayout(backRow);
+
+    col->addSpacing(8);
+    excludedLbl_ = new QLabel(panel);
+    excludedLbl_->setObjectName(QStringLiteral("Puzzle_ExcludedWordsLbl"));
+    col->addWidget(excludedLbl_);
+    excludedLB_ = new QListWidget(panel);
+    excludedLB_->setObjectName(QStringLiteral("ExcludedLB"));
+    excludedLB_->setAccessibleName(QStringLiteral("Words that did not fit"));
+    excludedLB_->setSelectionMode(QAbstractItemView::SingleSelection);
+    excludedLbl_->setBuddy(excludedLB_);
+    // The list takes whatever height the panel has left.
+    col->addWidget(excludedLB_, 1);
+    return panel;
+}
+
+QToolBar* TFinishedPage::BuildViewBar() {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("FinishedPuzzle_ViewBnr"));
+    bar->setAccessibleName(QStringLiteral("Views"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    views_ = new QButtonGroup(this);
+    views_->setExclusive(true);
+    for (std::size_t i = 0; i < ViewChoices.size(); ++i) {
+        auto* button = new QToolButton(bar);
+        const QString caption = QString::fromLatin1(ViewChoices[i].Caption);
+        button->setObjectName(QString::fromLatin1(ViewChoices[i].Name));
+        button->setText(caption);
+        button->setAccessibleName(caption);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        views_->addButton(button, static_cast<int>(i));
+        bar->addWidget(button);
+    }
+    connect(views_, &QButtonGroup::idClicked, this, [this](int id) { SetView(id); });
+    return bar;
+}
+
+void TFinishedPage::Enter() {
+    SelectSolutionView();
+    SizeExcludedList();
+    EmptyPuzzleCheck();
+}
+
+void TFinishedPage::LoadFromModel() {
+    RefreshFinishedPage();
+    preview_->update();
+}
+
+void TFinishedPage::SelectSolutionView() { SetView(ViewSolution); }
+
+void TFinishedPage::SetView(int view) {
+    if (QAbstractButton* button = views_->button(view)) {
+        const QSignalBlocker block(views_);
+        button->setChecked(true);
+    }
+    preview_->SetView(view);
+}
+
 int TFinishedPage::View() const { return preview_->View(); }
-void TFinishedPage::RefreshFinishedPage() {}
-void TFinishedPage::EmptyPuzzleCheck() {}
-void TFinishedPage::SizeExcludedList() {}
+
+void TFinishedPage::RefreshFinishedPage() {
+    const TWordSearch& puzzle = Model().Puzzle();
+    excludedLB_->clear();
+    const int n = puzzle.UnplacedWordCount();
+    excludedLbl_->setText(QStringLiteral("Words that did not fit: ") + QString::number(n));
+    if (n == 0) {
+        excludedLbl_->setStyleSheet(OkLabelStyle);
+        excludedLB_->setStyleSheet(OkListStyle);
+    } else {
+        for (int k = 1; k <= n; ++k) excludedLB_->addItem(FromWide(puzzle.UnplacedGridWord(k)));
+        excludedLbl_->setStyleSheet(ShortLabelStyle);
+        excludedLB_->setStyleSheet(ShortListStyle);
+    }
+    sizeLbl_->setText(QStringLiteral("Size ") + QString::number(puzzle.ActualColumns) + QStringLiteral(" x ") +
+                      QString::number(puzzle.ActualRows) + QStringLiteral(".  "));
+}
+
+void TFinishedPage::SizeExcludedList() {
+    // The layout gives the list the rest of the panel down to 8 pixels above its bottom;
+    // the list never shrinks below 16 pixels.
+    excludedLB_->setMinimumHeight(16);
+    if (leftPanel_->layout()) leftPanel_->layout()->activate();
+}
+
+void TFinishedPage::EmptyPuzzleCheck() {
+    if (!Main().StartupComplete() || Model().ListedWordCount >= 1) return;
+    const int number = ++emptyCheckNumber_;
+    const TClock& clock = Main().Services().Clock;
+    clock.After(HintDelayMs, this, [this, number, &clock] {
+        if (number != emptyCheckNumber_ || Main().Terminating()) return;
+        Main().ShowHintBeside(excludedLB_, EmptyPuzzleHintText(), HintSeconds);
+        clock.After(LeaveDelayMs, this, [this, number] {
+            if (number != emptyCheckNumber_ || Main().Terminating() || !Main().isVisible()) return;
+            // The user may have gone elsewhere meanwhile; then they are left there.
+            if (Main().CurrentPage() != this) return;
+            Main().TurnPage(QStringLiteral("Design"));
+        });
+    });
+}
+
+void TFinishedPage::Puzzle_Rotate90LnkClick() {
+    TPuzzleModel& model = Model();
+    std::swap(model.RequestedColumns, model.RequestedRows);
+    // The design page's column and row boxes show the exchanged choices.
+    if (auto* design = Main().PageOf<TDesignPage>()) design->LoadFromModel();
+    ApplyTransform(RotateVariant);
+}
+
+void TFinishedPage::ApplyTransform(int variant) {
+    // Turning keeps every word; only the hidden message and filler are laid afresh, and
+    // the puzzle is not marked modified.
+    Model().Puzzle().Transform(variant);
+    Main().Document().LayOut();
+    RefreshFinishedPage();
+    Main().RepaintPreviews();
+}
 
 }  // namespace vorlix::shell

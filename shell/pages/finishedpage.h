@@ -4,12 +4,17 @@
 
 #include "page.h"
 
+class QButtonGroup;
 class QLabel;
 class QListWidget;
+class QToolBar;
 
 namespace vorlix::shell {
 
 class TPreviewBox;
+
+// The hint shown before an empty puzzle sends the user back to the word list.
+QString EmptyPuzzleHintText();
 
 class TFinishedPage : public TPage {
     Q_OBJECT
@@ -29,7 +34,20 @@ public:
     TPreviewBox* Preview() const { return preview_; }
 
 private:
+    QWidget* BuildLeftPanel();
+    QToolBar* BuildViewBar();
+    // Rotate and the two flips: the grid is turned in place, never rebuilt.
+    void ApplyTransform(int variant);
+    void Puzzle_Rotate90LnkClick();
+
     TPreviewBox* preview_ = nullptr;
+    QWidget* leftPanel_ = nullptr;
+    QLabel* sizeLbl_ = nullptr;
+    QLabel* excludedLbl_ = nullptr;
+    QListWidget* excludedLB_ = nullptr;
+    QButtonGroup* views_ = nullptr;
+    // Each check stamps its number; a newer check or a later entry drops an older one.
+    int emptyCheckNumber_ = 0;
 };
 
 }  // namespace vorlix::shell

@@ -1,4 +1,5 @@
-// The "Home" page.
+// The "Home" page: the two large panels and the links to the tour, questions, About and
+// the preferences.
 #pragma once
 
 #include "page.h"

@@ -1,4 +1,4 @@
-// The "Pref" page.
+// The "Pref" page: favourite puzzle options (Memorize) and matters of convenience and taste.
 #pragma once
 
 #include "page.h"
@@ -9,6 +9,7 @@ class TPrefPage : public TPage {
     Q_OBJECT
 public:
     explicit TPrefPage(TWebFm& main);
+    void LoadFromModel() override;
 };
 
 }  // namespace vorlix::shell

@@ -1,4 +1,4 @@
-// The "Print" page.
+// The "Print" page: the puzzle and its solution to a printer, or into a PDF file.
 #pragma once
 
 #include "page.h"
@@ -9,6 +9,10 @@ class TPrintPage : public TPage {
     Q_OBJECT
 public:
     explicit TPrintPage(TWebFm& main);
+    void Enter() override;  // focuses Print_NowBtn
+    // One copy with its solution; false when nothing was printed.
+    bool PrintNow();
+    bool SaveAsPdf();
 };
 
 }  // namespace vorlix::shell

@@ -1,7 +1,9 @@
-// The "Sharing" page.
+// The "Sharing" page: how far words may cross and share letters.
 #pragma once
 
 #include "page.h"
+
+class QButtonGroup;
 
 namespace vorlix::shell {
 
@@ -9,6 +11,11 @@ class TSharingPage : public TPage {
     Q_OBJECT
 public:
     explicit TSharingPage(TWebFm& main);
+
+    void LoadFromModel() override;
+
+private:
+    QButtonGroup* choices_ = nullptr;  // button id = sharing level
 };
 
 }  // namespace vorlix::shell

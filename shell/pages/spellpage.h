@@ -9,6 +9,7 @@ class TSpellPage : public TPage {
     Q_OBJECT
 public:
     explicit TSpellPage(TWebFm& main);
+    void LoadFromModel() override;
 };
 
 }  // namespace vorlix::shell

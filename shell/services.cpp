@@ -1,0 +1,199 @@
+// The real dialogs behind the seams, their scripted twins, and the clock.
+#include "services.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QThread>
+#include <QTimer>
+
+namespace vorlix::shell {
+
+QString QtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const int paren = description.indexOf(QLatin1Char('('));
+        if (paren >= 0) description = description.left(paren);
+        description = description.trimmed();
+        QStringList patterns;
+        for (const QString& raw : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString p = raw.trimmed();
+            if (p == QLatin1String("*.*")) {
+                patterns << QStringLiteral("*");
+                continue;
+            }
+            for (const QString& variant : {p.toLower(), p.toUpper()})
+                if (!patterns.contains(variant)) patterns << variant;
+        }
+        entries << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+void TClock::After(int ms, QObject* context, std::function<void()> action) const {
+    const int scaled = scale_ <= 0.0 ? 0 : static_cast<int>(ms * scale_);
+    QTimer::singleShot(scaled, context, std::move(action));
+}
+
+qint64 TClock::Elapsed() const {
+    if (scale_ <= 0.0) return started_.elapsed() * 1000000;  // every span has passed at once
+    return static_cast<qint64>(started_.elapsed() / scale_);
+}
+
+void TClock::Sleep(int ms) const {
+    if (scale_ <= 0.0) return;
+    QThread::msleep(static_cast<unsigned long>(ms * scale_));
+}
+
+int TModalRunner::Run(QDialog& dialog) { return dialog.exec(); }
+
+int TScriptedModalRunner::Run(QDialog& dialog) {
+    Shown << dialog.objectName();
+    if (Answer) return Answer(dialog);
+    return QDialog::Rejected;
+}
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Error: return QMessageBox::Critical;
+    case MessageKind::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString TitleOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning: return QStringLiteral("Warning");
+    case MessageKind::Information: return QStringLiteral("Information");
+    case MessageKind::Error: return QStringLiteral("Error");
+    case MessageKind::Confirmation: return QStringLiteral("Confirm");
+    }
+    return {};
+}
+
+}  // namespace
+
+MessageAnswer TWidgetMessageHost::ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) {
+    QString body = QString::fromStdU16String(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(IconOf(kind), TitleOf(kind), body, QMessageBox::NoButton, parent_);
+    switch (buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::OkAbort: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Abort); break;
+    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Abort: return MessageAnswer::Abort;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : FirstAnswerOf(buttons);
+    }
+}
+
+void TWidgetMessageHost::EndProgram() { std::exit(1); }
+
+namespace {
+
+QFileDialog::Options DialogOptions() { return QFileDialog::Options(); }
+
+}  // namespace
+
+QString TWidgetFileDialogs::OpenFileName(QWidget* parent, const TFileDialogRequest& request) {
+    QFileDialog dialog(parent, request.Title, request.FileName, QtFileFilter(request.Filter));
+    dialog.setOptions(DialogOptions());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QString TWidgetFileDialogs::SaveFileName(QWidget* parent, const TFileDialogRequest& request) {
+    QFileDialog dialog(parent, request.Title, request.FileName, QtFileFilter(request.Filter));
+    QFileDialog::Options options = DialogOptions();
+    if (!request.ConfirmOverwrite) options |= QFileDialog::DontConfirmOverwrite;
+    dialog.setOptions(options);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.DefaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.DefaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QColor> TWidgetColorFontDialogs::ChooseColor(QWidget* parent, const QColor& initial) {
+    const QColor c = QColorDialog::getColor(initial, parent);
+    if (!c.isValid()) return std::nullopt;
+    return c;
+}
+
+std::optional<QFont> TWidgetColorFontDialogs::ChooseFont(QWidget* parent, const QFont& initial) {
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok) return std::nullopt;
+    return f;
+}
+
+MessageAnswer TScriptedMessageHost::ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) {
+    Messages.push_back({kind, QString::fromStdU16String(text), buttons});
+    if (buttons == MessageButtons::Ok || Answers.empty()) return FirstAnswerOf(buttons);
+    const MessageAnswer a = Answers.front();
+    Answers.pop_front();
+    return a;
+}
+
+QStringList TScriptedMessageHost::Texts() const {
+    QStringList texts;
+    for (const Shown& m : Messages) texts << m.Text;
+    return texts;
+}
+
+namespace {
+
+QString NextAnswer(std::deque<QString>& answers) {
+    if (answers.empty()) return {};
+    QString a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+}  // namespace
+
+QString TScriptedFileDialogs::OpenFileName(QWidget*, const TFileDialogRequest& request) {
+    Requests.push_back(request);
+    return NextAnswer(Answers);
+}
+
+QString TScriptedFileDialogs::SaveFileName(QWidget*, const TFileDialogRequest& request) {
+    Requests.push_back(request);
+    return NextAnswer(Answers);
+}
+
+std::optional<QColor> TScriptedColorFontDialogs::ChooseColor(QWidget*, const QColor&) {
+    if (Colors.empty()) return std::nullopt;
+    auto c = Colors.front();
+    Colors.pop_front();
+    return c;
+}
+
+std::optional<QFont> TScriptedColorFontDialogs::ChooseFont(QWidget*, const QFont&) {
+    if (Fonts.empty()) return std::nullopt;
+    auto f = Fonts.front();
+    Fonts.pop_front();
+    return f;
+}
+
+}  // namespace vorlix::shell

@@ -1,0 +1,706 @@
+// The main window: pages by name with two histories, the toolbar, the Program Map, the
+// file commands with the save-changes query, and the build and refresh operations.
+#include "webfm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "aboutpage.h"
+#include "accidentpage.h"
+#include "capspage.h"
+#include "creditspage.h"
+#include "designpage.h"
+#include "dirspage.h"
+#include "faqspage.h"
+#include "finishedpage.h"
+#include "hintfm.h"
+#include "homepage.h"
+#include "instructionspage.h"
+#include "layoutfm.h"
+#include "link.h"
+#include "exportfm.h"
+#include "preferences_store.h"
+#include "prefpage.h"
+#include "previewbox.h"
+#include "previewfm.h"
+#include "printjob.h"
+#include "printpage.h"
+#include "puzzledocument.h"
+#include "puzzlefile.h"
+#include "savequeryfm.h"
+#include "sharingpage.h"
+#include "spellpage.h"
+#include "typepage.h"
+#include "windows.h"
+#include "worksheetpage.h"
+
+namespace vorlix::shell {
+
+// Made by the examples and tour windows' own files.
+void ShowExampleWindow(TWebFm& main, const QString& kind);
+void ShowTourWindow(TWebFm& main, const QString& mode);
+
+const std::array<const char*, 16> PageNames{"Home",  "FAQs", "Design", "Dirs",  "Sharing", "Worksheet",
+                                            "Finished", "Instructions", "Print", "Credits", "Type_", "About",
+                                            "Pref", "Spell", "Accident", "Caps"};
+
+namespace {
+
+const QString OpenDialogFilter = QStringLiteral("Word Search Puzzle Files (*.ws)|*.WS|All Files (*.*)|*.*");
+const QString SaveDialogFilter = QStringLiteral("Word Search files (*.ws)|*.WS|All files (*.*)|*.*");
+
+bool IsEditor(QWidget* w) {
+    return qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QListWidget*>(w);
+}
+
+QColor ReadableOn(const QColor& background) { return background.lightness() < 128 ? Qt::white : Qt::black; }
+
+void SetBackground(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+TWebFm::TWebFm(TPuzzleModel& model, TPreferencesStore& store, const TServices& services, QWidget* parent)
+    : QMainWindow(parent), model_(&model), store_(&store), services_(services) {
+    setObjectName(QStringLiteral("TWebFm"));
+    setWindowTitle(QStringLiteral("Vorlix"));
+    document_ = std::make_unique<TPuzzleDocument>(model);
+    highlighter_ = new TLinkHighlighter(this);
+    qApp->installEventFilter(highlighter_);
+    model.SetListener(this);
+
+    BuildToolbar();
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Web_ClientPnl"));
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(BuildProgramMap());
+    stack_ = new QStackedWidget(central);
+    stack_->setObjectName(QStringLiteral("PageControl"));
+    row->addWidget(stack_, 1);
+    setCentralWidget(central);
+    AddPages();
+    resize(1000, 700);
+}
+
+TWebFm::~TWebFm() {
+    model_->SetListener(nullptr);
+    qApp->removeEventFilter(highlighter_);
+}
+
+THintFm& TWebFm::Hint() const { return *windows_->Hint; }
+
+// --- Construction.
+
+void TWebFm::BuildToolbar() {
+    toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolbar_->setObjectName(QStringLiteral("ToolBar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        void (TWebFm::*action)();
+    };
+    const Button buttons[] = {
+        {"ToolBar_BackTBtn", "&Back", "Turn to Previous Page.", &TWebFm::Back},
+        {"ToolBar_ForwardTbtn", "&Forward", "Undo \"Back\"", &TWebFm::Forward},
+        {"ToolBar_HomeTBtn", "&Home", "Go to Home Page.", nullptr},
+        {"ToolBar_TabsTBtn", "&Tabs", "", nullptr},
+        {"ToolBar_NewTBtn", "&New", "Start a new puzzle", &TWebFm::NewCommand},
+        {"ToolBar_OpenTBtn", "&Open", "Open an Existing Puzzle.", &TWebFm::OpenCommand},
+        {"ToolBar_SaveTBtn", "&Save", "Save Current Puzzle", nullptr},
+        {"ToolBar_SaveAsTBtn", "Save &as", "Save Current Puzzle Under a New Name.", nullptr},
+        {"ToolBar_PreviewTBtn", "Pre&view", "", &TWebFm::ShowPreview},
+        {"ToolBar_ExitBtn", "E&xit", "Close Vorlix.", nullptr},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QToolButton(toolbar_);
+        const QString caption = QString::fromUtf8(b.caption);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setText(caption);
+        button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        button->setToolTip(QString::fromUtf8(b.hint));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::TabFocus);
+        QAction* action = toolbar_->addWidget(button);
+        const QString name = button->objectName();
+        if (name == QLatin1String("ToolBar_TabsTBtn")) action->setVisible(false);  // pages carry no tabs
+        if (name == QLatin1String("ToolBar_SaveAsTBtn") || name == QLatin1String("ToolBar_PreviewTBtn"))
+            toolbar_->addSeparator();
+        if (b.action)
+            connect(button, &QToolButton::clicked, this, b.action);
+        else if (name == QLatin1String("ToolBar_HomeTBtn"))
+            connect(button, &QToolButton::clicked, this, [this] { TurnPage(HomePageName); });
+        else if (name == QLatin1String("ToolBar_SaveTBtn"))
+            connect(button, &QToolButton::clicked, this, [this] { SaveCommand(); });
+        else if (name == QLatin1String("ToolBar_SaveAsTBtn"))
+            connect(button, &QToolButton::clicked, this, [this] { SaveAsCommand(); });
+        else if (name == QLatin1String("ToolBar_ExitBtn"))
+            connect(button, &QToolButton::clicked, this, &QWidget::close);
+    }
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+}
+
+QWidget* TWebFm::BuildProgramMap() {
+    programMap_ = new QWidget(this);
+    programMap_->setObjectName(QStringLiteral("ProgramMap"));
+    programMap_->setFixedWidth(ProgramMapWidth);
+    auto* column = new QVBoxLayout(programMap_);
+    column->setContentsMargins(6, 10, 4, 10);
+    column->setSpacing(3);
+    auto* heading = new QLabel(QStringLiteral("Program Map"), programMap_);
+    heading->setObjectName(QStringLiteral("Nav_HeadingLbl"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    column->addWidget(heading);
+    column->addSpacing(4);
+    struct Entry {
+        const char* name;
+        const char* caption;
+        std::function<void(TWebFm&, TLink*)> action;
+        bool gapBefore;
+    };
+    auto open = [](const char* page) {
+        return [page](TWebFm& w, TLink* link) { w.OpenMapPage(QString::fromLatin1(page), link); };
+    };
+    const Entry entries[] = {
+        {"Nav_HomeLnk", "Home", open("Home"), false},
+        {"Nav_NewLnk", "Start New Puzzle", [](TWebFm& w, TLink*) { w.NewCommand(); }, true},
+        {"Nav_OpenLnk", "Open Existing Puzzle", [](TWebFm& w, TLink*) { w.OpenCommand(); }, false},
+        {"Nav_TourLnk", "Quick Tour", [](TWebFm& w, TLink*) { w.ShowTour(QStringLiteral("Intro")); }, true},
+        {"Nav_FAQsLnk", "FAQ's", open("FAQs"), false},
+        {"Nav_DesignLnk", "Design Puzzle", open("Design"), true},
+        {"Nav_Type_Lnk", "Change Puzzle Type", open("Type_"), false},
+        {"Nav_WorksheetLnk", "Worksheet", open("Worksheet"), false},
+        {"Nav_InstructionsLnk", "Instructions", open("Instructions"), false},
+        {"Nav_DirsLnk", "Word Directions", open("Dirs"), false},
+        {"Nav_SharingLnk", "Letter Sharing", open("Sharing"), false},
+        {"Nav_CapsLnk", "Capitalization", open("Caps"), false},
+        {"Nav_FormatLnk", "Change Appearance",
+         [](TWebFm& w, TLink*) {
+             w.HighlightMapLink(QStringLiteral("Format"));
+             w.ShowAppearance();
+         },
+         false},
+        {"Nav_FinishedLnk", "Finished Puzzle", open("Finished"), true},
+        {"Nav_PrintLnk", "Print", open("Print"), false},
+        {"Nav_Export_OptionsLnk", "Export", [](TWebFm& w, TLink*) { w.ShowExport(); }, false},
+        {"Nav_PrefLnk", "Personalize ", open("Pref"), true},
+        {"Nav_AboutLnk", "About Us", open("About"), false},
+    };
+    for (const Entry& e : entries) {
+        if (e.gapBefore) column->addSpacing(8);
+        auto* link = new TLink(QString::fromLatin1(e.name), QString::fromLatin1(e.caption), programMap_);
+        link->setWordWrap(true);
+        link->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        auto action = e.action;
+        connect(link, &TLink::activated, this, [this, action, link] { action(*this, link); });
+        column->addWidget(link);
+    }
+    column->addStretch(1);
+    return programMap_;
+}
+
+void TWebFm::AddPages() {
+    pages_ = {new THomePage(*this),     new TFaqsPage(*this),         new TDesignPage(*this),
+              new TDirsPage(*this),     new TSharingPage(*this),      new TWorksheetPage(*this),
+              new TFinishedPage(*this), new TInstructionsPage(*this), new TPrintPage(*this),
+              new TCreditsPage(*this),  new TTypePage(*this),         new TAboutPage(*this),
+              new TPrefPage(*this),     new TSpellPage(*this),        new TAccidentPage(*this),
+              new TCapsPage(*this)};
+    for (TPage* page : pages_) stack_->addWidget(page);
+}
+
+QToolButton* TWebFm::ToolButton(const QString& name) const { return toolbar_->findChild<QToolButton*>(name); }
+
+// --- Start-up.
+
+void TWebFm::ChangeWorkingDirectory() {
+    if (QFileInfo::exists(QDir::current().filePath(QStringLiteral("SpellSup")))) return;
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!QDir::setCurrent(QCoreApplication::applicationDirPath()))
+        services_.Messages.ShowMessage(MessageKind::Warning,
+                                       ToWide(QStringLiteral("Cannot change to ") + program +
+                                              QStringLiteral("'s directory.")),
+                                       MessageButtons::Ok);
+}
+
+void TWebFm::CreationStep() {
+    ChangeWorkingDirectory();
+    model_->SeparateLinesHintShown = false;
+    MakeCurrent(HomePageName);
+    PageOf<TFinishedPage>()->SelectSolutionView();
+}
+
+void TWebFm::StartRoutine() {
+    const TWindowPreferences window = store_->LoadWindowPreferences(Preferences());
+    colorScheme_ = window.ColorScheme;
+    underlinedLinks_ = window.UnderlinedLinks;
+    editTextSize_ = window.EditTextSize;
+    if (window.WindowState == WindowStateMaximized) {
+        setWindowState(Qt::WindowMaximized);
+    } else if (!window.TourShown) {
+        // A first run has no remembered bounds: open roomy and centred rather than at the
+        // small stored default.
+        const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 900);
+        const QSize size(std::min(1040, screen.width()), std::min(740, screen.height() - 40));
+        setGeometry(QRect(screen.center() - QPoint(size.width() / 2, size.height() / 2), size));
+    } else {
+        setGeometry(window.Left, window.Top, window.Width, window.Height);
+    }
+    SetProgramMapShown(window.ProgramMap, false);
+
+    model_->ResetToNewPuzzle();
+    history_.BackHistory.Clear();
+    history_.ForwardHistory.Clear();
+    UpdateToolbar();
+    model_->Dirs_SummaryLbl = model_->DirectionsSummary();
+    ApplyColourScheme(colorScheme_);
+    ApplyEditTextSize(editTextSize_);
+    ToolButton(QStringLiteral("ToolBar_ExitBtn"))->setToolTip(QStringLiteral("Close Vorlix."));
+
+    TEngineState& engine = model_->Engine();
+    engine.ClearList();
+    engine.FinishList();
+    model_->Puzzle().MakePuzzle(&model_->Trial(), 0, 0);
+    RefreshPrinter(*document_);
+
+    model_->Credits_NameEd = Preferences().YourName;
+    model_->Credits_RecipientEd = Preferences().RecipientName;
+    model_->RebuildCreditsLines(false);
+    model_->RecipientVisible = !model_->Credits_RecipientEd.isEmpty();
+    LoadPagesFromModel();
+    HighlightMapLink(HomePageName);
+    model_->Ready = true;
+}
+
+void TWebFm::FocusCreatePanel() {
+    if (auto* panel = findChild<QWidget*>(QStringLiteral("Home_CreateLnk")); panel && panel->isVisible())
+        panel->setFocus();
+}
+
+bool TWebFm::OpenFromCommandLine(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
+    if (!OpenPuzzleFile(*model_, path)) return false;
+    puzzleFromCommandLine_ = true;
+    model_->SaveTargetName = path;
+    LoadPagesFromModel();
+    RefreshPuzzleViews();
+    model_->Finished = model_->Puzzle().Constructed;
+    TurnPage(QStringLiteral("Finished"));
+    PageOf<TFinishedPage>()->SetView(ViewTwoPages);
+    return true;
+}
+
+void TWebFm::FinishStartup() {
+    startupComplete_ = true;
+    if (puzzleFromCommandLine_) PageOf<TFinishedPage>()->EmptyPuzzleCheck();
+}
+
+// --- Navigation.
+
+QString TWebFm::CurrentPageName() const {
+    auto* page = qobject_cast<TPage*>(stack_->currentWidget());
+    return page ? page->PageName() : HomePageName;
+}
+
+TPage* TWebFm::CurrentPage() const { return qobject_cast<TPage*>(stack_->currentWidget()); }
+
+TPage* TWebFm::PageNamed(const QString& pageName) const {
+    for (TPage* p : pages_)
+        if (p->PageName() == pageName) return p;
+    return nullptr;
+}
+
+void TWebFm::MakeCurrent(const QString& pageName) {
+    if (TPage* page = PageNamed(pageName)) stack_->setCurrentWidget(page);
+    emit PageChanged(CurrentPageName());
+}
+
+void TWebFm::TurnPage(const QString& pageName) {
+    history_.Turning(CurrentPageName());
+    MakeCurrent(pageName);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (CurrentPageName() == pageName) CurrentPage()->Enter();
+    HighlightMapLink(pageName);
+    history_.TurnDone();
+    UpdateToolbar();
+}
+
+void TWebFm::OpenMapPage(const QString& pageName, QWidget* link) {
+    if (CurrentPageName() == pageName) {
+        const QString text = QStringLiteral("The \"") + pageName + QStringLiteral("\" page is already open. ") +
+                             QStringLiteral("(These links under \"Program Map\" only open pages.)");
+        const QPoint corner = link ? link->mapToGlobal(QPoint(1, 1)) : mapToGlobal(QPoint(0, 0));
+        Hint().ShowHint(text, corner.x(), 15, corner.y());
+        return;
+    }
+    TurnPage(pageName);
+}
+
+void TWebFm::TurnPageContinue() {
+    MakeCurrent(history_.Continue(CurrentPageName()));
+    HighlightMapLink(CurrentPageName());
+    UpdateToolbar();
+}
+
+void TWebFm::Back() {
+    MakeCurrent(history_.Back(CurrentPageName()));
+    HighlightMapLink(CurrentPageName());
+    UpdateToolbar();
+}
+
+void TWebFm::Forward() {
+    MakeCurrent(history_.Forward(CurrentPageName()));
+    HighlightMapLink(CurrentPageName());
+    UpdateToolbar();
+}
+
+void TWebFm::UpdateToolbar() {
+    ToolButton(QStringLiteral("ToolBar_BackTBtn"))->setEnabled(!history_.BackHistory.IsEmpty());
+    ToolButton(QStringLiteral("ToolBar_ForwardTbtn"))->setEnabled(!history_.ForwardHistory.IsEmpty());
+    ToolButton(QStringLiteral("ToolBar_SaveTBtn"))->setEnabled(model_->IsModified());
+    ToolButton(QStringLiteral("ToolBar_HomeTBtn"))->setEnabled(CurrentPageName() != HomePageName);
+}
+
+void TWebFm::HighlightMapLink(const QString& pageName) {
+    const TColorScheme& scheme = Scheme();
+    for (TLink* link : programMap_->findChildren<TLink*>()) {
+        if (pageName == QLatin1String("New"))
+            link->SetTextColour(scheme.MapLinkText);
+        else if (link->objectName().contains(pageName))
+            link->SetTextColour(scheme.CurrentPageLink);
+        else if (link->TextColour() == scheme.CurrentPageLink)
+            link->SetTextColour(scheme.MapLinkText);
+    }
+}
+
+void TWebFm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        static const QStringList memos{QStringLiteral("Words_Memo"), QStringLiteral("Words_TitleMemo"),
+                                       QStringLiteral("Words_HiddenMemo")};
+        QWidget* focus = QApplication::focusWidget();
+        TLink* link = highlighter_->Current();
+        if (link && link->window() == this && !(focus && memos.contains(focus->objectName()))) {
+            link->Activate();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// --- File commands.
+
+bool TWebFm::QueryProceed(const QString& actionText) {
+    if (!model_->IsModified()) return true;
+    return windows_->SaveQuery->Query(actionText);
+}
+
+void TWebFm::NewCommand() {
+    if (!QueryProceed(QStringLiteral("Starting a new puzzle"))) return;
+    model_->ResetToNewPuzzle();
+    LoadPagesFromModel();
+    TurnPage(QStringLiteral("Type_"));
+}
+
+void TWebFm::OpenCommand() {
+    if (!QueryProceed(QStringLiteral("Opening a new puzzle"))) return;
+    TFileDialogRequest request;
+    request.Title = QStringLiteral("Open Word Search Puzzle");
+    request.Filter = OpenDialogFilter;
+    request.FileName = model_->SaveTargetName == NoNameFileName ? QString() : model_->SaveTargetName;
+    request.ConfirmOverwrite = false;
+    const QString fileName = services_.Files.OpenFileName(this, request);
+    if (fileName.isEmpty()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    OpenPuzzleFile(*model_, fileName);
+    QApplication::restoreOverrideCursor();
+    AfterOpen(fileName);
+}
+
+void TWebFm::AfterOpen(const QString& fileName) {
+    model_->SaveTargetName = fileName;
+    HighlightMapLink(QStringLiteral("New"));
+    LoadPagesFromModel();
+    if (model_->Puzzle().Constructed) {
+        RefreshPuzzleViews();
+        TurnPage(QStringLiteral("Finished"));
+        model_->Finished = true;
+    } else {
+        TurnPage(QStringLiteral("Design"));
+        model_->Finished = false;
+    }
+}
+
+bool TWebFm::SaveCommand() {
+    const QString target = model_->SaveTargetName;
+    if (target.isEmpty() || target == NoNameFileName) return SaveAsCommand();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = SavePuzzleFile(*model_, target);
+    QApplication::restoreOverrideCursor();
+    return saved;
+}
+
+bool TWebFm::SaveAsCommand() {
+    TFileDialogRequest request;
+    request.Title = QStringLiteral("Save As");
+    request.Filter = SaveDialogFilter;
+    request.DefaultSuffix = QStringLiteral("ws");
+    request.FileName = model_->SaveTargetName;
+    request.ConfirmOverwrite = true;
+    const QString fileName = services_.Files.SaveFileName(this, request);
+    if (fileName.isEmpty()) return false;
+    model_->SaveTargetName = fileName;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = SavePuzzleFile(*model_, fileName);
+    QApplication::restoreOverrideCursor();
+    return saved;
+}
+
+void TWebFm::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!QueryProceed(QStringLiteral("Exiting the program"))) {
+        event->ignore();
+        return;
+    }
+    SavePreferences();
+    closing_ = true;
+    terminating_ = true;
+    if (windows_) Hint().CloseHint();
+    event->accept();
+    QApplication::closeAllWindows();
+}
+
+void TWebFm::SavePreferences() {
+    TPreferences& prefs = Preferences();
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    prefs.Left = normal.left();
+    prefs.Top = normal.top();
+    prefs.Width = normal.width();
+    prefs.Height = normal.height();
+    prefs.WindowState = isMaximized() ? WindowStateMaximized
+                        : isMinimized() ? WindowStateMinimized
+                                        : WindowStateNormal;
+    prefs.ColorScheme = colorScheme_;
+    prefs.UnderlinedLinks = underlinedLinks_;
+    prefs.EditTextSize = editTextSize_;
+    prefs.ProgramMap = programMapShown_;
+    const QScreen* screen = this->screen();
+    store_->SavePreferences(prefs, screen ? screen->size() : QSize(1280, 1024));
+}
+
+// --- Building.
+
+void TWebFm::RunSpellingCheck(bool /*automatic*/) {
+    services_.Messages.ShowMessage(MessageKind::Information, u"Spell Check Completed.", MessageButtons::Ok);
+}
+
+void TWebFm::CreatePuzzle() {
+    if (!Preferences().SpellerSemiAuto && !model_->SpellingUpToDate) {
+        RunSpellingCheck(true);
+        model_->SpellingUpToDate = true;
+    }
+    RebuildPuzzle();
+    TurnPage(QStringLiteral("Finished"));
+}
+
+void TWebFm::RebuildPuzzle() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    model_->RebuildPuzzle();
+    RefreshPuzzleViews();
+    QApplication::restoreOverrideCursor();
+}
+
+void TWebFm::RefreshPuzzleViews() {
+    document_->LayOut();
+    RepaintPreviews();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PageOf<TFinishedPage>()->RefreshFinishedPage();
+}
+
+void TWebFm::RepaintPreviews() {
+    if (auto* finished = PageOf<TFinishedPage>()) finished->Preview()->update();
+    if (windows_ && windows_->Preview) windows_->Preview->Repaint();
+}
+
+void TWebFm::LoadPagesFromModel() {
+    for (TPage* page : pages_) page->LoadFromModel();
+    UpdateToolbar();
+}
+
+// --- Other windows.
+
+void TWebFm::ShowHintBeside(QWidget* anchor, const QString& text, int seconds) {
+    QWidget* at = anchor ? anchor : this;
+    const QPoint corner = at->mapToGlobal(QPoint(at->width() / 2, 4));
+    Hint().ShowHint(text, corner.x(), seconds, corner.y());
+}
+
+void TWebFm::ShowTour(const QString& mode) { ShowTourWindow(*this, mode); }
+
+void TWebFm::ShowExample(const QString& kind) { ShowExampleWindow(*this, kind); }
+
+void TWebFm::ShowAppearance(const QString& /*section*/) {
+    HighlightMapLink(QStringLiteral("Format"));
+    if (windows_ && windows_->Layout) services_.Modal.Run(*windows_->Layout);
+}
+
+void TWebFm::ShowExport() {
+    if (windows_ && windows_->Export) services_.Modal.Run(*windows_->Export);
+}
+
+void TWebFm::ShowPreview() {
+    if (windows_ && windows_->Preview) windows_->Preview->ShowOrRaise();
+}
+
+// --- Preferences applied.
+
+void TWebFm::ApplyColourScheme(int position) {
+    colorScheme_ = position < 0 || position >= ColorSchemeCount ? 1 : position;
+    ApplyLinkStyle();
+    HighlightMapLink(QStringLiteral("Pref"));
+}
+
+void TWebFm::SetUnderlinedLinks(bool on) {
+    underlinedLinks_ = on;
+    ApplyLinkStyle();
+}
+
+void TWebFm::ApplyLinkStyle() {
+    const TColorScheme& scheme = Scheme();
+    SetBackground(stack_, scheme.PageBackground);
+    SetBackground(programMap_, scheme.MapBackground);
+    if (auto* heading = programMap_->findChild<QLabel*>(QStringLiteral("Nav_HeadingLbl"))) {
+        QPalette p = heading->palette();
+        p.setColor(QPalette::WindowText, scheme.MapLinkText);
+        heading->setPalette(p);
+    }
+    QPalette tp = toolbar_->palette();
+    tp.setColor(QPalette::Window, scheme.ToolbarBackground);
+    tp.setColor(QPalette::Button, scheme.ToolbarBackground);
+    tp.setColor(QPalette::ButtonText, scheme.ToolbarText);
+    tp.setColor(QPalette::WindowText, scheme.ToolbarText);
+    toolbar_->setPalette(tp);
+    toolbar_->setAutoFillBackground(true);
+    for (QToolButton* b : toolbar_->findChildren<QToolButton*>()) b->setPalette(tp);
+
+    QList<QWidget*> windows{this};
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != this && top->objectName() != QLatin1String("TOpeningScreenFm") &&
+            top->objectName() != QLatin1String("THintFm"))
+            windows << top;
+    for (QWidget* window : windows) {
+        if (window != this) SetBackground(window, scheme.PageBackground);
+        for (TPage* page : window->findChildren<TPage*>()) SetBackground(page, scheme.PageBackground);
+        for (TLink* link : LinksOf(window)) {
+            const QString name = link->objectName();
+            if (name == QLatin1String("CloseLnk")) continue;
+            const bool worksheet = name.startsWith(QLatin1String("Worksheet_Left")) ||
+                                   name.startsWith(QLatin1String("Worksheet_Right"));
+            const bool map = name.startsWith(QLatin1String("Nav_"));
+            const QColor text = map ? scheme.MapLinkText : link->IsPanel() ? scheme.HomeButtons : scheme.LinkText;
+            link->SetLinkColours(text, map ? scheme.MapHover : scheme.LinkHover, !worksheet && underlinedLinks_);
+            if (link->IsPanel()) link->SetPanelStyle(true, scheme.PageBackground);
+        }
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->objectName().contains(QLatin1String("_Bnr"))) continue;
+            SetBackground(w, scheme.MapBackground);
+            QPalette p = w->palette();
+            p.setColor(QPalette::WindowText, ReadableOn(scheme.MapBackground));
+            p.setColor(QPalette::ButtonText, ReadableOn(scheme.MapBackground));
+            w->setPalette(p);
+        }
+    }
+}
+
+void TWebFm::ApplyEditTextSize(int points) {
+    editTextSize_ = points == 10 ? 10 : points <= 0 ? 8 : points;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (!IsEditor(w)) continue;
+        QFont f = w->font();
+        f.setPointSize(editTextSize_);
+        w->setFont(f);
+    }
+    const int height = editTextSize_ == 10 || editTextSize_ == 11 ? 40 : 33;
+    for (const char* name : {"Words_TitleMemo", "Words_HiddenMemo"})
+        if (auto* memo = findChild<QWidget*>(QString::fromLatin1(name))) memo->setFixedHeight(height);
+}
+
+void TWebFm::SetProgramMapShown(bool shown, bool animate) {
+    const int target = shown ? ProgramMapWidth : 0;
+    programMapShown_ = shown;
+    if (!animate) {
+        programMap_->setFixedWidth(target);
+        programMap_->setVisible(shown);
+        return;
+    }
+    programMap_->setVisible(true);
+    // Five pixels a step, the window painting between steps.
+    auto step = std::make_shared<std::function<void()>>();
+    *step = [this, shown, target, step] {
+        const int width = programMap_->width();
+        const int next = shown ? std::min(target, width + 5) : std::max(0, width - 5);
+        programMap_->setFixedWidth(next);
+        if (next != target) {
+            services_.Clock.After(10, this, *step);
+            return;
+        }
+        programMap_->setVisible(shown);
+        if (!shown && !isMaximized()) resize(std::max(minimumSizeHint().width(), this->width() - ProgramMapWidth), height());
+    };
+    (*step)();
+}
+
+// --- Model notices.
+
+void TWebFm::ModifiedChanged(bool) { UpdateToolbar(); }
+
+void TWebFm::CaptionChanged(const QString& caption) {
+    if (windowTitle() != caption) setWindowTitle(caption);
+}
+
+void TWebFm::SeparateLinesHint(const QString& text) {
+    auto* design = PageOf<TDesignPage>();
+    ShowHintBeside(design ? design->WordsMemoWidget() : nullptr, text, 20);
+}
+
+void TWebFm::AppearanceReset() {}
+
+void TWebFm::PuzzleTypeChanged() {
+    if (auto* design = PageOf<TDesignPage>()) design->PuzzleTypeChanged();
+}
+
+void TWebFm::MemorizedNoticeChanged(bool shown) {
+    if (auto* label = findChild<QLabel*>(QStringLiteral("Worksheet_DoneLbl"))) label->setVisible(shown);
+}
+
+}  // namespace vorlix::shell
