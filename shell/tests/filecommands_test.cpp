@@ -1,0 +1,241 @@
+// New, Open, Save, Save As, Exit and the save-changes query, through the real window.
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include "finishedpage.h"
+#include "preferences.h"
+#include "preferences_store.h"
+#include "puzzlefile.h"
+#include "savequeryfm.h"
+#include "shellfixture.h"
+
+namespace vorlix::shell::test {
+
+namespace {
+
+// A path whose folder does not exist: every write there fails.
+const QString UnwritablePath = QStringLiteral("/nonexistent-folder/puzzle.ws");
+
+}  // namespace
+
+class FileCommandsTest : public ShellTest {
+protected:
+    void TypeWords(const QStringList& words) {
+        Model().Words_Memo = words;
+        Model().Words_MemoChange();
+        Main().LoadPagesFromModel();
+    }
+    bool SaveEnabled() { return Find<QToolButton>(QStringLiteral("ToolBar_SaveTBtn"))->isEnabled(); }
+    // Answers the next query by activating the named links in turn; returns the dialog's result.
+    void AnswerQueryWith(QStringList links) {
+        modal.Answer = [this, links](QDialog& dialog) {
+            for (const QString& name : links) {
+                if (!dialog.isVisible() && dialog.result() == QDialog::Accepted) break;
+                dialog.findChild<TLink*>(name)->Activate();
+                queryAcceptedAfter << (dialog.result() == QDialog::Accepted);
+                if (dialog.result() == QDialog::Accepted) break;
+            }
+            return dialog.result();
+        };
+    }
+    QList<bool> queryAcceptedAfter;
+};
+
+TEST_F(FileCommandsTest, NewWithoutChangesResetsAtOnceAndOpensTheTypePage) {
+    Start();
+    Click(QStringLiteral("ToolBar_NewTBtn"));
+    EXPECT_TRUE(modal.Shown.isEmpty());
+    EXPECT_EQ(Main().CurrentPageName(), "Type_");
+}
+
+TEST_F(FileCommandsTest, SaveFollowsTheModifiedMark) {
+    Start();
+    EXPECT_FALSE(SaveEnabled());
+    TypeWords({"cat"});
+    EXPECT_TRUE(SaveEnabled());
+    files.Answers = {TempPath("a.ws")};
+    Click(QStringLiteral("ToolBar_SaveTBtn"));  // a new puzzle's Save asks for a name
+    ASSERT_EQ(files.Requests.size(), 1u);
+    EXPECT_EQ(files.Requests[0].Title, "Save As");
+    EXPECT_EQ(files.Requests[0].DefaultSuffix, "ws");
+    EXPECT_FALSE(SaveEnabled());
+    EXPECT_EQ(Main().windowTitle(), "Vorlix - " + TempPath("a.ws"));
+
+    TypeWords({"cat", "dog"});
+    Click(QStringLiteral("ToolBar_SaveTBtn"));  // now it writes back without a dialog
+    EXPECT_EQ(files.Requests.size(), 1u);
+    EXPECT_FALSE(SaveEnabled());
+    EXPECT_TRUE(QFile::exists(TempPath("a.ws")));
+}
+
+TEST_F(FileCommandsTest, SavedPuzzleOpensAgainUnchanged) {
+    Start();
+    TypeWords({"Delaware", "Pennsylvania", "New Jersey", "Georgia"});
+    Main().CreatePuzzle();
+    EXPECT_EQ(Main().CurrentPageName(), "Finished");
+    QStringList before;
+    FormatPuzzleFile(Model(), before);
+    files.Answers = {TempPath("states.ws")};
+    Click(QStringLiteral("ToolBar_SaveAsTBtn"));
+    Click(QStringLiteral("ToolBar_NewTBtn"));
+    EXPECT_TRUE(Model().Words_Memo.isEmpty());
+    files.Answers = {TempPath("states.ws")};
+    Click(QStringLiteral("ToolBar_OpenTBtn"));
+    EXPECT_EQ(files.Requests.back().Title, "Open Word Search Puzzle");
+    EXPECT_EQ(Main().CurrentPageName(), "Finished");
+    QStringList after;
+    FormatPuzzleFile(Model(), after);
+    EXPECT_EQ(after, before);
+    EXPECT_FALSE(SaveEnabled());
+    EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("Words_Memo"))->toPlainText().split('\n').size(), 4);
+}
+
+TEST_F(FileCommandsTest, QueryForANeverNamedPuzzleOffersNoPlainSave) {
+    Start();
+    TypeWords({"cat"});
+    modal.Answer = [](QDialog& dialog) {
+        EXPECT_FALSE(dialog.findChild<TLink*>(QStringLiteral("SaveLnk"))->isEnabled());
+        dialog.findChild<TLink*>(QStringLiteral("CancelLnk"))->Activate();
+        return dialog.result();
+    };
+    Click(QStringLiteral("ToolBar_NewTBtn"));
+    EXPECT_EQ(modal.Shown, QStringList{"TOkayToProceedAfterSaveQueryFm"});
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("QueryLbl"))->text(),
+              "Starting a new puzzle will erase your current puzzle, which is not saved. What do you want to do "
+              "with your current puzzle?");
+    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});  // cancelled: nothing reset
+}
+
+TEST_F(FileCommandsTest, ThrowItAwayProceeds) {
+    Start();
+    TypeWords({"cat"});
+    AnswerQueryWith({"DontSaveLnk"});
+    Click(QStringLiteral("ToolBar_NewTBtn"));
+    EXPECT_TRUE(Model().Words_Memo.isEmpty());
+    EXPECT_EQ(Main().CurrentPageName(), "Type_");
+}
+
+// A save that fails never lets the query throw the puzzle away, whichever way it was asked.
+TEST_F(FileCommandsTest, FailedSaveKeepsThePuzzleOnEveryPath) {
+    Start();
+    TypeWords({"cat"});
+    files.Answers = {UnwritablePath};
+    Click(QStringLiteral("ToolBar_SaveAsTBtn"));
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_TRUE(SaveEnabled());
+    ASSERT_FALSE(messages.Messages.empty());
+    EXPECT_EQ(messages.Messages.back().Text, SaveErrorMessage());
+
+    // Save it (the target is the failed name): stays open, then Cancel.
+    AnswerQueryWith({"SaveLnk", "CancelLnk"});
+    Click(QStringLiteral("ToolBar_NewTBtn"));
+    EXPECT_EQ(queryAcceptedAfter, (QList<bool>{false, false}));
+    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});
+
+    // Save it with a new name, failing again, and with the dialog cancelled.
+    queryAcceptedAfter.clear();
+    files.Answers = {UnwritablePath, QString()};
+    AnswerQueryWith({"SaveAsLnk", "SaveAsLnk", "CancelLnk"});
+    Click(QStringLiteral("ToolBar_OpenTBtn"));
+    EXPECT_EQ(queryAcceptedAfter, (QList<bool>{false, false, false}));
+    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});
+
+    // Exit: the window stays.
+    queryAcceptedAfter.clear();
+    AnswerQueryWith({"SaveLnk", "CancelLnk"});
+    Main().close();
+    Process();
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});
+}
+
+TEST_F(FileCommandsTest, SaveItThenProceedsWhenTheSaveWorked) {
+    Start();
+    TypeWords({"cat"});
+    files.Answers = {TempPath("cat.ws")};
+    Click(QStringLiteral("ToolBar_SaveAsTBtn"));
+    TypeWords({"cat", "dog"});
+    AnswerQueryWith({"SaveLnk"});
+    Click(QStringLiteral("ToolBar_NewTBtn"));
+    EXPECT_EQ(queryAcceptedAfter, QList<bool>{true});
+    EXPECT_TRUE(Model().Words_Memo.isEmpty());
+    QFile saved(TempPath("cat.ws"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("dog"));
+}
+
+TEST_F(FileCommandsTest, RefusedExitLeavesPreferencesUntouched) {
+    Start();
+    QFile ini(IniFile());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray before = ini.readAll();
+    ini.close();
+    TypeWords({"cat"});
+    AnswerQueryWith({"CancelLnk"});
+    Main().close();
+    Process();
+    EXPECT_TRUE(Main().isVisible());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), before);
+}
+
+TEST_F(FileCommandsTest, AgreedExitSavesPreferences) {
+    Start();
+    Main().ApplyColourScheme(5);
+    Main().close();
+    Process();
+    EXPECT_FALSE(Main().isVisible());
+    TPreferences prefs;
+    TScriptedMessageHost host;
+    TPreferencesStore(host, IniFile()).LoadWindowPreferences(prefs);
+    EXPECT_EQ(prefs.ColorScheme, 5);
+}
+
+class StartupTest : public ShellTest {
+protected:
+    QString SavedPuzzle(const QStringList& words) {
+        TScriptedMessageHost host;
+        TPreferences prefs;
+        TPuzzleModel model(host, prefs);
+        model.ResetToNewPuzzle();
+        model.Words_Memo = words;
+        model.Words_MemoChange();
+        if (!words.isEmpty()) model.RebuildPuzzle();
+        const QString path = TempPath("start.ws");
+        EXPECT_TRUE(SavePuzzleFile(model, path));
+        return path;
+    }
+};
+
+TEST_F(StartupTest, CommandLinePuzzleOpensOnTheFinishedPageInTwoPages) {
+    const QString path = SavedPuzzle({"apple", "pear", "plum"});
+    Start({path});
+    EXPECT_TRUE(Main().PuzzleFromCommandLine());
+    EXPECT_EQ(Main().CurrentPageName(), "Finished");
+    EXPECT_EQ(Main().PageOf<TFinishedPage>()->View(), 2);
+    EXPECT_EQ(Main().windowTitle(), "Vorlix - " + path);
+    EXPECT_EQ(Model().Words_Memo, (QStringList{"apple", "pear", "plum"}));
+    EXPECT_FALSE(Model().IsModified());
+}
+
+TEST_F(StartupTest, MissingCommandLineFileStartsOnHome) {
+    Start({TempPath("missing.ws")});
+    EXPECT_FALSE(Main().PuzzleFromCommandLine());
+    EXPECT_EQ(Main().CurrentPageName(), "Home");
+    EXPECT_TRUE(messages.Messages.empty());
+}
+
+TEST_F(StartupTest, FirstRunShowsTheTourOnceAndRemembersIt) {
+    QFile::remove(IniFile());
+    Start();
+    EXPECT_EQ(modal.Shown, QStringList{"TTourFm"});
+    Main().close();
+    Process();
+    program.reset();
+    modal.Shown.clear();
+    Start();
+    EXPECT_TRUE(modal.Shown.isEmpty());
+}
+
+}  // namespace vorlix::shell::test
