@@ -137,7 +137,7 @@ TExampleFm::TExampleFm(TWebFm& main, QWidget* parent) : QDialog(parent), main_(&
     for (TLink* link : {normalLnk_, cluesLnk_, hideLnk_})
         link->SetLinkColours(main.Scheme().LinkText, main.Scheme().LinkHover, main.UnderlinedLinks());
 
-    resize(560, 540);
+    resize(560, 500);
     ShowWordsExample();
     hideLnk_->setFocus(Qt::OtherFocusReason);
 }

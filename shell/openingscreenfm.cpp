@@ -25,7 +25,7 @@ TOpeningScreenFm::TOpeningScreenFm(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setEnabled(false);
-    setFixedSize(460, 240);
+    setFixedSize(500, 240);
     setWindowOpacity(0.0);
     CentreOnScreen();
 }

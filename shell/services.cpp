@@ -118,6 +118,9 @@ QString TWidgetFileDialogs::OpenFileName(QWidget* parent, const TFileDialogReque
     dialog.setOptions(DialogOptions());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    const QStringList filters = dialog.nameFilters();
+    if (request.FilterIndex > 0 && request.FilterIndex < filters.size())
+        dialog.selectNameFilter(filters[request.FilterIndex]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

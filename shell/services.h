@@ -29,6 +29,7 @@ struct TFileDialogRequest {
     QString DefaultSuffix;  // without the dot
     QString FileName;       // the name shown first (may hold a folder)
     bool ConfirmOverwrite = true;
+    int FilterIndex = 0;    // the file type offered first (0-based)
 };
 
 // A "Name (*.ws)|*.WS|..." filter as Qt's "Name (*.ws *.WS);;..." list; patterns are

@@ -342,7 +342,7 @@ private:
             chars -= static_cast<int>(w.size()) + 1;
             p.setPen(QColor(0x10, 0x10, 0x10));
             p.drawText(QRectF(memo.left() + 10, y, memo.width() - 20, line), Qt::AlignLeft | Qt::AlignVCenter, shown);
-            if (chars >= 0) ++listed;
+            if (chars >= -1) ++listed;  // counted once its last letter is in
             const bool caretHere = chars < 0 && (tick_ / 6) % 2 == 0;
             if (caretHere) {
                 const double x = memo.left() + 10 + QFontMetricsF(f).horizontalAdvance(shown) + 1;
@@ -667,6 +667,8 @@ void TTourFm::Replay() {
 }
 
 bool TTourFm::AnimationFinished() const { return picture_->Finished(); }
+
+QWidget* TTourFm::Picture() const { return picture_; }
 
 void TTourFm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -58,7 +58,7 @@ public:
     // Animation: restarts it; Finished once the message and the filler are in.
     void Replay();
     bool AnimationFinished() const;
-    TTourPicture* Picture() const { return picture_; }
+    QWidget* Picture() const;
     const TTourPuzzle& Puzzle() const { return *puzzle_; }
 
 protected:

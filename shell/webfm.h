@@ -101,7 +101,7 @@ public:
     void RunSpellingCheck(bool automatic);
 
     // --- Other windows.
-    // The hint window beside a control: x at its left edge, y at its top.
+    // The hint window beside a control: x at its middle, y at its top.
     void ShowHintBeside(QWidget* anchor, const QString& text, int seconds);
     void ShowTour(const QString& mode);
     void ShowExample(const QString& kind);

@@ -67,7 +67,7 @@ TCapsPage::TCapsPage(TWebFm& main)
         ->setWordWrap(false);
     MakeLink(QStringLiteral("Caps_CluesLnk"), QStringLiteral("clues option"),
              [this] { Main().TurnPage(QStringLiteral("Type_")); }, cluesRow);
-    MakeText(QStringLiteral("Caps_CluesEndLbl"), QStringLiteral("."), cluesRow)->setWordWrap(false);
+    MakeText(QStringLiteral("Caps_CluesEndLbl"), QStringLiteral("of the puzzle type page."), cluesRow)->setWordWrap(false);
     cluesRow->addStretch(1);
     Body()->addLayout(cluesRow);
 

@@ -363,6 +363,7 @@ void TDesignPage::ImportList() {
     TFileDialogRequest request;
     request.Title = QStringLiteral("Import Word List");
     request.Filter = ImportFilter;
+    request.FilterIndex = 4;  // "Most useful files"
     const QString fileName = Main().Services().Files.OpenFileName(this, request);
     if (fileName.isEmpty()) return;
     {

@@ -96,7 +96,9 @@ TTypePage::TTypePage(TWebFm& main)
 
     auto* examples = new QHBoxLayout;
     examples->setSpacing(14);
-    examples->addWidget(MakeText(QStringLiteral("Type_ExamplesLbl"), QStringLiteral("See how clues are typed:")));
+    QLabel* examplesLbl = MakeText(QStringLiteral("Type_ExamplesLbl"), QStringLiteral("See how clues are typed:"));
+    examplesLbl->setWordWrap(false);
+    examples->addWidget(examplesLbl);
     MakeLink(QStringLiteral("Type_ExampleLnk"), QStringLiteral("Example"),
              [this] { Main().ShowExample(QStringLiteral("Clues")); }, examples);
     MakeLink(QStringLiteral("Type_AnimatedExampleLnk"), QStringLiteral("Animated Example"),

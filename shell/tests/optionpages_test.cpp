@@ -132,15 +132,10 @@ TEST_F(OptionPagesTest, DirectionClickAsksBeforeReplacingCustomInstructions) {
         EXPECT_EQ(Model().Directions[2], row.EastAfter);
         EXPECT_EQ(Model().AutoInstructions, row.AutoAfter);
         Main().TurnPage(QStringLiteral("Instructions"));
-        if (row.Replaced)
-            EXPECT_EQ(InstructionsMemo()->toPlainText(),
-                      Model().AutomaticInstructionsText() + QLatin1Char(' ') + Summary());
-        else
-            EXPECT_EQ(InstructionsMemo()->toPlainText(), custom);
-        if (row.Answer == MessageAnswer::Cancel)
-            EXPECT_EQ(Summary(), summaryBefore);
-        else
-            EXPECT_EQ(Summary(), Model().DirectionsSummary());
+        const QString expected =
+            row.Replaced ? Model().AutomaticInstructionsText() + QLatin1Char(' ') + Summary() : custom;
+        EXPECT_EQ(InstructionsMemo()->toPlainText(), expected);
+        EXPECT_EQ(Summary(), row.Answer == MessageAnswer::Cancel ? summaryBefore : Model().DirectionsSummary());
 
         if (row.Answer == MessageAnswer::No) {
             // Declined once: later clicks neither ask nor touch the instructions.
@@ -163,17 +158,30 @@ TEST_F(OptionPagesTest, SharingAndCapitalizationClicksReachTheEngine) {
         int Caps;
     };
     const std::vector<Row> rows{
-        {"ShareAllRB", 4, -1},  {"ShareNoCrossRB", 0, -1}, {"ShareSomeRB", 3, -1}, {"ShareCrossRB", 1, -1},
+        // Each choice stores its own level; out of order, so a level left from the row before cannot pass.
+        {"ShareAllRB", 4, -1},
+        {"ShareNoCrossRB", 0, -1},
+        {"ShareSomeRB", 3, -1},
+        {"ShareCrossRB", 1, -1},
+        // The start-up level, clicked again: still an edit.
         {"ShareIntersectRB", 2, -1},
-        {"Cap_AsGivenRB", -1, 3}, {"Cap_AllLowerRB", -1, 1}, {"Cap_FirstLetterRB", -1, 2}, {"Cap_AllUpperRB", -1, 0},
+        // Each capitalization choice stores its own value, the default last.
+        {"Cap_AsGivenRB", -1, 3},
+        {"Cap_AllLowerRB", -1, 1},
+        {"Cap_FirstLetterRB", -1, 2},
+        {"Cap_AllUpperRB", -1, 0},
     };
     for (const Row& row : rows) {
         const QString name = QString::fromLatin1(row.Choice);
         Model().SetModified(false);
         Click(name);
         EXPECT_TRUE(Find<QRadioButton>(name)->isChecked()) << row.Choice;
-        if (row.Sharing >= 0) EXPECT_EQ(Model().Settings().SharingLevel, row.Sharing) << row.Choice;
-        if (row.Caps >= 0) EXPECT_EQ(static_cast<int>(Model().Settings().Capitalization), row.Caps) << row.Choice;
+        if (row.Sharing >= 0) {
+            EXPECT_EQ(Model().Settings().SharingLevel, row.Sharing) << row.Choice;
+        }
+        if (row.Caps >= 0) {
+            EXPECT_EQ(static_cast<int>(Model().Settings().Capitalization), row.Caps) << row.Choice;
+        }
         // Every click counts as an edit, and none touches the instructions question.
         EXPECT_TRUE(Model().IsModified()) << row.Choice;
     }
@@ -362,7 +370,7 @@ TEST_F(OptionPagesTest, LoadFromModelShowsEverythingWithoutFiringHandlers) {
 
     for (std::size_t i = 0; i < DirectionBoxNames.size(); ++i)
         EXPECT_EQ(Find<QCheckBox>(DirectionBoxNames[i])->isChecked(), i == 0) << DirectionBoxNames[i].toStdString();
-    EXPECT_EQ(Summary(), QStringLiteral("Words can go up in no diagonals."));
+    EXPECT_EQ(Summary(), QStringLiteral("Words can go up and in no diagonals."));
     EXPECT_TRUE(Find<QRadioButton>(QStringLiteral("ShareAllRB"))->isChecked());
     EXPECT_TRUE(Find<QRadioButton>(QStringLiteral("Cap_AsGivenRB"))->isChecked());
     EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("Worksheet_LeftMemo"))->toPlainText(),
