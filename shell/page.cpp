@@ -1,6 +1,7 @@
 // The page base: banner, body and the makers of named links and buttons.
 #include "page.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -64,6 +65,15 @@ QPushButton* TPage::MakeContinueButton(const QString& name, QBoxLayout* layout) 
 
 QPushButton* TPage::MakeCreateNowButton(const QString& name, QBoxLayout* layout) {
     return MakeButton(name, QStringLiteral("Create Puzzle Now"), [this] { main_->CreatePuzzle(); }, layout);
+}
+
+QFrame* TPage::MakeInsetPanel(const QString& name) {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    return panel;
 }
 
 QLabel* TPage::MakeText(const QString& name, const QString& text, QBoxLayout* layout) {

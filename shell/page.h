@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QBoxLayout;
+class QFrame;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -49,6 +50,8 @@ protected:
     QPushButton* MakeContinueButton(const QString& name, QBoxLayout* layout = nullptr);
     // "Create Puzzle Now": CreatePuzzle.
     QPushButton* MakeCreateNowButton(const QString& name, QBoxLayout* layout = nullptr);
+    // A sunken panel that sets its choices apart (filled with the scheme's inset colour).
+    QFrame* MakeInsetPanel(const QString& name);
     // A wrapped label of explanatory text.
     QLabel* MakeText(const QString& name, const QString& text, QBoxLayout* layout = nullptr);
 

@@ -47,11 +47,7 @@ TDirsPage::TDirsPage(TWebFm& main)
                             "harder."),
              Body());
 
-    inset_ = new QFrame(this);
-    inset_->setObjectName(QStringLiteral("Dirs_InsetPnl"));
-    inset_->setFrameShape(QFrame::StyledPanel);
-    inset_->setFrameShadow(QFrame::Sunken);
-    inset_->setAutoFillBackground(true);
+    inset_ = MakeInsetPanel(QStringLiteral("Dirs_InsetPnl"));
     auto* grid = new QGridLayout(inset_);
     grid->setContentsMargins(24, 18, 24, 18);
     grid->setHorizontalSpacing(28);

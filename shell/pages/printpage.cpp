@@ -42,15 +42,22 @@ void TPrintPage::Enter() {
     if (auto* b = findChild<QPushButton*>(QStringLiteral("Print_NowBtn")); b && b->isVisible()) b->setFocus();
 }
 
-bool TPrintPage::PrintNow() {
-    TPrinterSheetSink sink;
+TPrintOutcome TPrintPage::RunJob(ISheetSink& sink, QString& error) {
     TPrintJob job(Main().Document(), sink);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const TPrintOutcome outcome = job.Run(OneCopyWithSolution());
     QApplication::restoreOverrideCursor();
+    // The job laid the pages out for its own paper; the previews follow the printer again.
     RefreshPrinter(Main().Document());
     Main().RefreshPuzzleViews();
-    return outcome == TPrintOutcome::Printed;
+    error = job.ErrorText();
+    return outcome;
+}
+
+bool TPrintPage::PrintNow() {
+    TPrinterSheetSink sink;
+    QString error;
+    return RunJob(sink, error) == TPrintOutcome::Printed;
 }
 
 bool TPrintPage::SaveAsPdf() {
@@ -64,14 +71,10 @@ bool TPrintPage::SaveAsPdf() {
     const QString fileName = Main().Services().Files.SaveFileName(this, request);
     if (fileName.isEmpty()) return false;
     TPdfSheetSink sink(fileName);
-    TPrintJob job(Main().Document(), sink);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TPrintOutcome outcome = job.Run(OneCopyWithSolution());
-    QApplication::restoreOverrideCursor();
-    RefreshPrinter(Main().Document());
-    Main().RefreshPuzzleViews();
-    if (outcome == TPrintOutcome::Failed && !job.ErrorText().isEmpty())
-        Main().Services().Messages.ShowMessage(MessageKind::Warning, job.ErrorText().toStdU16String(),
+    QString error;
+    const TPrintOutcome outcome = RunJob(sink, error);
+    if (outcome == TPrintOutcome::Failed && !error.isEmpty())
+        Main().Services().Messages.ShowMessage(MessageKind::Warning, error.toStdU16String(),
                                                MessageButtons::Ok);
     return outcome == TPrintOutcome::Printed;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "page.h"
+#include "printjob.h"
 
 namespace vorlix::shell {
 
@@ -13,6 +14,9 @@ public:
     // One copy with its solution; false when nothing was printed.
     bool PrintNow();
     bool SaveAsPdf();
+
+private:
+    TPrintOutcome RunJob(ISheetSink& sink, QString& error);
 };
 
 }  // namespace vorlix::shell

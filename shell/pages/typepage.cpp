@@ -51,11 +51,7 @@ TTypePage::TTypePage(TWebFm& main)
                             "each word instead of the word itself."),
              Body());
 
-    panel_ = new QFrame(this);
-    panel_->setObjectName(QStringLiteral("Type_ChoicesPnl"));
-    panel_->setFrameShape(QFrame::StyledPanel);
-    panel_->setFrameShadow(QFrame::Sunken);
-    panel_->setAutoFillBackground(true);
+    panel_ = MakeInsetPanel(QStringLiteral("Type_ChoicesPnl"));
     auto* choices = new QVBoxLayout(panel_);
     choices->setSpacing(14);
 

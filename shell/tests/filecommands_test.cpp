@@ -239,3 +239,32 @@ TEST_F(StartupTest, FirstRunShowsTheTourOnceAndRemembersIt) {
 }
 
 }  // namespace vorlix::shell::test
+
+namespace vorlix::shell::test {
+
+class PrintPageTest : public ShellTest {};
+
+// A teacher without a printer still gets her sheets: the puzzle and its solution as PDF.
+TEST_F(PrintPageTest, SaveAsPdfWritesThePuzzleAndItsSolution) {
+    Start();
+    Model().Words_Memo = QStringList{"sun", "moon", "star"};
+    Model().Words_MemoChange();
+    Main().CreatePuzzle();
+    Main().TurnPage(QStringLiteral("Print"));
+    files.Answers = {TempPath("sheets.pdf")};
+    Click(QStringLiteral("Print_PdfBtn"));
+    QFile pdf(TempPath("sheets.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page>>") +
+                  bytes.count("/Type /Page "),
+              2);
+
+    files.Answers = {QStringLiteral("/nonexistent-folder/sheets.pdf")};
+    const size_t shown = messages.Messages.size();
+    Click(QStringLiteral("Print_PdfBtn"));
+    EXPECT_GT(messages.Messages.size(), shown);  // the failure is reported, not silent
+}
+
+}  // namespace vorlix::shell::test
