@@ -88,6 +88,7 @@ void TProgram::Start(const QStringList& arguments, std::function<void()> whenDon
     main_->setWindowOpacity(0.0);
     splash.show();
     main_->show();
+    splash.raise();  // without a window manager the last window shown would cover it
     main_->repaint();
     main_->FocusCreatePanel();
     if (!arguments.isEmpty()) main_->OpenFromCommandLine(arguments.first());
