@@ -2,14 +2,15 @@
 #include <QApplication>
 
 #include "application.h"
+#include "logo.h"
 #include "services.h"
 #include "webfm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorlix"));
     QApplication::setOrganizationName(QStringLiteral("Tandrel"));
+    QApplication::setWindowIcon(vorlix::shell::VorlixIcon());
 
     vorlix::shell::TWidgetMessageHost messages;
     vorlix::shell::TWidgetFileDialogs files;
