@@ -1,6 +1,8 @@
 // The real dialogs behind the seams, their scripted twins, and the clock.
 #include "services.h"
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
