@@ -139,7 +139,7 @@ void TLink::paintEvent(QPaintEvent* event) {
         QPen pen(highlighted_ ? hoverBackground_ : pageBackground_, 8);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(4, 4, -4, -4), 16, 16);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(4, 4, -4, -4), 32, 32);
     }
     QLabel::paintEvent(event);
     if (hasFocus() && !panel_) {
