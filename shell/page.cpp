@@ -1,9 +1,11 @@
 // The page base: banner, body and the makers of named links and buttons.
 #include "page.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "link.h"
@@ -65,6 +67,16 @@ QPushButton* TPage::MakeContinueButton(const QString& name, QBoxLayout* layout) 
 
 QPushButton* TPage::MakeCreateNowButton(const QString& name, QBoxLayout* layout) {
     return MakeButton(name, QStringLiteral("Create Puzzle Now"), [this] { main_->CreatePuzzle(); }, layout);
+}
+
+QRadioButton* TPage::MakeRadio(const QString& name, const QString& caption, QButtonGroup* group, int id,
+                               QBoxLayout* layout, QWidget* parent) {
+    auto* radio = new QRadioButton(caption, parent ? parent : this);
+    radio->setObjectName(name);
+    radio->setAccessibleName(caption);
+    group->addButton(radio, id);
+    if (layout) layout->addWidget(radio);
+    return radio;
 }
 
 QFrame* TPage::MakeInsetPanel(const QString& name) {

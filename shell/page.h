@@ -8,6 +8,8 @@
 #include <QWidget>
 
 class QBoxLayout;
+class QButtonGroup;
+class QRadioButton;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -50,6 +52,9 @@ protected:
     QPushButton* MakeContinueButton(const QString& name, QBoxLayout* layout = nullptr);
     // "Create Puzzle Now": CreatePuzzle.
     QPushButton* MakeCreateNowButton(const QString& name, QBoxLayout* layout = nullptr);
+    // A named radio choice in group under id; placed in layout unless it is null.
+    QRadioButton* MakeRadio(const QString& name, const QString& caption, QButtonGroup* group, int id,
+                            QBoxLayout* layout = nullptr, QWidget* parent = nullptr);
     // A sunken panel that sets its choices apart (filled with the scheme's inset colour).
     QFrame* MakeInsetPanel(const QString& name);
     // A wrapped label of explanatory text.

@@ -152,20 +152,6 @@ std::optional<QFont> TWidgetColorFontDialogs::ChooseFont(QWidget* parent, const 
     return f;
 }
 
-MessageAnswer TScriptedMessageHost::ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) {
-    Messages.push_back({kind, QString::fromStdU16String(text), buttons});
-    if (buttons == MessageButtons::Ok || Answers.empty()) return FirstAnswerOf(buttons);
-    const MessageAnswer a = Answers.front();
-    Answers.pop_front();
-    return a;
-}
-
-QStringList TScriptedMessageHost::Texts() const {
-    QStringList texts;
-    for (const Shown& m : Messages) texts << m.Text;
-    return texts;
-}
-
 namespace {
 
 QString NextAnswer(std::deque<QString>& answers) {

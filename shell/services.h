@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include "messages.h"
+#include "scriptedhost.h"
 
 class QDialog;
 class QObject;
@@ -93,23 +94,10 @@ public:
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 };
 
+using vorlix::TScriptedMessageHost;
+
 // Scripted answers for tests: each call takes the next entry (empty = cancel) and
 // records what was asked.
-class TScriptedMessageHost : public IMessageHost {
-public:
-    struct Shown {
-        MessageKind Kind;
-        QString Text;
-        MessageButtons Buttons;
-    };
-    std::vector<Shown> Messages;
-    std::deque<MessageAnswer> Answers;  // once they run out, the first button
-    MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override;
-    void EndProgram() override { EndRequested = true; }
-    QStringList Texts() const;
-    bool EndRequested = false;
-};
-
 class TScriptedFileDialogs : public IFileDialogs {
 public:
     std::deque<QString> Answers;  // once they run out, cancel

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "messages.h"
+#include "scriptedhost.h"
 #include "puzzlemodel.h"
 
 // Readable QString values in failure messages.
@@ -19,31 +20,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace vorlix::test {
 
-class TTestHost : public IMessageHost {
-public:
-    struct Shown {
-        MessageKind Kind;
-        QString Text;
-        MessageButtons Buttons;
-    };
-    std::vector<Shown> Messages;
-    std::deque<MessageAnswer> Answers;  // the first button once they run out
-
-    MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
-        Messages.push_back({kind, QString::fromStdU16String(text), buttons});
-        if (buttons == MessageButtons::Ok || Answers.empty()) return FirstAnswerOf(buttons);
-        const MessageAnswer a = Answers.front();
-        Answers.pop_front();
-        return a;
-    }
-    void EndProgram() override {}
-
-    QStringList Texts() const {
-        QStringList texts;
-        for (const Shown& m : Messages) texts.append(m.Text);
-        return texts;
-    }
-};
+using TTestHost = TScriptedMessageHost;
 
 // Collects the hints the model shows the windows.
 class THintListener : public IPuzzleModelListener {

@@ -19,11 +19,7 @@ TAccidentPage::TAccidentPage(TWebFm& main)
     const char* names[] = {"AccidentalCheckNoneRB", "AccidentalCheckTabooRB", "AccidentalCheckAllRB"};
     const char* captions[] = {"None", "Taboo Words Only", "All English Words"};
     for (int level = 0; level < 3; ++level) {
-        auto* rb = new QRadioButton(QString::fromLatin1(captions[level]), this);
-        rb->setObjectName(QString::fromLatin1(names[level]));
-        rb->setAccessibleName(rb->text());
-        group->addButton(rb, level);
-        Body()->addWidget(rb);
+        MakeRadio(QString::fromLatin1(names[level]), QString::fromLatin1(captions[level]), group, level, Body());
     }
     connect(group, &QButtonGroup::idToggled, this, [this](int level, bool on) {
         if (on) Main().Preferences().AccidentPrevent = level;

@@ -49,11 +49,7 @@ TCapsPage::TCapsPage(TWebFm& main)
     column->setSpacing(12);
     for (std::size_t i = 0; i < CapsChoices.size(); ++i) {
         const QString caption = QString::fromUtf8(CapsChoices[i].Caption);
-        auto* radio = new QRadioButton(caption, this);
-        radio->setObjectName(QString::fromLatin1(CapsChoices[i].Name));
-        radio->setAccessibleName(caption);
-        choices_->addButton(radio, static_cast<int>(i));
-        column->addWidget(radio);
+        MakeRadio(QString::fromLatin1(CapsChoices[i].Name), caption, choices_, static_cast<int>(i), column);
     }
     connect(choices_, &QButtonGroup::idClicked, this,
             [this](int id) { Model().ChooseCapitalization(static_cast<TCapitalization>(id)); });

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "link.h"
+#include "memolines.h"
 #include "puzzlemodel.h"
 #include "services.h"
 #include "webfm.h"
@@ -261,20 +262,13 @@ void TDesignPage::Enter() {
     if (memo_->isVisible() && memo_->isEnabled()) memo_->setFocus(Qt::OtherFocusReason);
 }
 
-QStringList TDesignPage::LinesOf(const QString& text) {
-    if (text.isEmpty()) return {};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
-
 void TDesignPage::LoadFromModel() {
     const TPuzzleModel& m = Model();
     {
         const QSignalBlocker b1(memo_), b2(titleMemo_), b3(hiddenMemo_), b4(columns_), b5(rows_);
-        memo_->setPlainText(m.Words_Memo.join(QLatin1Char('\n')));
-        titleMemo_->setPlainText(m.Words_TitleMemo.join(QLatin1Char('\n')));
-        hiddenMemo_->setPlainText(m.Words_HiddenMemo.join(QLatin1Char('\n')));
+        ShowMemoLines(*memo_, m.Words_Memo);
+        ShowMemoLines(*titleMemo_, m.Words_TitleMemo);
+        ShowMemoLines(*hiddenMemo_, m.Words_HiddenMemo);
         // A size read from a file may lie outside the list; the box shows the nearest.
         columns_->setCurrentIndex(std::clamp(m.RequestedColumns, 0, MaxRequestedSize));
         rows_->setCurrentIndex(std::clamp(m.RequestedRows, 0, MaxRequestedSize));
@@ -312,20 +306,20 @@ bool TDesignPage::WordWrap() const { return memo_->lineWrapMode() != QPlainTextE
 
 void TDesignPage::WordsChanged() {
     TPuzzleModel& m = Model();
-    m.Words_Memo = LinesOf(memo_->toPlainText());
+    m.Words_Memo = MemoLines(*memo_);
     m.Words_MemoChange();
     ShowWordCount();
 }
 
 void TDesignPage::TitleChanged() {
     TPuzzleModel& m = Model();
-    m.Words_TitleMemo = LinesOf(titleMemo_->toPlainText());
+    m.Words_TitleMemo = MemoLines(*titleMemo_);
     m.Words_TitleMemoChange();
 }
 
 void TDesignPage::HiddenChanged() {
     TPuzzleModel& m = Model();
-    m.Words_HiddenMemo = LinesOf(hiddenMemo_->toPlainText());
+    m.Words_HiddenMemo = MemoLines(*hiddenMemo_);
     m.Words_HiddenMemoChange();
 }
 

@@ -27,9 +27,6 @@ public:
     void SetWordWrap(bool on);
     bool WordWrap() const;
 
-    // The memo's lines as the model keeps them: an empty text has none, and the newline
-    // that ends the last line does not start another.
-    static QStringList LinesOf(const QString& text);
 
     // Commands, also reachable from the page's buttons and links.
     void ClearList();

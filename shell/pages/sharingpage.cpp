@@ -55,10 +55,7 @@ TSharingPage::TSharingPage(TWebFm& main)
     for (std::size_t level = 0; level < SharingChoices.size(); ++level) {
         const TSharingChoice& c = SharingChoices[level];
         const QString caption = QString::fromUtf8(c.Caption);
-        auto* radio = new QRadioButton(caption, this);
-        radio->setObjectName(QString::fromLatin1(c.Name));
-        radio->setAccessibleName(caption);
-        choices_->addButton(radio, static_cast<int>(level));
+        QRadioButton* radio = MakeRadio(QString::fromLatin1(c.Name), caption, choices_, static_cast<int>(level));
         grid->addWidget(radio, static_cast<int>(level), 0, Qt::AlignVCenter);
 
         auto* hint = new QLabel(QString::fromUtf8(c.Hint).trimmed(), this);

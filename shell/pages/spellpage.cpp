@@ -18,11 +18,7 @@ TSpellPage::TSpellPage(TWebFm& main)
              Body());
     auto* group = new QButtonGroup(this);
     auto addChoice = [&](const QString& name, const QString& caption, bool semiAuto) {
-        auto* rb = new QRadioButton(caption, this);
-        rb->setObjectName(name);
-        rb->setAccessibleName(caption);
-        group->addButton(rb);
-        Body()->addWidget(rb);
+        QRadioButton* rb = MakeRadio(name, caption, group, -1, Body());
         connect(rb, &QRadioButton::toggled, this, [this, semiAuto](bool on) {
             if (on) Main().Preferences().SpellerSemiAuto = semiAuto;
         });

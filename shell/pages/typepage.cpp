@@ -59,13 +59,11 @@ TTypePage::TTypePage(TWebFm& main)
     group_->setExclusive(true);
     for (std::size_t i = 0; i < TypeChoices.size(); ++i) {
         const QString caption = QString::fromUtf8(TypeChoices[i].Caption);
-        auto* rb = new QRadioButton(caption, panel_);
-        rb->setObjectName(QString::fromLatin1(TypeChoices[i].Name));
-        rb->setAccessibleName(caption);
+        QRadioButton* rb = MakeRadio(QString::fromLatin1(TypeChoices[i].Name), caption, group_, static_cast<int>(i),
+                                     nullptr, panel_);
         // The marker goes beside the caption, so a choice is only as wide as its text.
         rb->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         rb->installEventFilter(this);
-        group_->addButton(rb, static_cast<int>(i));
         choices->addWidget(rb, 0, Qt::AlignLeft);
         choices_[i] = rb;
     }

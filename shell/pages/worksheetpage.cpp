@@ -17,19 +17,6 @@
 
 namespace vorlix::shell {
 
-QStringList MemoLines(const QPlainTextEdit& memo) {
-    const QString text = memo.toPlainText();
-    if (text.isEmpty()) return {};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
-
-void ShowMemoLines(QPlainTextEdit& memo, const QStringList& lines) {
-    const QSignalBlocker block(memo);
-    memo.setPlainText(lines.join(QLatin1Char('\n')));
-}
-
 namespace {
 
 struct TWorksheetLink {

@@ -3,16 +3,13 @@
 
 #include <QStringList>
 
+#include "memolines.h"
 #include "page.h"
 
 class QPlainTextEdit;
 
 namespace vorlix::shell {
 
-// A memo's text as the model keeps it: one entry per line, none for a final line break.
-QStringList MemoLines(const QPlainTextEdit& memo);
-// Shows lines in a memo without firing its change handler.
-void ShowMemoLines(QPlainTextEdit& memo, const QStringList& lines);
 
 class TWorksheetPage : public TPage {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "designpage.h"
 #include "examplefm.h"
 #include "hintfm.h"
+#include "memolines.h"
 #include "shellfixture.h"
 #include "typepage.h"
 
@@ -71,7 +72,7 @@ TEST_F(DesignPageTest, MemoLinesDropOnlyTheFinalNewline) {
         {"\n", {""}},                 // a lone newline is one blank line
         {"A\nB", {"A", "B"}},
     };
-    for (const Row& row : rows) EXPECT_EQ(TDesignPage::LinesOf(row.text), row.lines) << row.text.toStdString();
+    for (const Row& row : rows) EXPECT_EQ(LinesOfText(row.text), row.lines) << row.text.toStdString();
 }
 
 TEST_F(DesignPageTest, EditsReachTheModelAndMarkItModified) {
