@@ -54,6 +54,9 @@ void TClock::Sleep(int ms) const {
     QThread::msleep(static_cast<unsigned long>(ms * scale_));
 }
 
+TBusyCursor::TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+TBusyCursor::~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+
 int TModalRunner::Run(QDialog& dialog) { return dialog.exec(); }
 
 int TScriptedModalRunner::Run(QDialog& dialog) {

@@ -129,6 +129,15 @@ public:
     int Run(QDialog& dialog) override;
 };
 
+// The busy cursor for as long as it lives.
+class TBusyCursor {
+public:
+    TBusyCursor();
+    ~TBusyCursor();
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
 // What every window is handed.
 struct TServices {
     IMessageHost& Messages;

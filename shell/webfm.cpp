@@ -438,9 +438,10 @@ void TWebFm::OpenCommand() {
     request.ConfirmOverwrite = false;
     const QString fileName = services_.Files.OpenFileName(this, request);
     if (fileName.isEmpty()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    OpenPuzzleFile(*model_, fileName);
-    QApplication::restoreOverrideCursor();
+    {
+        const TBusyCursor busy;
+        OpenPuzzleFile(*model_, fileName);
+    }
     AfterOpen(fileName);
 }
 
@@ -461,10 +462,8 @@ void TWebFm::AfterOpen(const QString& fileName) {
 bool TWebFm::SaveCommand() {
     const QString target = model_->SaveTargetName;
     if (target.isEmpty() || target == NoNameFileName) return SaveAsCommand();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = SavePuzzleFile(*model_, target);
-    QApplication::restoreOverrideCursor();
-    return saved;
+    const TBusyCursor busy;
+    return SavePuzzleFile(*model_, target);
 }
 
 bool TWebFm::SaveAsCommand() {
@@ -477,10 +476,8 @@ bool TWebFm::SaveAsCommand() {
     const QString fileName = services_.Files.SaveFileName(this, request);
     if (fileName.isEmpty()) return false;
     model_->SaveTargetName = fileName;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = SavePuzzleFile(*model_, fileName);
-    QApplication::restoreOverrideCursor();
-    return saved;
+    const TBusyCursor busy;
+    return SavePuzzleFile(*model_, fileName);
 }
 
 void TWebFm::closeEvent(QCloseEvent* event) {
@@ -534,10 +531,9 @@ void TWebFm::CreatePuzzle() {
 }
 
 void TWebFm::RebuildPuzzle() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TBusyCursor busy;
     model_->RebuildPuzzle();
     RefreshPuzzleViews();
-    QApplication::restoreOverrideCursor();
 }
 
 void TWebFm::RefreshPuzzleViews() {

@@ -69,14 +69,6 @@ private:
     int lines_;
 };
 
-// The busy cursor for the length of a file command.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 QLabel* BoldText(QLabel* label) {
     QFont f = label->font();

@@ -44,9 +44,11 @@ void TPrintPage::Enter() {
 
 TPrintOutcome TPrintPage::RunJob(ISheetSink& sink, QString& error) {
     TPrintJob job(Main().Document(), sink);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TPrintOutcome outcome = job.Run(OneCopyWithSolution());
-    QApplication::restoreOverrideCursor();
+    TPrintOutcome outcome;
+    {
+        const TBusyCursor busy;
+        outcome = job.Run(OneCopyWithSolution());
+    }
     // The job laid the pages out for its own paper; the previews follow the printer again.
     RefreshPrinter(Main().Document());
     Main().RefreshPuzzleViews();
