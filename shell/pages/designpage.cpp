@@ -69,7 +69,6 @@ private:
     int lines_;
 };
 
-
 QLabel* BoldText(QLabel* label) {
     QFont f = label->font();
     f.setBold(true);
