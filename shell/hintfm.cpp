@@ -78,7 +78,7 @@ THintFm::THintFm(QWidget* parent) : QWidget(parent, Qt::ToolTip | Qt::FramelessW
     qApp->installEventFilter(new TOutsideClickFilter(this));
 }
 
-QString THintFm::Text() const { return text_->text(); }
+QString THintFm::Text() const { return text_->text(); }  // as shown, line breaks as \n
 
 QPoint THintFm::PlaceFor(int x, int y, QSize window, QSize screen) {
     int left = x - window.width() + CloseLeft;
@@ -91,7 +91,10 @@ QPoint THintFm::PlaceFor(int x, int y, QSize window, QSize screen) {
 }
 
 void THintFm::ShowHint(const QString& text, int x, int seconds, int y) {
-    text_->setText(text);
+    // Hint texts break their lines with a carriage return alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text_->setText(shown);
     // Long hints grow the window downward; the close link stays at the bottom right.
     const int textHeight = std::max(81, text_->heightForWidth(281));
     text_->setFixedHeight(textHeight);

@@ -57,7 +57,9 @@ QPushButton* TPage::MakeButton(const QString& name, const QString& caption, std:
     connect(button, &QPushButton::clicked, this, [action = std::move(action)] {
         if (action) action();
     });
-    if (layout) layout->addWidget(button);
+    // In a column a button keeps its own width instead of spanning the page.
+    if (layout)
+        layout->addWidget(button, 0, layout->direction() == QBoxLayout::TopToBottom ? Qt::AlignLeft : Qt::Alignment());
     return button;
 }
 
