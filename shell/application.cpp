@@ -70,7 +70,7 @@ void TProgram::CreateWindows() {
     main_->CreationStep();
     windows_.OpeningScreen = new TOpeningScreenFm();
     store_->LoadPuzzleDefaults(*prefs_);
-    windows_.Layout = new TLayoutFm(main_.get());
+    windows_.Layout = new TLayoutFm(*main_);
     windows_.Import = new TImportFm(main_.get());
     windows_.Preview = new TPreviewFm(main_->Document(), main_.get());
     windows_.SaveQuery = new TOkayToProceedAfterSaveQueryFm(*main_);
@@ -112,6 +112,7 @@ void TProgram::AfterSplash(const QStringList&) {
         main_->ShowTour(QStringLiteral("Intro"));
     }
     main_->FinishStartup();
+    windows_.Layout->ReapplyFontSizes();
     started_ = true;
     if (whenDone_) whenDone_();
 }

@@ -1,6 +1,7 @@
 // The real dialogs behind the seams, their scripted twins, and the clock.
 #include "services.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <QApplication>
@@ -40,16 +41,74 @@ QString QtFileFilter(const QString& filter) {
 }
 
 void TClock::After(int ms, QObject* context, std::function<void()> action) const {
+    if (manual_) {
+        pending_.push_back({manualNow_ + std::max(ms, 0), nextOrder_++, context, std::move(action)});
+        return;
+    }
     const int scaled = scale_ <= 0.0 ? 0 : static_cast<int>(ms * scale_);
     QTimer::singleShot(scaled, context, std::move(action));
 }
 
+void TClock::SetManual(bool manual) {
+    manual_ = manual;
+    if (!manual) pending_.clear();
+}
+
+void TClock::Advance(int ms) {
+    const qint64 until = manualNow_ + std::max(ms, 0);
+    for (;;) {
+        auto next = std::min_element(pending_.begin(), pending_.end(), [](const auto& a, const auto& b) {
+            return a.Due != b.Due ? a.Due < b.Due : a.Order < b.Order;
+        });
+        if (next == pending_.end() || next->Due > until) break;
+        TPendingDelay due = std::move(*next);
+        pending_.erase(next);
+        manualNow_ = due.Due;
+        if (due.Context) due.Action();
+    }
+    manualNow_ = until;
+}
+
+TClockTimer::TClockTimer(const TClock& clock, std::function<void()> onTimeout, QObject* parent)
+    : QObject(parent), clock_(&clock), onTimeout_(std::move(onTimeout)) {}
+
+void TClockTimer::SetInterval(int ms) {
+    if (ms == interval_) return;
+    interval_ = ms;
+    if (active_) Schedule();
+}
+
+void TClockTimer::Start() {
+    if (active_) return;
+    active_ = true;
+    Schedule();
+}
+
+void TClockTimer::Stop() {
+    active_ = false;
+    ++countdown_;
+}
+
+void TClockTimer::Schedule() {
+    const quint64 mine = ++countdown_;
+    clock_->After(interval_, this, [this, mine] {
+        if (!active_ || mine != countdown_) return;
+        active_ = false;
+        onTimeout_();
+    });
+}
+
 qint64 TClock::Elapsed() const {
+    if (manual_) return manualNow_;
     if (scale_ <= 0.0) return started_.elapsed() * 1000000;  // every span has passed at once
     return static_cast<qint64>(started_.elapsed() / scale_);
 }
 
 void TClock::Sleep(int ms) const {
+    if (manual_) {
+        manualNow_ += std::max(ms, 0);  // a busy wait: time passes, nothing else runs
+        return;
+    }
     if (scale_ <= 0.0) return;
     QThread::msleep(static_cast<unsigned long>(ms * scale_));
 }

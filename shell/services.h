@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -66,9 +67,50 @@ public:
     // A real-time wait that keeps the events flowing (used only by fades).
     void Sleep(int ms) const;
 
+    // Manual time (tests that count milliseconds): delays asked for from now on wait
+    // until Advance moves the time past them; Elapsed reports the manual time.
+    void SetManual(bool manual);
+    bool Manual() const { return manual_; }
+    // Moves manual time on by ms, running every delay that falls due in time order
+    // (delays asked for meanwhile included). Sleep moves it without running any.
+    void Advance(int ms);
+
 private:
+    struct TPendingDelay {
+        qint64 Due;
+        quint64 Order;
+        QPointer<QObject> Context;
+        std::function<void()> Action;
+    };
+
     double scale_;
     QElapsedTimer started_;
+    bool manual_ = false;
+    mutable qint64 manualNow_ = 0;
+    mutable quint64 nextOrder_ = 0;
+    mutable std::vector<TPendingDelay> pending_;
+};
+
+// A one-shot timer on the clock that keeps its delay. Setting the delay it already has,
+// or starting it while it runs, leaves the countdown alone; a different delay restarts
+// a running countdown.
+class TClockTimer : public QObject {
+public:
+    TClockTimer(const TClock& clock, std::function<void()> onTimeout, QObject* parent = nullptr);
+    int Interval() const { return interval_; }
+    void SetInterval(int ms);
+    void Start();
+    void Stop();
+    bool IsActive() const { return active_; }
+
+private:
+    void Schedule();
+
+    const TClock* clock_;
+    std::function<void()> onTimeout_;
+    int interval_ = 1000;
+    bool active_ = false;
+    quint64 countdown_ = 0;  // tells a stale countdown from the current one
 };
 
 // The real dialogs and message boxes.

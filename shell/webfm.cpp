@@ -565,9 +565,9 @@ void TWebFm::ShowTour(const QString& mode) { ShowTourWindow(*this, mode); }
 
 void TWebFm::ShowExample(const QString& kind) { ShowExampleWindow(*this, kind); }
 
-void TWebFm::ShowAppearance(const QString& /*section*/) {
+void TWebFm::ShowAppearance(const QString& section) {
     HighlightMapLink(QStringLiteral("Format"));
-    if (windows_ && windows_->Layout) services_.Modal.Run(*windows_->Layout);
+    if (windows_ && windows_->Layout) windows_->Layout->Open(section);
 }
 
 void TWebFm::ShowExport() {
@@ -689,7 +689,9 @@ void TWebFm::SeparateLinesHint(const QString& text) {
     ShowHintBeside(design ? design->WordsMemoWidget() : nullptr, text, 20);
 }
 
-void TWebFm::AppearanceReset() {}
+void TWebFm::AppearanceReset() {
+    if (windows_ && windows_->Layout) windows_->Layout->RefreshLayoutControls();
+}
 
 void TWebFm::PuzzleTypeChanged() {
     if (auto* design = PageOf<TDesignPage>()) design->PuzzleTypeChanged();
