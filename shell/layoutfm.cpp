@@ -198,11 +198,13 @@ QLabel* MakeNote(const QString& name, const QString& text, QWidget* parent) {
     return note;
 }
 
+// One label column width for every section, so the controls stay put when the tab changes.
 QGridLayout* SectionGrid(QWidget* section) {
     auto* grid = new QGridLayout(section);
     grid->setContentsMargins(18, 16, 18, 14);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
+    grid->setColumnMinimumWidth(0, section->fontMetrics().horizontalAdvance(QStringLiteral("Solution color:")) + 6);
     return grid;
 }
 
@@ -456,7 +458,7 @@ QWidget* TLayoutFm::BuildMarginSection() {
     page->setObjectName(QStringLiteral("Margin"));
     QGridLayout* grid = SectionGrid(page);
     grid->addWidget(MakeNote(QStringLiteral("Margin_AboutLbl"),
-                             QStringLiteral("The frame is drawn around the page, inside its margin."), page),
+                             QStringLiteral("A decorative frame around the page, and the width of the page margin."), page),
                     0, 0, 1, 3);
 
     frameStyle_ = MakeChoiceList(QStringLiteral("FrameStyleCmBx"), QStringLiteral("Frame style"),
@@ -527,6 +529,8 @@ void TLayoutFm::Open(const QString& section) {
     show();
     raise();
     activateWindow();
+    // Start where the user types, not on the tab strip.
+    if (auto* first = sections_->currentWidget()->findChild<QComboBox*>()) first->setFocus(Qt::OtherFocusReason);
 }
 
 void TLayoutFm::ShowSection(const QString& section) {
@@ -611,6 +615,11 @@ void TLayoutFm::RefreshLayoutControls() {
     for (const auto& [list, value] : choices) {
         const QSignalBlocker quiet(list);
         list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
+    }
+    {
+        // The sizes may no longer be any prepared layout's: back to the prompt.
+        const QSignalBlocker quiet(preparedLayouts_);
+        preparedLayouts_->setCurrentIndex(-1);
     }
     ShowSolutionColor();
     RerunFaceAndSizeChanges();
