@@ -233,7 +233,10 @@ int PreparedSize(TPageElement e, int layout) {
 
 double MarginOfText(const QString& text) {
     bool ok = false;
-    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    const QString trimmed = text.trimmed();
+    double value = QLocale().toDouble(trimmed, &ok);
+    // "0.5" typed where the decimal sign is a comma means what it says, not nothing.
+    if (!ok) value = QLocale::c().toDouble(trimmed, &ok);
     return ok ? value : 0.0;
 }
 

@@ -40,7 +40,8 @@ const TSizeChoices& SizeChoicesOf(TPageElement e);
 // held to the list's ends (the two largest layouts ask for entries past the title list).
 int PreparedSize(TPageElement e, int layout);
 
-// Margin text parsed in the user's locale; text that does not parse counts as 0.
+// Margin text parsed in the user's locale, else with a "." decimal sign; text that
+// parses in neither counts as 0.
 double MarginOfText(const QString& text);
 bool MarginAccepted(double inches);
 

@@ -133,6 +133,25 @@ TEST_F(LayoutTest, MarginAcceptsZeroToTwoInches) {
     }
 }
 
+TEST_F(ShellTest, MarginListFollowsTheUsersDecimalSign) {
+    // Where the decimal sign is a comma, the listed widths read back as themselves and the
+    // width shows with a comma; a width typed with a point still means what it says.
+    struct RestoreLocale {
+        QLocale saved;
+        ~RestoreLocale() { QLocale::setDefault(saved); }
+    } restore{QLocale()};
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Start();
+    auto* margin = Find<QComboBox>(QStringLiteral("Margin_MarginWidthCmBx"));
+    EXPECT_EQ(margin->currentText().trimmed(), QStringLiteral("0,750"));
+    margin->setCurrentIndex(margin->findText(QStringLiteral("1,125")));
+    EXPECT_DOUBLE_EQ(Model().PageFormat.MarginWidth, 1.125);
+    margin->setEditText(QStringLiteral("0.5"));
+    EXPECT_DOUBLE_EQ(Model().PageFormat.MarginWidth, 0.5);
+    margin->setEditText(QStringLiteral("2,001"));
+    EXPECT_DOUBLE_EQ(Model().PageFormat.MarginWidth, 0.5);
+}
+
 TEST_F(LayoutTest, ListChoicesGoIntoThePageFormat) {
     // Each list-only setting is its list's position; each change marks the puzzle modified.
     struct Case {
