@@ -131,6 +131,14 @@ TEST_F(LayoutTest, MarginAcceptsZeroToTwoInches) {
         EXPECT_EQ(IsRed("Margin_MarginWidthCmBx"), !c.accepted) << c.text;
         EXPECT_DOUBLE_EQ(Format().MarginWidth, c.margin) << c.text;
     }
+    // Choosing the entry still selected under a refused typed width takes the entry.
+    QComboBox* margin = List("Margin_MarginWidthCmBx");
+    margin->setCurrentIndex(4);
+    Type("Margin_MarginWidthCmBx", QStringLiteral("7"));
+    ASSERT_TRUE(IsRed("Margin_MarginWidthCmBx"));
+    margin->setCurrentIndex(4);
+    EXPECT_FALSE(IsRed("Margin_MarginWidthCmBx"));
+    EXPECT_DOUBLE_EQ(Format().MarginWidth, 0.75);
 }
 
 TEST_F(ShellTest, MarginListFollowsTheUsersDecimalSign) {
@@ -509,6 +517,12 @@ TEST_F(LayoutTest, SectionIsRememberedAndTabsSwitchIt) {
         Layout().ShowSection(section);
         EXPECT_TRUE(Find<QAbstractButton>(section + QStringLiteral("Tab"))->isChecked());
     }
+    // The arrow keys move along the strip.
+    auto* title = Find<QAbstractButton>(QStringLiteral("TitleTab"));
+    title->click();
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_Right);
+    EXPECT_EQ(Layout().SectionShown(), QStringLiteral("Worksheet"));
 }
 
 TEST_F(LayoutTest, EscapeClosesAndTheSettingsSurvive) {
