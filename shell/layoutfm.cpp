@@ -192,8 +192,12 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
 QLabel* MakeNote(const QString& name, const QString& text, QWidget* parent) {
     QLabel* note = MakeLabel(name, text, parent);
     note->setWordWrap(true);
+    // Softer than the captions: the text colour a third of the way to the background.
     QPalette p = note->palette();
-    p.setColor(QPalette::WindowText, p.color(QPalette::WindowText).lighter(170));
+    const QColor ink = p.color(QPalette::WindowText);
+    const QColor back = p.color(QPalette::Window);
+    p.setColor(QPalette::WindowText, QColor((2 * ink.red() + back.red()) / 3, (2 * ink.green() + back.green()) / 3,
+                                            (2 * ink.blue() + back.blue()) / 3));
     note->setPalette(p);
     return note;
 }
