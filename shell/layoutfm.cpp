@@ -295,16 +295,16 @@ TLayoutFm::TLayoutFm(TWebFm& main) : QDialog(&main), main_(&main) {
     layout->addWidget(pane, 1);
 
     sections_->addWidget(BuildTextSection(QStringLiteral("Title"), TPageElement::Title,
-                                          QStringLiteral("The title is printed at the top of the page.")));
+                                          QStringLiteral("The title is printed on the puzzle page and again on the solution page.")));
     sections_->addWidget(BuildTextSection(QStringLiteral("Worksheet"), TPageElement::Worksheet,
                                           QStringLiteral("The worksheet lines (\"Name ____\", \"Date ____\" ...) "
-                                                         "are printed under the title.")));
+                                                         "are printed at the top of the page.")));
     sections_->addWidget(BuildTextSection(QStringLiteral("Instructions"), TPageElement::Instructions,
                                           QStringLiteral("The instructions tell the solvers what to look for.")));
     sections_->addWidget(BuildPuzzleSection());
     sections_->addWidget(BuildWordListSection());
     sections_->addWidget(BuildTextSection(QStringLiteral("Credits"), TPageElement::Credits,
-                                          QStringLiteral("The credits line is printed at the foot of the page.")));
+                                          QStringLiteral("The credits line is printed under the grid.")));
     sections_->addWidget(BuildMarginSection());
 
     layout->addSpacing(14);
