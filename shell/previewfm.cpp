@@ -285,7 +285,7 @@ void TPreviewFm::ZoomTo(double percent) {
     document_->LayOut();
     // The camera of a fitted view follows the box's size and the puzzle: take it fresh.
     camera_ = FitPreviewView(*document_, box_->size(), view_, camera_);
-    camera_ = camera_.ZoomedTo(percent, box_->size());
+    camera_ = camera_.ZoomedTo(std::clamp(percent, MinPreviewZoom, MaxPreviewZoom), box_->size());
     view_ = ViewZoom;
     ShowState();
 }

@@ -44,6 +44,8 @@ public:
     void SetView(int view);  // the fitted views ViewPage1 .. ViewWordList
     void ZoomIn();
     void ZoomOut();
+    // The zoom view at percent (kept within 10..1500), centred where the box's centre is.
+    void ZoomTo(double percent);
 
     int View() const { return view_; }
     double ZoomPercent() const { return camera_.ZoomPercent; }
@@ -65,7 +67,6 @@ private:
     void ApplyPlacement();
     void RememberPlacement();
     void BoxResized(QSize oldSize);
-    void ZoomTo(double percent);
     void Refit();
     void UpdateScrollBars();
     void Scrolled();
