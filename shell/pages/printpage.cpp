@@ -154,7 +154,7 @@ TPrintPage::TPrintPage(TWebFm& main)
     pdfNote_ = new QLabel(PdfOfferText, this);
     pdfNote_->setObjectName(QStringLiteral("Print_NoPrinterLbl"));
     pdfNote_->setWordWrap(true);
-    MakeButton(QStringLiteral("Print_PdfBtn"), QStringLiteral("Save as P&DF"), [this] { Print_PdfBtnClick(); }, pdfRow);
+    MakeButton(QStringLiteral("Print_PdfBtn"), QStringLiteral("Save as PD&F"), [this] { Print_PdfBtnClick(); }, pdfRow);
     pdfRow->addSpacing(8);
     pdfRow->addWidget(pdfNote_, 1);
     Body()->addLayout(pdfRow);
