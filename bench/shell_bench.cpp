@@ -1,11 +1,13 @@
 // The desktop program's build-and-show path: "Create Puzzle Now" on 60 and 200 words until
-// the finished page has painted, and one repaint of each of the six preview views of a
-// 60-word puzzle. Runs offscreen; medians over the repetitions are what to compare.
+// the finished page has painted, one repaint of each of the six preview views of a 60-word
+// puzzle, the preview window's repaint at 100% and 1500%, and 30 unique copies with their
+// solutions printed from the print page into a PDF. Runs offscreen; medians over the repetitions are what to compare.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -14,6 +16,9 @@
 #include "designpage.h"
 #include "finishedpage.h"
 #include "previewbox.h"
+#include "previewfm.h"
+#include "printpage.h"
+#include "windows.h"
 #include "puzzlemodel.h"
 #include "services.h"
 #include "webfm.h"
@@ -115,6 +120,42 @@ BENCHMARK(BM_RepaintView)
     ->ArgName("view")
     ->DenseRange(ViewPage1, ViewWordList)
     ->Unit(benchmark::kMillisecond);
+
+// The preview window at a zoom (percent) on a 60-word puzzle, shown 1000 x 700.
+void BM_PreviewWindowRepaint(benchmark::State& run) {
+    TBenchProgram& p = *Program;
+    p.Model().Engine().SetSeed(2024);
+    p.CreatePuzzleNow(MadeUpWords(60));
+    TPreviewFm& preview = *p.program->Windows().Preview;
+    preview.setGeometry(40, 40, 1000, 700);
+    preview.ShowOrRaise();
+    QCoreApplication::processEvents();
+    preview.SetView(ViewPuzzle);
+    preview.ZoomTo(static_cast<double>(run.range(0)));
+    for (auto _ : run) preview.PaintBox()->repaint();
+    run.counters["zoom"] = preview.ZoomPercent();
+    preview.hide();
+}
+BENCHMARK(BM_PreviewWindowRepaint)->ArgName("zoom")->Arg(100)->Arg(1500)->Unit(benchmark::kMillisecond);
+
+// "Save as PDF" on the print page: 30 unique copies of a 60-word puzzle, each with its solution.
+void BM_PrintPageUniqueCopiesToPdf(benchmark::State& run) {
+    TBenchProgram& p = *Program;
+    p.Model().Engine().SetSeed(7);
+    p.CreatePuzzleNow(MadeUpWords(60));
+    p.Main().TurnPage(QStringLiteral("Print"));
+    TPrintPage& page = *p.Main().PageOf<TPrintPage>();
+    page.findChild<QComboBox*>(QStringLiteral("Print_QuantityCmBx"))->setEditText(QStringLiteral("30"));
+    page.findChild<QComboBox*>(QStringLiteral("Print_UniquesCmBx"))->setCurrentIndex(AllUniqueItemIndex);
+    const QString pdf = p.dir.filePath(QStringLiteral("copies.pdf"));
+    for (auto _ : run) {
+        p.files.Answers = {pdf};
+        page.Print_PdfBtnClick();
+    }
+    run.counters["sheets"] = page.LastSheetCount();
+    run.counters["bytes"] = static_cast<double>(QFile(pdf).size());
+}
+BENCHMARK(BM_PrintPageUniqueCopiesToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 

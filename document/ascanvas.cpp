@@ -478,22 +478,27 @@ void TAsCanvas::Arc(const TInchRect& bounds, QPointF start, QPointF end) {
     painter_->drawPath(path);
 }
 
+TAsCanvas::TFit TAsCanvas::FitFor(const TInchRect& r, QPointF pageOffset, QSizeF device, double scale) {
+    const double w = r.Width() <= 0.0 ? 0.1 : r.Width();
+    const double h = r.Height() <= 0.0 ? 0.1 : r.Height();
+    const double devW = device.width();
+    const double devH = device.height();
+    if (scale <= 0.01) scale = 1.0;
+    const double inchesPerPixel = std::max(w / devW, h / devH) / scale;
+    const double res = 1.0 / inchesPerPixel;
+    // The rectangle's centre goes to the device's centre.
+    return {res, QPointF(pageOffset.x() + r.CentreX() - devW / 2.0 / res, pageOffset.y() + r.CentreY() - devH / 2.0 / res)};
+}
+
 bool TAsCanvas::FitRect(const TInchRect& r) {
     if (kind_ == TCanvasKind::Printer) {
         lastError_ = FitRefusedOnPrinterText;
         return false;
     }
     if (!device_) return false;
-    const double w = r.Width() <= 0.0 ? 0.1 : r.Width();
-    const double h = r.Height() <= 0.0 ? 0.1 : r.Height();
-    const double devW = device_->width();
-    const double devH = device_->height();
-    const double scale = scale_ <= 0.01 ? 1.0 : scale_;
-    const double inchesPerPixel = std::max(w / devW, h / devH) / scale;
-    const double res = 1.0 / inchesPerPixel;
-    SetResolution(res, res);
-    // The rectangle's centre goes to the device's centre.
-    scroll_ = QPointF(pageOffset_.x() + r.CentreX() - devW / 2.0 / res, pageOffset_.y() + r.CentreY() - devH / 2.0 / res);
+    const TFit fit = FitFor(r, pageOffset_, QSizeF(device_->width(), device_->height()), scale_);
+    SetResolution(fit.Resolution, fit.Resolution);
+    scroll_ = fit.ScrollOrigin;
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 class QBuffer;
@@ -222,6 +223,13 @@ public:
     // scale factor. Refused on the printer: returns false.
     bool FitRect(const TInchRect& r);
     bool FitRect(const TInchRect& r, int page);
+    // What FitRect sets on a device of that size: the resolution (pixels per inch) and the
+    // scroll origin, for r on a page placed at pageOffset. Windows use it before painting.
+    struct TFit {
+        double Resolution = PreviewPixelsPerInch;
+        QPointF ScrollOrigin;
+    };
+    static TFit FitFor(const TInchRect& r, QPointF pageOffset, QSizeF device, double scale = DefaultFitScale);
 
     // Starts a new sheet (printer, PDF, simulated printer); false elsewhere.
     bool NewPage();

@@ -168,6 +168,8 @@ TPrinterSheetSink::~TPrinterSheetSink() {
     canvas_.reset();  // the painter lets go of the printer first
 }
 
+void TPrinterSheetSink::SetPageLayout(const QPageLayout& layout) { printer_->setPageLayout(layout); }
+
 bool TPrinterSheetSink::Available() const {
     const QStringList names = QPrinterInfo::availablePrinterNames();
     return !names.isEmpty() && (printerName_.isEmpty() || names.contains(printerName_));

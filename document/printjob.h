@@ -11,6 +11,7 @@
 
 #include "ascanvas.h"
 
+class QPageLayout;
 class QPrinter;
 class QSaveFile;
 
@@ -139,6 +140,8 @@ public:
     bool EndDocument() override;
     QString ErrorText() const override { return error_; }
     QPrinter& Printer() { return *printer_; }
+    // The paper and orientation chosen in the printer set-up dialog.
+    void SetPageLayout(const QPageLayout& layout);
 
 private:
     QString printerName_;

@@ -242,6 +242,25 @@ TWindowPreferences TPreferencesStore::LoadWindowPreferences(TPreferences& prefs)
     return window;
 }
 
+void TPreferencesStore::LoadPreviewPlacement(TPreferences& prefs) { Load(prefs, TPreferenceGroup::Preview); }
+
+bool TPreferencesStore::SavePreviewPlacement(const TPreferences& prefs) {
+    const std::unique_ptr<QSettings> settings = Open();
+    if (!settings->isWritable()) {
+        WarnStoreOnce();
+        return false;
+    }
+    for (const TPreferenceKey& key : PreferenceKeys())
+        if (key.Group == TPreferenceGroup::Preview)
+            settings->setValue(QString::fromLatin1(key.Key), ToStore(key.Kind, PreferenceValue(prefs, key)));
+    settings->sync();
+    if (settings->status() != QSettings::NoError) {
+        WarnStoreOnce();
+        return false;
+    }
+    return true;
+}
+
 bool TPreferencesStore::SavePreferences(const TPreferences& prefs, QSize screen) {
     const std::unique_ptr<QSettings> settings = Open();
     if (!settings->isWritable()) {

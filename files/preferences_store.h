@@ -53,6 +53,10 @@ public:
     // store could not be written; the values in memory stay as they are.
     bool SavePreferences(const TPreferences& prefs, QSize screen);
 
+    // The preview window's placement keys (read when it is created, written when it goes).
+    void LoadPreviewPlacement(TPreferences& prefs);
+    bool SavePreviewPlacement(const TPreferences& prefs);
+
     // Keys whose values could not be read by the last load.
     const QStringList& UnreadableKeys() const { return unreadable_; }
     bool StoreWarningShown() const { return warned_; }

@@ -62,6 +62,11 @@ const std::vector<TPreferenceKey>& KeyTable() {
         {"CreditsLine", K::String, G::PuzzleDefaults, &P::CreditsLine,
          QString::fromUtf16(ProductWebAddress)},
         {"CreditsLineIndex", K::Integer, G::PuzzleDefaults, &P::CreditsLineIndex, 0},
+        {"PreviewWindowState", K::Integer, G::Preview, &P::PreviewWindowState, WindowStateNormal},
+        {"PreviewTop", K::Integer, G::Preview, &P::PreviewTop, 0},
+        {"PreviewLeft", K::Integer, G::Preview, &P::PreviewLeft, 50},
+        {"PreviewWidth", K::Integer, G::Preview, &P::PreviewWidth, 0},
+        {"PreviewHeight", K::Integer, G::Preview, &P::PreviewHeight, 0},
     };
     return table;
 }

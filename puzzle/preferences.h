@@ -67,6 +67,13 @@ struct TPreferences {
     int Height = 0;
     bool UnderlinedLinks = false;
     int ColorScheme = 0;
+
+    // The preview window's placement; a width or height of 0 means the screen's less 50.
+    int PreviewWindowState = 0;
+    int PreviewTop = 0;
+    int PreviewLeft = 0;
+    int PreviewWidth = 0;
+    int PreviewHeight = 0;
 };
 
 // How a value is kept in the store.
@@ -79,8 +86,9 @@ enum class TPreferenceKind {
     Directions,    // DirsPref: a string of eight "T"/"F"
 };
 
-// Which load reads a key. WriteOnly keys are stored but never read back.
-enum class TPreferenceGroup { PuzzleDefaults, Window, WriteOnly };
+// Which load reads a key. WriteOnly keys are stored but never read back; the preview
+// window reads and writes its own keys.
+enum class TPreferenceGroup { PuzzleDefaults, Window, WriteOnly, Preview };
 
 using TPreferenceValue = std::variant<QString, int, bool, double, QStringList, std::array<bool, 8>>;
 using TPreferenceField = std::variant<std::monostate, QString TPreferences::*, int TPreferences::*,

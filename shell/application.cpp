@@ -72,7 +72,7 @@ void TProgram::CreateWindows() {
     store_->LoadPuzzleDefaults(*prefs_);
     windows_.Layout = new TLayoutFm(*main_);
     windows_.Import = new TImportFm(main_.get());
-    windows_.Preview = new TPreviewFm(main_->Document(), main_.get());
+    windows_.Preview = new TPreviewFm(*main_);
     windows_.SaveQuery = new TOkayToProceedAfterSaveQueryFm(*main_);
     windows_.Hint = new THintFm(main_.get());
     windows_.Export = new TExportFm(main_.get());

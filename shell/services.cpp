@@ -11,6 +11,9 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
@@ -247,6 +250,31 @@ std::optional<QFont> TScriptedColorFontDialogs::ChooseFont(QWidget*, const QFont
     auto f = Fonts.front();
     Fonts.pop_front();
     return f;
+}
+
+// --- Printers.
+
+bool TWidgetPrinterDialogs::PrinterInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
+
+bool TWidgetPrinterDialogs::SetupPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Select Printer"));
+    // Only the printer and its paper are chosen here; copies and pages are the print page's.
+    dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TScriptedPrinterDialogs::SetupPrinter(QWidget*, QPrinter& printer) {
+    ++SetupsShown;
+    if (Answers.empty()) return false;
+    const std::function<bool(QPrinter&)> answer = std::move(Answers.front());
+    Answers.pop_front();
+    return answer && answer(printer);
+}
+
+IPrinterDialogs& SystemPrinterDialogs() {
+    static TWidgetPrinterDialogs printers;
+    return printers;
 }
 
 }  // namespace vorlix::shell

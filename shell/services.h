@@ -20,6 +20,7 @@
 
 class QDialog;
 class QObject;
+class QPrinter;
 class QWidget;
 
 namespace vorlix::shell {
@@ -156,6 +157,36 @@ public:
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 };
 
+// The printing service as the windows see it: whether any printer is installed, and the
+// system's printer set-up dialog.
+class IPrinterDialogs {
+public:
+    virtual ~IPrinterDialogs() = default;
+    virtual bool PrinterInstalled() = 0;
+    // Lets the user choose the printer and its paper on printer; false when cancelled.
+    virtual bool SetupPrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+class TWidgetPrinterDialogs : public IPrinterDialogs {
+public:
+    bool PrinterInstalled() override;
+    bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+// Tests say whether a printer exists and answer each set-up dialog in turn (an empty
+// entry cancels; one that runs out cancels too).
+class TScriptedPrinterDialogs : public IPrinterDialogs {
+public:
+    bool Installed = false;
+    std::deque<std::function<bool(QPrinter&)>> Answers;
+    int SetupsShown = 0;
+    bool PrinterInstalled() override { return Installed; }
+    bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+// The real printing service, for windows given no other.
+IPrinterDialogs& SystemPrinterDialogs();
+
 // Runs a modal window. Tests record which window was shown and answer it themselves.
 class TModalRunner {
 public:
@@ -187,6 +218,7 @@ struct TServices {
     IColorFontDialogs& ColorsFonts;
     TClock& Clock;
     TModalRunner& Modal;
+    IPrinterDialogs& Printers = SystemPrinterDialogs();
 };
 
 }  // namespace vorlix::shell

@@ -66,6 +66,7 @@ TEST_F(PreferencesStoreTest, EveryKeySurvivesASaveAndLoad) {
     TPreferences loaded;
     store.LoadPuzzleDefaults(loaded);
     store.LoadWindowPreferences(loaded);
+    store.LoadPreviewPlacement(loaded);
     EXPECT_TRUE(host.Messages.empty());
     for (const TPreferenceKey& key : PreferenceKeys())
         EXPECT_EQ(PreferenceValue(loaded, key), PreferenceValue(saved, key)) << key.Key;
@@ -94,6 +95,28 @@ TEST_F(PreferencesStoreTest, ValuesOfTheWrongKindAreReportedAndDefaulted) {
     EXPECT_EQ(prefs.GridFontSizePref, 20);
     EXPECT_EQ(store.UnreadableKeys(), (QStringList{"TitleFontSizePref", "MarginWidthPref"}));
     EXPECT_EQ(host.Texts(), QStringList{UnreadablePreferencesText(store.UnreadableKeys())});
+}
+
+// The preview window writes its own five keys and leaves every other key as it was.
+TEST_F(PreferencesStoreTest, PreviewPlacementTouchesOnlyItsKeys) {
+    {
+        QSettings raw(IniFile(), QSettings::IniFormat);
+        raw.setValue("Width", 1234);
+    }
+    TPreferences prefs;
+    prefs.PreviewWindowState = WindowStateMaximized;
+    prefs.PreviewLeft = 77;
+    prefs.PreviewWidth = 640;
+    prefs.Width = 999;  // not the preview's to write
+    TPreferencesStore store(host, IniFile());
+    ASSERT_TRUE(store.SavePreviewPlacement(prefs));
+    TPreferences loaded;
+    store.LoadPreviewPlacement(loaded);
+    EXPECT_EQ((std::array{loaded.PreviewWindowState, loaded.PreviewLeft, loaded.PreviewWidth, loaded.PreviewTop}),
+              (std::array{WindowStateMaximized, 77, 640, 0}));
+    QSettings raw(IniFile(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("Width").toInt(), 1234);
+    EXPECT_EQ(raw.allKeys().size(), 6);
 }
 
 }  // namespace

@@ -1,68 +1,325 @@
+// The print page reads its choices into TPrintOptions and hands the run to TPrintJob; the
+// sheets go to the chosen printer or to a PDF, and the window stays responsive meanwhile.
 #include "printpage.h"
 
-#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "printjob.h"
+#include "previewfm.h"
 #include "puzzledocument.h"
+#include "puzzlemodel.h"
+#include "sheetdiagram.h"
 #include "webfm.h"
+#include "windows.h"
 
 namespace vorlix::shell {
 
 namespace {
 
-TPrintOptions OneCopyWithSolution() {
-    TPrintOptions options;
-    options.Quantity = 1;
-    options.Forms = 1;
-    options.Solutions = TSolutionChoice::Print_OneSolutionRB;
-    return options;
+inline const QString PdfOfferText = QStringLiteral("No paper at hand? The same sheets can go into a PDF file.");
+const QColor InvalidQuantityColor(255, 0, 0);
+
+// The sheets the page's choices would print, redrawn whenever they change.
+class TThumbnailsBox : public QWidget {
+public:
+    TThumbnailsBox(const TPrintPage& page, TEngineState& engine, QWidget* parent)
+        : QWidget(parent), page_(page), engine_(engine) {
+        setObjectName(QStringLiteral("Print_ThumbnailsPB"));
+        setAccessibleName(QStringLiteral("Sheets that will be printed"));
+        setMinimumHeight(84);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        // A unique palette reseeds the program's generator; in the middle of an all-unique
+        // run that would make the remaining copies alike, so a run shows the picture it began with.
+        if (!page_.Printing() || shown_.isNull()) {
+            shown_ = QPixmap(size());
+            QPainter onPixmap(&shown_);
+            PaintSheetDiagram(onPixmap, size(), page_.Options(), engine_);
+        }
+        QPainter painter(this);
+        painter.drawPixmap(rect(), shown_);
+    }
+
+private:
+    const TPrintPage& page_;
+    TEngineState& engine_;
+    QPixmap shown_;
+};
+
+// The PDF keeps the chosen printer's paper when it is one a PDF can have.
+QString PdfPaperOf(const QPrinter& printer) {
+    switch (printer.pageLayout().pageSize().id()) {
+    case QPageSize::A4: return QStringLiteral("a4");
+    case QPageSize::Legal: return QStringLiteral("legal");
+    default: return QStringLiteral("letter");
+    }
+}
+
+QLabel* MakeCaption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
 }
 
 }  // namespace
 
 TPrintPage::TPrintPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Print"), QStringLiteral("Print_Bnr"), QStringLiteral("Print")) {
+    : TPage(main, QStringLiteral("Print"), QStringLiteral("Print_Bnr"), QStringLiteral("Print")),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     MakeText(QStringLiteral("Print_IntroLbl"),
-             QStringLiteral("Print the puzzle on one sheet and its solution on a second sheet. No printer? Save both "
-                            "sheets as a PDF file and print or share it later."),
+             QStringLiteral("Choose how many copies to print and whether they should all be alike. Variations "
+                            "turn and mirror the same grid; unique puzzles are each built anew from your words."),
              Body());
-    auto* row = new QHBoxLayout();
-    MakeButton(QStringLiteral("Print_NowBtn"), QStringLiteral("&Print Now"), [this] { PrintNow(); }, row);
-    MakeButton(QStringLiteral("Print_PdfBtn"), QStringLiteral("Save as PDF"), [this] { SaveAsPdf(); }, row);
-    row->addStretch(1);
-    Body()->addLayout(row);
+
+    QFrame* panel = MakeInsetPanel(QStringLiteral("Print_ChoicesPnl"));
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(14, 12, 14, 12);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+
+    quantity_ = new QComboBox(panel);
+    quantity_->setObjectName(QStringLiteral("Print_QuantityCmBx"));
+    quantity_->setAccessibleName(QStringLiteral("Quantity"));
+    quantity_->setEditable(true);
+    quantity_->setInsertPolicy(QComboBox::NoInsert);
+    quantity_->addItems(QuantityItems());
+    quantity_->setMinimumContentsLength(5);
+    quantity_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    quantity_->setCurrentIndex(0);
+    connect(quantity_, &QComboBox::editTextChanged, this, [this] { Print_QuantityCmBxChange(); });
+    grid->addWidget(MakeCaption(QStringLiteral("How many &copies:"), quantity_, panel), 0, 0);
+    grid->addWidget(quantity_, 0, 1, Qt::AlignLeft);
+
+    uniques_ = new QComboBox(panel);
+    uniques_->setObjectName(QStringLiteral("Print_UniquesCmBx"));
+    uniques_->setAccessibleName(QStringLiteral("Different forms"));
+    uniques_->addItems(UniquesItems());
+    uniques_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(uniques_, &QComboBox::currentIndexChanged, this, [this] { Print_UniquesCmBxChange(); });
+    grid->addWidget(MakeCaption(QStringLiteral("&Different forms:"), uniques_, panel), 1, 0);
+    grid->addWidget(uniques_, 1, 1, Qt::AlignLeft);
+
+    auto* radios = new QVBoxLayout;
+    radios->setSpacing(4);
+    solutions_ = new QButtonGroup(this);
+    MakeRadio(QStringLiteral("Print_NoSolutionsRB"), NoSolutionsCaption, solutions_,
+              static_cast<int>(TSolutionChoice::Print_NoSolutionsRB), radios, panel);
+    oneSolution_ = MakeRadio(QStringLiteral("Print_OneSolutionRB"), OneSolutionCaption(1), solutions_,
+                             static_cast<int>(TSolutionChoice::Print_OneSolutionRB), radios, panel);
+    MakeRadio(QStringLiteral("Print_ManySolutionsRB"), ManySolutionsCaption, solutions_,
+              static_cast<int>(TSolutionChoice::Print_ManySolutionsRB), radios, panel);
+    oneSolution_->setChecked(true);
+    connect(solutions_, &QButtonGroup::idClicked, this, [this] { Print_SolutionsClick(); });
+    grid->addWidget(new QLabel(QStringLiteral("Solutions:"), panel), 2, 0, Qt::AlignTop);
+    grid->addLayout(radios, 2, 1);
+
+    auto* framed = new QFrame(panel);
+    framed->setFrameShape(QFrame::StyledPanel);
+    auto* framedLayout = new QVBoxLayout(framed);
+    framedLayout->setContentsMargins(1, 1, 1, 1);
+    thumbnails_ = new TThumbnailsBox(*this, Model().Engine(), framed);
+    framedLayout->addWidget(thumbnails_);
+    grid->addWidget(framed, 3, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    Body()->addWidget(panel);
+
+    auto* printRow = new QHBoxLayout;
+    MakeButton(QStringLiteral("Print_NowBtn"), QStringLiteral("&Print Now"), [this] { Print_NowBtnClick(); }, printRow);
+    MakeButton(QStringLiteral("Print_SelectPrinterBtn"), QStringLiteral("&Select Printer"),
+               [this] { Print_SelectPrinterBtnClick(); }, printRow);
+    printerLbl_ = new QLabel(this);
+    printerLbl_->setObjectName(QStringLiteral("Print_PrinterLbl"));
+    printerLbl_->setForegroundRole(QPalette::PlaceholderText);
+    printRow->addSpacing(8);
+    printRow->addWidget(printerLbl_, 1);
+    Body()->addLayout(printRow);
+
+    auto* pdfRow = new QHBoxLayout;
+    pdfNote_ = new QLabel(PdfOfferText, this);
+    pdfNote_->setObjectName(QStringLiteral("Print_NoPrinterLbl"));
+    pdfNote_->setWordWrap(true);
+    MakeButton(QStringLiteral("Print_PdfBtn"), QStringLiteral("Save as PD&F"), [this] { Print_PdfBtnClick(); }, pdfRow);
+    pdfRow->addSpacing(8);
+    pdfRow->addWidget(pdfNote_, 1);
+    Body()->addLayout(pdfRow);
+
+    Body()->addWidget(MakeProgressRow());
     MakeContinueButton(QStringLiteral("Print_ContinueBtn"), Body());
     Body()->addStretch(1);
+    ShowPrinterNotice();
+}
+
+TPrintPage::~TPrintPage() {
+    if (job_) job_->Cancel();
+}
+
+QWidget* TPrintPage::MakeProgressRow() {
+    progress_ = new QWidget(this);
+    progress_->setObjectName(QStringLiteral("Print_ProgressPnl"));
+    auto* row = new QHBoxLayout(progress_);
+    row->setContentsMargins(0, 4, 0, 4);
+    printingLbl_ = new QLabel(PrintingPuzzleText, progress_);
+    printingLbl_->setObjectName(QStringLiteral("Print_PrintingLbl"));
+    QFont bold = printingLbl_->font();
+    bold.setBold(true);
+    printingLbl_->setFont(bold);
+    progressLbl_ = new QLabel(progress_);
+    progressLbl_->setObjectName(QStringLiteral("Print_ProgressLbl"));
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), progress_);
+    cancel_->setObjectName(QStringLiteral("Print_CancelBtn"));
+    cancel_->setAccessibleName(QStringLiteral("Cancel"));
+    connect(cancel_, &QPushButton::clicked, this, [this] { Print_CancelBtnClick(); });
+    row->addWidget(printingLbl_);
+    row->addWidget(progressLbl_);
+    row->addSpacing(12);
+    row->addWidget(cancel_);
+    row->addStretch(1);
+    progress_->hide();
+    return progress_;
 }
 
 void TPrintPage::Enter() {
-    if (auto* b = findChild<QPushButton*>(QStringLiteral("Print_NowBtn")); b && b->isVisible()) b->setFocus();
+    ShowPrinterNotice();
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("Print_NowBtn")); b && b->isVisible() && b->isEnabled())
+        b->setFocus();
 }
 
-TPrintOutcome TPrintPage::RunJob(ISheetSink& sink, QString& error) {
-    TPrintJob job(Main().Document(), sink);
-    TPrintOutcome outcome;
+// --- Choices.
+
+TSolutionChoice TPrintPage::Solutions() const {
+    const int id = solutions_->checkedId();
+    return id < 0 ? TSolutionChoice::Print_OneSolutionRB : static_cast<TSolutionChoice>(id);
+}
+
+TPrintOptions TPrintPage::Options() const {
+    return TPrintOptions::FromPrintPage(quantity_->currentText(), uniques_->currentIndex(), uniques_->currentText(),
+                                        Solutions());
+}
+
+void TPrintPage::Print_QuantityCmBxChange() {
+    const QString text = quantity_->currentText();
+    const bool valid = QuantityTextValid(text);
+    QPalette palette = quantity_->lineEdit()->palette();
+    palette.setColor(QPalette::Text, valid ? palette.color(QPalette::WindowText) : InvalidQuantityColor);
+    quantity_->lineEdit()->setPalette(palette);
+    if (!valid) return;
+    // Renaming keeps the ninth item chosen when it was; the edit text is left as typed.
     {
-        const TBusyCursor busy;
-        outcome = job.Run(OneCopyWithSolution());
+        const QSignalBlocker block(uniques_);
+        uniques_->setItemText(AllUniqueItemIndex, UniqueItemText(QuantityFromText(text)));
     }
-    // The job laid the pages out for its own paper; the previews follow the printer again.
-    RefreshPrinter(Main().Document());
+    Print_UniquesCmBxChange();
+}
+
+void TPrintPage::Print_UniquesCmBxChange() {
+    const QString caption = OneSolutionCaption(Options().Forms);
+    oneSolution_->setText(caption);
+    oneSolution_->setAccessibleName(caption);
+    thumbnails_->update();
+}
+
+void TPrintPage::Print_SolutionsClick() { thumbnails_->update(); }
+
+// --- Printer.
+
+void TPrintPage::ShowPrinterNotice() {
+    const bool installed = Main().Services().Printers.PrinterInstalled();
+    pdfNote_->setText(installed ? PdfOfferText : NoPrinterText);
+    QFont font = pdfNote_->font();
+    font.setBold(!installed);
+    pdfNote_->setFont(font);
+    if (!installed)
+        printerLbl_->setText(QStringLiteral("No printer installed"));
+    else if (printerChosen_ && !printer_->printerName().isEmpty())
+        printerLbl_->setText(QStringLiteral("Printer: ") + printer_->printerName());
+    else
+        printerLbl_->setText(QStringLiteral("Printer: the default printer"));
+}
+
+void TPrintPage::RefreshPrinter() {
+    TPuzzleDocument& document = Main().Document();
+    if (printerChosen_ && Main().Services().Printers.PrinterInstalled())
+        document.SetPrinterMetrics(MetricsFromPrinter(*printer_));
+    else
+        document.SetPrinterMetrics(ReadPrinterMetrics());
+    document.SetWordListPage(1);
+    document.LayOut();
+    if (Main().Windows() && Main().Windows()->Preview) Main().Windows()->Preview->PaperChanged();
+    Main().RepaintPreviews();
+}
+
+void TPrintPage::Print_SelectPrinterBtnClick() {
+    IPrinterDialogs& printers = Main().Services().Printers;
+    if (!printers.PrinterInstalled()) {
+        Main().Services().Messages.ShowMessage(MessageKind::Information, NoPrinterText.toStdU16String(),
+                                               MessageButtons::Ok);
+        ShowPrinterNotice();
+        return;
+    }
+    if (!printers.SetupPrinter(this, *printer_)) return;
+    printerChosen_ = true;
+    RefreshPrinter();
+    ShowPrinterNotice();
+}
+
+// --- Printing.
+
+void TPrintPage::SetControlsEnabled(bool enabled) {
+    for (const char* name : {"Print_NowBtn", "Print_PdfBtn", "Print_SelectPrinterBtn", "Print_ContinueBtn"})
+        if (auto* b = findChild<QPushButton*>(QString::fromLatin1(name))) b->setEnabled(enabled);
+    quantity_->setEnabled(enabled);
+    uniques_->setEnabled(enabled);
+    for (QAbstractButton* b : solutions_->buttons()) b->setEnabled(enabled);
+}
+
+TPrintOutcome TPrintPage::RunJob(ISheetSink& sink) {
+    if (job_ || TPrintJob::AnyRunning()) return TPrintOutcome::Busy;
+    TPrintJob job(Main().Document(), sink, this);
+    job_ = &job;
+    SetControlsEnabled(false);
+    const TPrintOutcome outcome = job.Run(Options());
+    job_ = nullptr;
+    lastSheets_ = job.SheetsPrinted();
+    SetControlsEnabled(true);
+    if (outcome == TPrintOutcome::Failed) {
+        const QString error = job.ErrorText().isEmpty() ? QStringLiteral("Printing failed.") : job.ErrorText();
+        Main().Services().Messages.ShowMessage(MessageKind::Warning, error.toStdU16String(), MessageButtons::Ok);
+    }
+    // An all-unique run leaves the last puzzle built; every view shows it.
     Main().RefreshPuzzleViews();
-    error = job.ErrorText();
+    thumbnails_->update();
     return outcome;
 }
 
-bool TPrintPage::PrintNow() {
-    TPrinterSheetSink sink;
-    QString error;
-    return RunJob(sink, error) == TPrintOutcome::Printed;
+bool TPrintPage::Print_NowBtnClick() {
+    if (!Main().Services().Printers.PrinterInstalled()) {
+        Main().Services().Messages.ShowMessage(MessageKind::Information, NoPrinterText.toStdU16String(),
+                                               MessageButtons::Ok);
+        ShowPrinterNotice();
+        return false;
+    }
+    TPrinterSheetSink sink(printerChosen_ ? printer_->printerName() : QString());
+    if (printerChosen_) sink.SetPageLayout(printer_->pageLayout());
+    return RunJob(sink) == TPrintOutcome::Printed;
 }
 
-bool TPrintPage::SaveAsPdf() {
+bool TPrintPage::Print_PdfBtnClick() {
     TFileDialogRequest request;
     request.Title = QStringLiteral("Save as PDF");
     request.Filter = QStringLiteral("PDF files (*.pdf)|*.pdf|All files (*.*)|*.*");
@@ -72,13 +329,28 @@ bool TPrintPage::SaveAsPdf() {
     request.FileName = base + QStringLiteral(".pdf");
     const QString fileName = Main().Services().Files.SaveFileName(this, request);
     if (fileName.isEmpty()) return false;
-    TPdfSheetSink sink(fileName);
-    QString error;
-    const TPrintOutcome outcome = RunJob(sink, error);
-    if (outcome == TPrintOutcome::Failed && !error.isEmpty())
-        Main().Services().Messages.ShowMessage(MessageKind::Warning, error.toStdU16String(),
-                                               MessageButtons::Ok);
-    return outcome == TPrintOutcome::Printed;
+    TPdfSheetSink sink(fileName, PdfPaperOf(*printer_));
+    return RunJob(sink) == TPrintOutcome::Printed;
 }
+
+void TPrintPage::Print_CancelBtnClick() {
+    if (job_) job_->Cancel();
+}
+
+// --- Progress.
+
+void TPrintPage::ProgressVisible(bool shown) {
+    progress_->setVisible(shown);
+    if (shown) cancel_->setFocus();
+}
+
+void TPrintPage::ShowProgress(const QString& printing, const QString& count) {
+    printingLbl_->setText(printing);
+    progressLbl_->setText(count);
+}
+
+void TPrintPage::LetEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void TPrintPage::PuzzleRebuilt() { Main().RepaintPreviews(); }
 
 }  // namespace vorlix::shell

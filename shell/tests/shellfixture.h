@@ -32,6 +32,7 @@ protected:
     TScriptedColorFontDialogs colorsFonts;
     TClock clock{0.0};
     TScriptedModalRunner modal;
+    TScriptedPrinterDialogs printers;  // no printer installed unless a test says so
     QTemporaryDir dir;
     std::unique_ptr<TProgram> program;
 
@@ -56,7 +57,7 @@ protected:
 
     // Starts the program and waits until start-up is complete.
     void Start(const QStringList& arguments = {}) {
-        program = std::make_unique<TProgram>(TServices{messages, files, colorsFonts, clock, modal}, IniFile());
+        program = std::make_unique<TProgram>(TServices{messages, files, colorsFonts, clock, modal, printers}, IniFile());
         bool done = false;
         program->Start(arguments, [&done] { done = true; });
         WaitUntil([&done] { return done; });
