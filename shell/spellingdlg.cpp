@@ -116,15 +116,14 @@ void TSpellingDlg::BuildControls() {
     contextMemo_->setTabChangesFocus(true);
     contextMemo_->setToolTip(QStringLiteral("This shows the misspelled word in its context. You can edit the "
                                             "misspelled word in upper edit box, but not here."));
-    contextMemo_->setFixedHeight(QFontMetrics(contextMemo_->font()).lineSpacing() * 4 + 12);
+    contextMemo_->setMinimumHeight(QFontMetrics(contextMemo_->font()).lineSpacing() * 4 + 12);
     // The reported word stays marked while the focus is elsewhere.
     QPalette p = contextMemo_->palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
     p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
     contextMemo_->setPalette(p);
     memoLbl_->setBuddy(contextMemo_);
-    left->addWidget(contextMemo_);
-    left->addStretch(1);
+    left->addWidget(contextMemo_, 1);
     outer->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
