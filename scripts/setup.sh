@@ -19,6 +19,8 @@ PACKAGES=(
   fonts-comic-neue    # stands in for Comic Sans MS
   clang               # fuzz targets
   libclang-rt-14-dev  # libFuzzer and the sanitizer runtimes for clang
+  wamerican           # the word list the main spelling dictionary is made from
+  desktop-file-utils  # checks the menu entry
 )
 
 missing=()

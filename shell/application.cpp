@@ -76,7 +76,7 @@ void TProgram::CreateWindows() {
     windows_.SaveQuery = new TOkayToProceedAfterSaveQueryFm(*main_);
     windows_.Hint = new THintFm(main_.get());
     windows_.Export = new TExportFm(main_.get());
-    windows_.Spelling = new TSpellingDlg(main_.get());
+    windows_.Spelling = new TSpellingDlg(*main_);
     windows_.ContactUs = new TContactUsFm(main_.get());
 }
 

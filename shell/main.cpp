@@ -1,10 +1,41 @@
 // vorlix: the desktop program.
 #include <QApplication>
+#include <QFile>
+#include <QTimer>
 
 #include "application.h"
 #include "logo.h"
 #include "services.h"
+#include "spellingdlg.h"
 #include "webfm.h"
+#include "windows.h"
+
+namespace {
+
+// When VORLIX_STARTUP_REPORT names a file, the program writes there what it found once
+// start-up is complete (the puzzle opened, the spelling dictionary) and ends: the check
+// of an installed copy.
+void WriteStartupReport(vorlix::shell::TProgram& program, const QString& path) {
+    auto& dictionaries = program.Main().Windows()->Spelling->Dictionaries();
+    dictionaries.LoadDictionaries();
+    QFile report(path);
+    if (report.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        const auto line = [&report](const char* key, const QString& value) {
+            report.write(key);
+            report.write("=");
+            report.write(value.toUtf8());
+            report.write("\n");
+        };
+        line("puzzle", program.Model().CurrentFileName());
+        line("page", program.Main().CurrentPageName());
+        line("dictionary", dictionaries.Locations().MainFile);
+        line("words", QString::number(dictionaries.MainWordCount()));
+        line("userdictionary", dictionaries.Locations().UserFile);
+    }
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,6 +50,9 @@ int main(int argc, char** argv) {
     vorlix::shell::TModalRunner modal;
     vorlix::shell::TProgram program({messages, files, colorsFonts, clock, modal});
     messages.SetParent(&program.Main());
-    program.Start(QApplication::arguments().mid(1));
+    const QString report = qEnvironmentVariable("VORLIX_STARTUP_REPORT");
+    std::function<void()> whenStarted;
+    if (!report.isEmpty()) whenStarted = [&program, report] { WriteStartupReport(program, report); };
+    program.Start(QApplication::arguments().mid(1), whenStarted);
     return QApplication::exec();
 }

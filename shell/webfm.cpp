@@ -44,6 +44,7 @@
 #include "puzzlefile.h"
 #include "savequeryfm.h"
 #include "sharingpage.h"
+#include "spellingdlg.h"
 #include "spellpage.h"
 #include "typepage.h"
 #include "windows.h"
@@ -241,18 +242,9 @@ QToolButton* TWebFm::ToolButton(const QString& name) const { return toolbar_->fi
 
 // --- Start-up.
 
-void TWebFm::ChangeWorkingDirectory() {
-    if (QFileInfo::exists(QDir::current().filePath(QStringLiteral("SpellSup")))) return;
-    const QString program = QCoreApplication::applicationFilePath();
-    if (!QDir::setCurrent(QCoreApplication::applicationDirPath()))
-        services_.Messages.ShowMessage(MessageKind::Warning,
-                                       ToWide(QStringLiteral("Cannot change to ") + program +
-                                              QStringLiteral("'s directory.")),
-                                       MessageButtons::Ok);
-}
-
 void TWebFm::CreationStep() {
-    ChangeWorkingDirectory();
+    // The working directory stays as the user left it, so a puzzle named on the command
+    // line by a relative path still opens: the spelling dialog finds its dictionaries itself.
     model_->SeparateLinesHintShown = false;
     MakeCurrent(HomePageName);
     PageOf<TFinishedPage>()->SelectSolutionView();
@@ -517,8 +509,13 @@ void TWebFm::SavePreferences() {
 
 // --- Building.
 
-void TWebFm::RunSpellingCheck(bool /*automatic*/) {
-    services_.Messages.ShowMessage(MessageKind::Information, u"Spell Check Completed.", MessageButtons::Ok);
+void TWebFm::RunSpellingCheck(bool automatic) {
+    if (!windows_ || !windows_->Spelling) return;
+    TSpellingDlg& dialog = *windows_->Spelling;
+    dialog.Prepare(automatic);
+    services_.Modal.Run(dialog);
+    // Corrections went into the model; the pages show its texts again.
+    if (dialog.TextsChanged()) LoadPagesFromModel();
 }
 
 void TWebFm::CreatePuzzle() {

@@ -97,7 +97,7 @@ public:
     void RefreshPuzzleViews();
     // Every page shows the model again (after a reset, an open or an import).
     void LoadPagesFromModel();
-    // The spelling check hook; until the spelling checker exists it reports completion.
+    // The spelling dialog over every text of the puzzle; automatic closes it once done.
     void RunSpellingCheck(bool automatic);
 
     // --- Other windows.
@@ -147,7 +147,6 @@ private:
     void AddPages();
     void MakeCurrent(const QString& pageName);
     void RunPageEntryActions(const QString& pageName);
-    void ChangeWorkingDirectory();
     void AfterOpen(const QString& fileName);
 
     TPuzzleModel* model_;
