@@ -33,6 +33,11 @@ void MapCounts(const std::array<int, 9>& map, std::array<std::int32_t, 9>& count
 }  // namespace
 
 void TWordSearch::FillGrid() {
+    LayMessageAndFiller();
+    CheckAccidentalWords();
+}
+
+void TWordSearch::LayMessageAndFiller() {
     const std::u16string message = state_->HiddenMessageLetters();
     std::size_t next = 0;
     for (int r = 1; r <= ActualRows; ++r)

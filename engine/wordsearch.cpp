@@ -33,6 +33,7 @@ void TWordSearch::ClearCells(int extent) {
         }
     ActualColumns = 0;
     ActualRows = 0;
+    AccidentalWords.clear();
     usedExtent_ = 0;
     for (int i = 1; i <= state_->WordCount; ++i) {
         TWordPlacement& p = Placements[i];
@@ -89,14 +90,14 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
     RebuildPlacementOrder();
 
     auto [columns, rows] = SelectSize(a, b);
-    Build(columns, rows);
+    Build(columns, rows, false);
     std::int64_t best = PuzzleScore();
 
     if ((a == 0 || b == 0) && trial != nullptr) {
         int misses = 0;
         int tries = 0;
         do {
-            trial->Build(columns, rows);
+            trial->Build(columns, rows, false);
             const std::int64_t score = trial->PuzzleScore();
             if (score >= best) {
                 CopyCells(*trial);
@@ -117,13 +118,15 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
     rows = ActualRows;
     best = PuzzleScore();
     for (int polish = 0; polish < 5 && trial != nullptr; ++polish) {
-        trial->Build(columns, rows);
+        trial->Build(columns, rows, false);
         const std::int64_t score = trial->PuzzleScore();
         if (score > best) {
             CopyCells(*trial);
             best = score;
         }
     }
+    // Only the kept grid is ever seen, so only its filler is checked.
+    CheckAccidentalWords();
     Constructed = true;
     return this;
 }
@@ -155,10 +158,10 @@ std::pair<int, int> TWordSearch::SelectSize(int a, int b) const {
 
 void TWordSearch::BuildGrid(int columns, int rows) {
     Clear();
-    Build(columns, rows);
+    Build(columns, rows, true);
 }
 
-void TWordSearch::Build(int columns, int rows) {
+void TWordSearch::Build(int columns, int rows, bool check) {
     ClearUsedCells();
     RebuildPlacementOrder();
     ActualColumns = std::clamp(columns, 0, MaxGridSize);
@@ -168,7 +171,8 @@ void TWordSearch::Build(int columns, int rows) {
         const Spot spot = FindSpot(word);
         if (spot.found) PlaceWord(word, spot.column, spot.row, spot.direction);
     }
-    FillGrid();
+    if (check) FillGrid();
+    else LayMessageAndFiller();
 }
 
 TWordSearch::Spot TWordSearch::FindSpot(int word) {
@@ -360,6 +364,7 @@ void TWordSearch::CopyCells(const TWordSearch& source) {
             WordListIndicies[c][r] = source.WordListIndicies[c][r];
         }
     for (int i = 1; i <= state_->WordCount; ++i) Placements[i] = source.Placements[i];
+    AccidentalWords = source.AccidentalWords;
 }
 
 void TWordSearch::AddPlacedWord(const std::u16string& itemText, int placed, int column, int row, int direction,

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "messages.h"
+#include "wordset.h"
 
 namespace vorlix {
 
@@ -60,6 +62,25 @@ struct TWordRecord {
     std::int32_t Length = 0;
 };
 
+constexpr int AccidentalNone = 0;
+constexpr int AccidentalTaboo = 1;
+constexpr int AccidentalAllWords = 2;
+constexpr int AccidentalDictionaryMinLength = 5;
+
+// A word the grid spells by chance and the filler could not take away: its letters as the
+// grid holds them, the cell of its first letter and the direction it reads in.
+struct TAccidentalWord {
+    std::u16string Word;
+    std::int32_t Column = 0;
+    std::int32_t Row = 0;
+    std::uint8_t Direction = 0;
+    bool operator==(const TAccidentalWord&) const = default;
+};
+
+// The built-in list of words no filler may spell, upper case.
+std::size_t TabooWordCount();
+const char16_t* TabooWord(std::size_t k);
+
 struct TWordPlacement {
     bool Placed = false;
     std::int32_t Column = 0;
@@ -70,6 +91,8 @@ struct TWordPlacement {
 
 class TWordSearchConfig {
 public:
+    // 0 none; 1 taboo words and listed words spelled a second time; 2 also every dictionary
+    // word of five letters or more.
     std::uint8_t AccidentalCheck = 0;
     TCapitalization Capitalization = TCapitalization::AllUpper;
     std::uint8_t WordListOrder = 0;
@@ -131,6 +154,10 @@ public:
     TRandom Generator;
     bool Randomized = false;
 
+    // The main dictionary for the all-words check; without one that level checks the taboo
+    // words only. Not owned.
+    const IWordSet* MainDictionary = nullptr;
+
     void ResetSettings();
     void ClearList();
     void Words_ProcessLine(const std::u16string& line);
@@ -182,6 +209,9 @@ public:
     std::u16string WordListIndicies[CellSpan][CellSpan];
     std::int32_t ActualColumns = 0;
     std::int32_t ActualRows = 0;
+    // Words spelled by the grid's own letters that redrawing filler could not remove, from
+    // the last fill; empty when the check is off.
+    std::vector<TAccidentalWord> AccidentalWords;
 
     // Builds the puzzle into this (the result) object, using trial for candidate grids.
     // Returns this object, or nullptr when the list is not finished.
@@ -211,8 +241,12 @@ public:
     std::int64_t PuzzleScore() const;
     std::int64_t DirectionBalance() const;
 
+    // Lays the message and filler, then removes accidental words (CheckAccidentalWords).
     void FillGrid();
     void RefillGrid();
+    // Redraws the filler of every word the grid spells by chance, at the settings' level,
+    // until none is left or the pass limit is reached; what remains is AccidentalWords.
+    void CheckAccidentalWords();
     void MarkHiddenMessageCells();
 
     void Transform(int variant);
@@ -238,7 +272,10 @@ private:
     int NthWordInDisplayOrder(int k, bool placed) const;
     // Inside MakePuzzle only the engine writes cells, so the trial builds and copies clear
     // just the cells written since the object's last clear.
-    void Build(int columns, int rows);
+    // check false: the accidental-word check is left to the caller (MakePuzzle runs it once
+    // on the kept grid rather than on every trial).
+    void Build(int columns, int rows, bool check);
+    void LayMessageAndFiller();
     void CopyCells(const TWordSearch& source);
     void ClearUsedCells();
     void ClearCells(int extent);
