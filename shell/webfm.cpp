@@ -568,7 +568,7 @@ void TWebFm::ShowAppearance(const QString& section) {
 }
 
 void TWebFm::ShowExport() {
-    if (windows_ && windows_->Export) services_.Modal.Run(*windows_->Export);
+    if (windows_ && windows_->Export) windows_->Export->ShowExport();
 }
 
 void TWebFm::ShowPreview() {
