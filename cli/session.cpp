@@ -47,6 +47,9 @@ PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences) : host_(err
         store.LoadPuzzleDefaults(prefs_);
         // The preferred sharing level is kept among the window's keys.
         store.LoadWindowPreferences(prefs_);
+    } else {
+        // Without the store the command line keeps its earlier grids: no accidental-word pass.
+        prefs_.AccidentPrevent = 0;
     }
     model_ = std::make_unique<TPuzzleModel>(host_, prefs_);
     model_->ResetToNewPuzzle();
