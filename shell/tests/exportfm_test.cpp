@@ -13,12 +13,11 @@
 #include <QStackedWidget>
 #include <QSvgRenderer>
 
-#include "layoutfm.h"
-
 #include "designpage.h"
 #include "exportclipboard.h"
 #include "exportfm.h"
 #include "hintfm.h"
+#include "layoutfm.h"
 #include "pictureexport.h"
 #include "puzzledocument.h"
 #include "shellfixture.h"
