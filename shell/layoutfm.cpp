@@ -382,6 +382,18 @@ void TLayoutFm::AddFontRows(QGridLayout* grid, int row, TPageElement e, const QS
     grid->setColumnStretch(2, 1);
 }
 
+// One captioned list row that writes its position straight into a page-format setting.
+QComboBox* TLayoutFm::AddSettingRow(QGridLayout* grid, int row, const TSettingRow& r, const QStringList& items,
+                                    int TPageFormat::*setting) {
+    QWidget* page = grid->parentWidget();
+    QComboBox* list = MakeChoiceList(r.Name + QStringLiteral("CmBx"), r.Caption, items);
+    connect(list, &QComboBox::currentIndexChanged, this, [this, setting, list] { ListChoiceChange(setting, list); });
+    const QString label = r.Label.isEmpty() ? r.Caption + QLatin1Char(':') : r.Label;
+    grid->addWidget(MakeLabel(r.Name + QStringLiteral("Lbl"), label, page), row, 0);
+    grid->addWidget(list, row, 1, 1, r.Span, Qt::AlignLeft);
+    return list;
+}
+
 QWidget* TLayoutFm::BuildTextSection(const QString& section, TPageElement e, const QString& what) {
     auto* page = new QWidget(sections_);
     page->setObjectName(section);
@@ -397,23 +409,17 @@ QWidget* TLayoutFm::BuildPuzzleSection() {
     page->setObjectName(QStringLiteral("Puzzle"));
     QGridLayout* grid = SectionGrid(page);
 
-    gridPosition_ = MakeChoiceList(QStringLiteral("GridPositionCmBx"), QStringLiteral("Grid position"),
-                                   {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")});
-    connect(gridPosition_, &QComboBox::currentIndexChanged, this,
-            [this] { ListChoiceChange(&TPageFormat::GridHPosition, gridPosition_); });
-    grid->addWidget(MakeLabel(QStringLiteral("GridPositionLbl"), QStringLiteral("Grid position:"), page), 0, 0);
-    grid->addWidget(gridPosition_, 0, 1, Qt::AlignLeft);
+    gridPosition_ = AddSettingRow(grid, 0, {QStringLiteral("GridPosition"), QStringLiteral("Grid position"), 1},
+                                  {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")},
+                                  &TPageFormat::GridHPosition);
 
     AddFontRows(grid, 1, TPageElement::Grid, QStringLiteral("Puzzle"));
 
-    solutionStyle_ = MakeChoiceList(QStringLiteral("SolutionStyleCmBx"), QStringLiteral("Solution style"),
-                                    {QStringLiteral("Loops (normally blue)"),
-                                     QStringLiteral("Thins lines (normally blue)"),
-                                     QStringLiteral("Thick marker (color by direction)")});
-    connect(solutionStyle_, &QComboBox::currentIndexChanged, this,
-            [this] { ListChoiceChange(&TPageFormat::SolutionStyle, solutionStyle_); });
-    grid->addWidget(MakeLabel(QStringLiteral("SolutionStyleLbl"), QStringLiteral("Solution style:"), page), 4, 0);
-    grid->addWidget(solutionStyle_, 4, 1, 1, 2, Qt::AlignLeft);
+    solutionStyle_ = AddSettingRow(grid, 4, {QStringLiteral("SolutionStyle"), QStringLiteral("Solution style"), 2},
+                                   {QStringLiteral("Loops (normally blue)"),
+                                    QStringLiteral("Thins lines (normally blue)"),
+                                    QStringLiteral("Thick marker (color by direction)")},
+                                   &TPageFormat::SolutionStyle);
 
     auto* colourRow = new QHBoxLayout;
     colourRow->setSpacing(10);
@@ -442,18 +448,13 @@ QWidget* TLayoutFm::BuildWordListSection() {
 
     QStringList columns{QStringLiteral("Automatic")};
     for (int i = 1; i <= 9; ++i) columns << QString::number(i);
-    cluesColumns_ = MakeChoiceList(QStringLiteral("CluesColumnsCmBx"), QStringLiteral("Word-list columns"), columns);
-    connect(cluesColumns_, &QComboBox::currentIndexChanged, this,
-            [this] { ListChoiceChange(&TPageFormat::RequestedClueColumns, cluesColumns_); });
-    grid->addWidget(MakeLabel(QStringLiteral("CluesColumnsLbl"), QStringLiteral("Columns:"), page), 0, 0);
-    grid->addWidget(cluesColumns_, 0, 1, Qt::AlignLeft);
-
-    wordAlignment_ = MakeChoiceList(QStringLiteral("WordAlignmentCmBx"), QStringLiteral("Word alignment"),
-                                    {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")});
-    connect(wordAlignment_, &QComboBox::currentIndexChanged, this,
-            [this] { ListChoiceChange(&TPageFormat::ClueAlignment, wordAlignment_); });
-    grid->addWidget(MakeLabel(QStringLiteral("WordAlignmentLbl"), QStringLiteral("Alignment:"), page), 1, 0);
-    grid->addWidget(wordAlignment_, 1, 1, Qt::AlignLeft);
+    cluesColumns_ = AddSettingRow(grid, 0, {QStringLiteral("CluesColumns"), QStringLiteral("Word-list columns"), 1,
+                                            QStringLiteral("Columns:")},
+                                  columns, &TPageFormat::RequestedClueColumns);
+    wordAlignment_ = AddSettingRow(grid, 1, {QStringLiteral("WordAlignment"), QStringLiteral("Word alignment"), 1,
+                                             QStringLiteral("Alignment:")},
+                                   {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")},
+                                   &TPageFormat::ClueAlignment);
 
     AddFontRows(grid, 2, TPageElement::Wordlist, QStringLiteral("Word list"));
     grid->setRowStretch(5, 1);

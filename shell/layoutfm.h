@@ -106,6 +106,14 @@ private:
     QWidget* BuildFooter();
     void AddFontRows(QGridLayout* grid, int row, TPageElement e, const QString& caption);
     QComboBox* MakeChoiceList(const QString& name, const QString& caption, const QStringList& items);
+    struct TSettingRow {
+        QString Name;     // object names are Name + "CmBx" and Name + "Lbl"
+        QString Caption;  // the list's accessible name; the label reads Caption + ":" unless Label is given
+        int Span = 1;
+        QString Label;
+    };
+    QComboBox* AddSettingRow(QGridLayout* grid, int row, const TSettingRow& r, const QStringList& items,
+                             int TPageFormat::*setting);
 
     TPuzzleModel& Model() const;
     TPageFormat& Format() const;
