@@ -87,6 +87,8 @@ QFrame* TPage::MakeInsetPanel(const QString& name) {
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setAutoFillBackground(true);
+    // The colour scheme paints every panel so marked.
+    panel->setProperty(InsetPanelProperty, true);
     return panel;
 }
 

@@ -24,6 +24,9 @@ namespace vorlix::shell {
 class TLink;
 class TWebFm;
 
+// Marks the inset panels that take the colour scheme's inset colour.
+inline constexpr char InsetPanelProperty[] = "vorlixInsetPanel";
+
 class TPage : public QWidget {
     Q_OBJECT
 public:

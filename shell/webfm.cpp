@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFrame>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -77,6 +78,17 @@ void SetBackground(QWidget* w, const QColor& colour) {
     p.setColor(QPalette::Window, colour);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+void PaintToolbar(QToolBar* bar, const TColorScheme& scheme) {
+    QPalette tp = bar->palette();
+    tp.setColor(QPalette::Window, scheme.ToolbarBackground);
+    tp.setColor(QPalette::Button, scheme.ToolbarBackground);
+    tp.setColor(QPalette::ButtonText, scheme.ToolbarText);
+    tp.setColor(QPalette::WindowText, scheme.ToolbarText);
+    bar->setPalette(tp);
+    bar->setAutoFillBackground(true);
+    for (QToolButton* b : bar->findChildren<QToolButton*>()) b->setPalette(tp);
 }
 
 }  // namespace
@@ -597,14 +609,7 @@ void TWebFm::ApplyLinkStyle() {
         p.setColor(QPalette::WindowText, scheme.MapLinkText);
         heading->setPalette(p);
     }
-    QPalette tp = toolbar_->palette();
-    tp.setColor(QPalette::Window, scheme.ToolbarBackground);
-    tp.setColor(QPalette::Button, scheme.ToolbarBackground);
-    tp.setColor(QPalette::ButtonText, scheme.ToolbarText);
-    tp.setColor(QPalette::WindowText, scheme.ToolbarText);
-    toolbar_->setPalette(tp);
-    toolbar_->setAutoFillBackground(true);
-    for (QToolButton* b : toolbar_->findChildren<QToolButton*>()) b->setPalette(tp);
+    PaintToolbar(toolbar_, scheme);
 
     QList<QWidget*> windows{this};
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -614,6 +619,9 @@ void TWebFm::ApplyLinkStyle() {
     for (QWidget* window : windows) {
         if (window != this) SetBackground(window, scheme.PageBackground);
         for (TPage* page : window->findChildren<TPage*>()) SetBackground(page, scheme.PageBackground);
+        for (QFrame* panel : window->findChildren<QFrame*>())
+            if (panel->property(InsetPanelProperty).toBool()) SetBackground(panel, scheme.InsetPanel);
+        if (auto* bar = window->findChild<QToolBar*>(QStringLiteral("Preview_ToolBar"))) PaintToolbar(bar, scheme);
         for (TLink* link : LinksOf(window)) {
             const QString name = link->objectName();
             if (name == QLatin1String("CloseLnk")) continue;
@@ -625,7 +633,9 @@ void TWebFm::ApplyLinkStyle() {
             if (link->IsPanel()) link->SetPanelStyle(true, scheme.PageBackground);
         }
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (!w->objectName().contains(QLatin1String("_Bnr"))) continue;
+            if (!w->objectName().contains(QLatin1String("_Bnr")) &&
+                w->objectName() != QLatin1String("FinishedPuzzle_ViewBnr"))
+                continue;
             SetBackground(w, scheme.MapBackground);
             QPalette p = w->palette();
             p.setColor(QPalette::WindowText, ReadableOn(scheme.MapBackground));

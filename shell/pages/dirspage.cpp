@@ -96,7 +96,6 @@ TDirsPage::TDirsPage(TWebFm& main)
     Body()->addLayout(buttons);
     Body()->addStretch(1);
 
-    PaintInsetPanel();
     LoadFromModel();
 }
 
@@ -119,17 +118,5 @@ void TDirsPage::ShowDirections() {
 }
 
 void TDirsPage::LoadFromModel() { ShowDirections(); }
-
-void TDirsPage::PaintInsetPanel() {
-    QPalette p = inset_->palette();
-    p.setColor(QPalette::Window, Main().Scheme().InsetPanel);
-    inset_->setPalette(p);
-}
-
-void TDirsPage::showEvent(QShowEvent* event) {
-    // The colour scheme may have changed while the page was hidden.
-    PaintInsetPanel();
-    TPage::showEvent(event);
-}
 
 }  // namespace vorlix::shell

@@ -18,13 +18,9 @@ public:
 
     void LoadFromModel() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void DirectionClicked(int index);
     void ShowDirections();
-    void PaintInsetPanel();
 
     std::array<QCheckBox*, 8> boxes_{};  // North first, as the model indexes them
     QFrame* inset_ = nullptr;

@@ -158,6 +158,13 @@ QWidget* TFinishedPage::BuildLeftPanel() {
     excludedLbl_->setBuddy(excludedLB_);
     // The list takes whatever height the panel has left.
     col->addWidget(excludedLB_, 1);
+    accidentalLbl_ = new QLabel(panel);
+    accidentalLbl_->setObjectName(QStringLiteral("Puzzle_AccidentalWordsLbl"));
+    accidentalLbl_->setWordWrap(true);
+    accidentalLbl_->setTextFormat(Qt::PlainText);
+    accidentalLbl_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    accidentalLbl_->setVisible(false);
+    col->addWidget(accidentalLbl_);
     return panel;
 }
 
@@ -222,8 +229,28 @@ void TFinishedPage::RefreshFinishedPage() {
         excludedLbl_->setStyleSheet(ShortLabelStyle);
         excludedLB_->setStyleSheet(ShortListStyle);
     }
+    ShowAccidentalWords(puzzle);
     sizeLbl_->setText(QStringLiteral("Size ") + QString::number(puzzle.ActualColumns) + QStringLiteral(" x ") +
                       QString::number(puzzle.ActualRows) + QStringLiteral(".  "));
+}
+
+// Words the grid's own letters spell that new filler could not remove: the teacher should
+// know before the sheet goes out.
+void TFinishedPage::ShowAccidentalWords(const TWordSearch& puzzle) {
+    QStringList words;
+    for (const TAccidentalWord& a : puzzle.AccidentalWords) {
+        const int d = a.Direction <= 8 ? a.Direction : 0;
+        words << QStringLiteral("%1 (column %2, row %3, %4)")
+                     .arg(FromWide(a.Word))
+                     .arg(a.Column)
+                     .arg(a.Row)
+                     .arg(QString::fromLatin1(DirectionNames[d]));
+    }
+    const QString text = QStringLiteral("Words spelled by the grid's own letters: ") + words.join(QStringLiteral(", "));
+    accidentalLbl_->setText(text);
+    accidentalLbl_->setAccessibleName(text);
+    accidentalLbl_->setStyleSheet(ShortLabelStyle);
+    accidentalLbl_->setVisible(!words.isEmpty());
 }
 
 void TFinishedPage::SizeExcludedList() {

@@ -9,6 +9,10 @@ class QLabel;
 class QListWidget;
 class QToolBar;
 
+namespace vorlix {
+class TWordSearch;
+}
+
 namespace vorlix::shell {
 
 class TPreviewBox;
@@ -36,6 +40,7 @@ public:
 private:
     QWidget* BuildLeftPanel();
     QToolBar* BuildViewBar();
+    void ShowAccidentalWords(const TWordSearch& puzzle);
     // Rotate and the two flips: the grid is turned in place, never rebuilt.
     void ApplyTransform(int variant);
     void Puzzle_Rotate90LnkClick();
@@ -45,6 +50,7 @@ private:
     QLabel* sizeLbl_ = nullptr;
     QLabel* excludedLbl_ = nullptr;
     QListWidget* excludedLB_ = nullptr;
+    QLabel* accidentalLbl_ = nullptr;  // shown only when the grid spells a word it should not
     QButtonGroup* views_ = nullptr;
     // Each check stamps its number; a newer check or a later entry drops an older one.
     int emptyCheckNumber_ = 0;

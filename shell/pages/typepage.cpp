@@ -108,7 +108,6 @@ TTypePage::TTypePage(TWebFm& main)
     Body()->addLayout(buttons);
     Body()->addStretch(1);
 
-    PaintInsetPanel();
     LoadFromModel();
 }
 
@@ -179,7 +178,6 @@ bool TTypePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TTypePage::showEvent(QShowEvent* event) {
-    PaintInsetPanel();
     TPage::showEvent(event);
     PlaceMarker();
 }
@@ -231,10 +229,5 @@ void TTypePage::PlaceMarker() {
     marker_->raise();
 }
 
-void TTypePage::PaintInsetPanel() {
-    QPalette p = panel_->palette();
-    p.setColor(QPalette::Window, Main().Scheme().InsetPanel);
-    panel_->setPalette(p);
-}
 
 }  // namespace vorlix::shell

@@ -48,7 +48,6 @@ private:
     void Check(int choice);
     void MoveMarker(int choice);
     void PlaceMarker();
-    void PaintInsetPanel();
 
     std::array<QRadioButton*, 4> choices_{};
     QButtonGroup* group_ = nullptr;
