@@ -125,6 +125,21 @@ TEST_F(FinishedPageTest, ExcludedListShowsUnplacedWordsInDisplayOrder) {
     EXPECT_EQ(BaseColourOf(Find(QStringLiteral("ExcludedLB"))), QColor(Qt::white));
 }
 
+TEST_F(FinishedPageTest, WordsTheGridSpellsAreListedOnlyWhenThereAreAny) {
+    // Occurrences the filler could not remove are named with where they run; none, no line.
+    Build({"CAT", "DOG"}, 6, 6);
+    auto* label = Find<QLabel>(QStringLiteral("Puzzle_AccidentalWordsLbl"));
+    EXPECT_FALSE(label->isVisible());
+    Model().Puzzle().AccidentalWords = {{u"TOAD", 2, 3, East}, {u"GOD", 1, 1, South}};
+    Main().PageOf<TFinishedPage>()->RefreshFinishedPage();
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), QStringLiteral("Words spelled by the grid's own letters: TOAD (column 2, row 3, East), "
+                                            "GOD (column 1, row 1, South)"));
+    Model().Puzzle().AccidentalWords.clear();
+    Main().PageOf<TFinishedPage>()->RefreshFinishedPage();
+    EXPECT_FALSE(label->isVisible());
+}
+
 // --- Rotate and flips ---
 
 TEST_F(FinishedPageTest, RotateExchangesTheRequestedSizesEachTime) {

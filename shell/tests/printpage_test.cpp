@@ -143,7 +143,9 @@ TEST_F(PrintPageChoicesTest, RunsFromThePageIntoPdf) {
         SaveAsPdf(path);
         EXPECT_EQ(PdfPageCount(ReadAll(path)), row.Sheets) << row.Quantity;
         EXPECT_EQ(Page().LastSheetCount(), row.Sheets) << row.Quantity;
-        if (row.Uniques != AllUniqueItemIndex) EXPECT_EQ(Grid(), grid) << "variants are undone";
+        if (row.Uniques != AllUniqueItemIndex) {
+            EXPECT_EQ(Grid(), grid) << "variants are undone";
+        }
         EXPECT_FALSE(Find(QStringLiteral("Print_ProgressPnl"))->isVisible());
         EXPECT_TRUE(Find(QStringLiteral("Print_PdfBtn"))->isEnabled());
     }
