@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QLayout>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -145,8 +146,9 @@ QWidget* TPreviewFm::BuildToolbar() {
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(16, 16));
-    bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 2px; padding: 3px 6px; border-bottom: 1px solid #a8acb4; }"
-                                      "QToolButton { padding: 3px 8px; }"));
+    // Spacing by the layout, not a style sheet, so the colour scheme's palette still paints it.
+    bar->layout()->setSpacing(2);
+    bar->setContentsMargins(6, 3, 6, 3);
 
     QToolButton* back = MakeToolButton(bar, "Preview_BackBtn", QStringLiteral("&Back "));
     back->setToolTip(QStringLiteral("Back to main form"));

@@ -640,6 +640,8 @@ void TWebFm::ApplyLinkStyle() {
             QPalette p = w->palette();
             p.setColor(QPalette::WindowText, ReadableOn(scheme.MapBackground));
             p.setColor(QPalette::ButtonText, ReadableOn(scheme.MapBackground));
+            // A toolbar (the finished page's views) paints itself from the button colour.
+            if (qobject_cast<QToolBar*>(w)) p.setColor(QPalette::Button, scheme.MapBackground);
             w->setPalette(p);
         }
     }

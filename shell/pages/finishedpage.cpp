@@ -92,6 +92,8 @@ QWidget* TFinishedPage::BuildLeftPanel() {
     panel->setObjectName(QStringLiteral("Puzzle_LeftPnl"));
     panel->setMinimumWidth(220);
     panel->setMaximumWidth(300);
+    // The panel keeps to its texts' width so the six view buttons fit in the default window.
+    panel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* col = new QVBoxLayout(panel);
     col->setContentsMargins(0, 0, 0, 8);  // the list ends 8 pixels above the panel's bottom
     col->setSpacing(6);
@@ -155,6 +157,7 @@ QWidget* TFinishedPage::BuildLeftPanel() {
     excludedLB_->setObjectName(QStringLiteral("ExcludedLB"));
     excludedLB_->setAccessibleName(QStringLiteral("Words that did not fit"));
     excludedLB_->setSelectionMode(QAbstractItemView::SingleSelection);
+    excludedLB_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     excludedLbl_->setBuddy(excludedLB_);
     // The list takes whatever height the panel has left.
     col->addWidget(excludedLB_, 1);

@@ -63,7 +63,9 @@ TPrefPage::TPrefPage(TWebFm& main)
     links->addWidget(format, i / 4, i % 4, Qt::AlignLeft);
     TLink* accident = MakeLink(QStringLiteral("Pref_AccidentLnk"), QStringLiteral("accidental words"),
                                [this] { Main().TurnPage(QStringLiteral("Accident")); });
-    accident->setVisible(false);
+    // Shown, unlike the older program: the level now decides what the filler may spell,
+    // so the user must be able to reach it.
+    links->addWidget(accident, (i + 1) / 4, (i + 1) % 4, Qt::AlignLeft);
     fav->addLayout(links);
     Body()->addWidget(favourites);
 
@@ -71,11 +73,13 @@ TPrefPage::TPrefPage(TWebFm& main)
     taste->setObjectName(QStringLiteral("Pref_TasteGrp"));
     auto* form = new QFormLayout(taste);
     auto* colours = new QComboBox(this);
+    colours->setMaximumWidth(220);
     colours->setObjectName(QStringLiteral("Pref_ColorsCmBx"));
     colours->setAccessibleName(QStringLiteral("Color scheme"));
     colours->addItems(ColorSchemeNames());
     form->addRow(QStringLiteral("Color scheme:"), colours);
     auto* size = new QComboBox(this);
+    size->setMaximumWidth(220);
     size->setObjectName(QStringLiteral("Pref_EditTextSizeCmBx"));
     size->setAccessibleName(QStringLiteral("Text size in edit boxes"));
     size->addItems({QStringLiteral("Regular"), QStringLiteral("Large")});
