@@ -57,6 +57,8 @@ QPushButton* TPage::MakeButton(const QString& name, const QString& caption, std:
     connect(button, &QPushButton::clicked, this, [action = std::move(action)] {
         if (action) action();
     });
+    // Room on both sides of the caption: the style's own hint leaves long captions tight.
+    button->setMinimumWidth(button->sizeHint().width() + 16);
     // In a column a button keeps its own width instead of spanning the page.
     if (layout)
         layout->addWidget(button, 0, layout->direction() == QBoxLayout::TopToBottom ? Qt::AlignLeft : Qt::Alignment());
