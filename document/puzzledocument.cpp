@@ -59,8 +59,8 @@ void WrapLine(const QString& line, const TMeasure& measure, double width, QStrin
         return;
     }
     QString current;
-    bool open = false;   // current has begun an output line
-    bool first = true;   // the typed line's first word keeps its indentation
+    bool open = false;  // current has begun an output line
+    bool first = true;  // the typed line's first word keeps its indentation
     for (const QString& word : line.split(u' ')) {
         if (!open) {
             if (word.isEmpty() && !first) continue;
