@@ -144,10 +144,18 @@ TAsCanvas::~TAsCanvas() {
     End();
 }
 
-void TAsCanvas::Begin() {
-    // Whoever draws first gets the font substitutes, even without the application's start-up.
+namespace {
+
+// Whoever draws or measures first gets the font substitutes, even without the application's start-up.
+void EnsureFontSubstitutes() {
     static const bool substitutes = (InstallFontSubstitutes(), true);
     (void)substitutes;
+}
+
+}  // namespace
+
+void TAsCanvas::Begin() {
+    EnsureFontSubstitutes();
     painter_ = std::make_unique<QPainter>();
     if (device_ && painter_->begin(device_))
         painter_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -336,20 +344,43 @@ int PixelSizeForCell(QFont font, int cellPixels) {
     return size;
 }
 
+QFont FontForCell(const TCanvasFont& font, int cellPixels) {
+    QFont f(font.Name);
+    f.setBold(font.Bold);
+    f.setItalic(font.Italic);
+    // Exact widths at every resolution, so the layout measures what is drawn.
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setPixelSize(cellPixels >= 1 ? PixelSizeForCell(f, cellPixels) : 1);
+    return f;
+}
+
+bool SameFace(const TCanvasFont& a, const TCanvasFont& b) {
+    return a.Name == b.Name && a.Bold == b.Bold && a.Italic == b.Italic;
+}
+
 }  // namespace
+
+double ReferenceTextWidth(const TCanvasFont& font, const QString& text) {
+    const int cell = static_cast<int>(std::lround(font.Size / 72.0 * ReferenceTextResolution));
+    if (cell < 1) return 0.0;
+    EnsureFontSubstitutes();
+    // Wrapping measures the same font many times over.
+    static TCanvasFont key;
+    static int keyCell = -1;
+    static QFont cached;
+    if (keyCell != cell || !SameFace(key, font)) {
+        cached = FontForCell(font, cell);
+        key = font;
+        keyCell = cell;
+    }
+    return QFontMetrics(cached).horizontalAdvance(text) / ReferenceTextResolution;
+}
 
 const QFont& TAsCanvas::DeviceFont() {
     const int cell = FontCellPixels(Font.Size);
-    const bool same = fontKeyRes_ == resY_ && fontKeyPixels_ == cell && fontKey_.Name == Font.Name &&
-                      fontKey_.Bold == Font.Bold && fontKey_.Italic == Font.Italic;
+    const bool same = fontKeyRes_ == resY_ && fontKeyPixels_ == cell && SameFace(fontKey_, Font);
     if (!same) {
-        QFont f(Font.Name);
-        f.setBold(Font.Bold);
-        f.setItalic(Font.Italic);
-        // Exact widths at every resolution, so the layout measures what is drawn.
-        f.setHintingPreference(QFont::PreferNoHinting);
-        f.setPixelSize(cell >= 1 ? PixelSizeForCell(f, cell) : 1);
-        deviceFont_ = f;
+        deviceFont_ = FontForCell(Font, cell);
         fontKey_ = Font;
         fontKeyRes_ = resY_;
         fontKeyPixels_ = cell;
@@ -359,12 +390,22 @@ const QFont& TAsCanvas::DeviceFont() {
 
 void TAsCanvas::TextOut(double x, double y, const QString& text) {
     if (text.isEmpty() || FontCellPixels(Font.Size) < 1 || !IsActive()) return;
-    const QFont& f = DeviceFont();
+    QFont f = DeviceFont();
+    if (letterSpacingPixels_ != 0.0) f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacingPixels_);
     painter_->setFont(f);
     painter_->setPen(QPen(Font.Color));
     const QFontMetrics fm(f);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_->drawText(QPoint(PixelX(x), PixelY(y) + fm.ascent()), text);
+}
+
+void TAsCanvas::TextOutWithin(double x, double y, const QString& text, double maxWidth) {
+    const double excess = (TextWidth(text) - maxWidth) * resX_;
+    // Closer letters move every character after the first: n - 1 gaps take up the excess.
+    const qsizetype characters = text.toUcs4().size();
+    if (excess > 0.0 && characters > 1) letterSpacingPixels_ = -excess / static_cast<double>(characters - 1);
+    TextOut(x, y, text);
+    letterSpacingPixels_ = 0.0;
 }
 
 double TAsCanvas::TextWidth(const QString& text) {

@@ -119,6 +119,13 @@ struct TCanvasBrush {
 // after the application object exists (idempotent; the first canvas also calls it).
 void InstallFontSubstitutes();
 
+// Text measured without a canvas uses the PDF's resolution, so a PDF draws exactly the
+// widths that were measured.
+constexpr double ReferenceTextResolution = PdfResolution;
+// The width in inches of text in font, by the canvas's own font sizing at the reference
+// resolution: the same whichever device later draws it.
+double ReferenceTextWidth(const TCanvasFont& font, const QString& text);
+
 // Stands in for the printer when none is installed: one page bitmap of the default
 // printer geometry (8.5 x 11 inches at 300 pixels per inch).
 class TSimulatedPrinter {
@@ -206,6 +213,9 @@ public:
 
     // --- Drawing, all positions in inches.
     virtual void TextOut(double x, double y, const QString& text);  // top-left corner at (x, y)
+    // TextOut no wider than maxWidth: a device whose rounded font size comes out wider than
+    // the reference measurement sets the letters closer instead of running past it.
+    void TextOutWithin(double x, double y, const QString& text, double maxWidth);
     virtual double TextWidth(const QString& text);
     virtual double TextHeight(const QString& text);
     virtual void MoveTo(double x, double y);
@@ -275,6 +285,7 @@ private:
     QPointF pageOffset_;
     QPointF scroll_;
     QPointF penPos_;
+    double letterSpacingPixels_ = 0.0;  // set by TextOutWithin for the one text it draws
 
     // Font resolution cache.
     TCanvasFont fontKey_;

@@ -152,7 +152,11 @@ void TPuzzleDocument::DrawInstructions(TAsCanvas& canvas) {
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.InstructionsFont, pf.InstructionsFontSize);
-    DrawLines(canvas, model_->Layout_InstructionsMemo, instructionsRect_.Left, instructionsRect_.Top, 1.0);
+    double y = instructionsRect_.Top;
+    for (const QString& line : instructionsLines_) {
+        canvas.TextOutWithin(instructionsRect_.Left, y, line, instructionsRect_.Width());
+        y += canvas.TextHeight(line);
+    }
 }
 
 // Letters of the puzzle page (solution false: FirstLetterStyle) or of the solution page

@@ -1,6 +1,8 @@
 #include "puzzledocument.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 #include "puzzlemodel.h"
 
@@ -23,6 +25,72 @@ int UsedLineCount(const QStringList& lines) {
     for (int i = static_cast<int>(lines.size()); i >= 1; --i)
         if (!lines[i - 1].trimmed().isEmpty()) return i;
     return 0;
+}
+
+namespace {
+
+using TMeasure = std::function<double(const QString&)>;
+
+// The longest start of text no wider than width, but at least one character; a surrogate
+// pair stays whole.
+qsizetype FittingPrefix(const QString& text, const TMeasure& measure, double width) {
+    const qsizetype least = text.size() > 1 && text[0].isHighSurrogate() ? 2 : 1;
+    qsizetype lo = least;
+    qsizetype hi = text.size();
+    while (lo < hi) {
+        const qsizetype mid = (lo + hi + 1) / 2;
+        if (measure(text.left(mid)) <= width)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    if (lo > least && lo < text.size() && text[lo].isLowSurrogate()) --lo;
+    return lo;
+}
+
+QString WithoutTrailingBlanks(QString s) {
+    while (s.endsWith(u' ')) s.chop(1);
+    return s;
+}
+
+void WrapLine(const QString& line, const TMeasure& measure, double width, QStringList& out) {
+    if (measure(line) <= width) {
+        out << line;
+        return;
+    }
+    QString current;
+    bool open = false;  // current has begun an output line
+    bool first = true;  // the typed line's first word keeps its indentation
+    for (const QString& word : line.split(u' ')) {
+        if (!open) {
+            if (word.isEmpty() && !first) continue;
+            current = word;
+            open = true;
+        } else if (const QString joined = current + u' ' + word; measure(joined) <= width) {
+            current = joined;
+            continue;
+        } else {
+            out << WithoutTrailingBlanks(current);
+            current = word;
+            open = !word.isEmpty();
+        }
+        first = false;
+        while (current.size() > 1 && measure(current) > width) {
+            const qsizetype n = FittingPrefix(current, measure, width);
+            out << current.left(n);
+            current = current.mid(n);
+        }
+    }
+    if (open) out << WithoutTrailingBlanks(current);
+}
+
+}  // namespace
+
+QStringList WrapLines(const QStringList& lines, const TCanvasFont& font, double width) {
+    const TMeasure measure = [&font](const QString& s) { return ReferenceTextWidth(font, s); };
+    QStringList out;
+    for (const QString& line : lines) WrapLine(line, measure, width, out);
+    return out;
 }
 
 int WordListColumns(int placedWords, int requestedColumns, int fitColumns) {
@@ -113,11 +181,16 @@ void TPuzzleDocument::LayOut() {
     cursor = titleRect_.Bottom + (t > 0 ? elementSpacing_ : 0.0);
 
     if (InstructionsIncluded()) {
-        const int i = UsedLineCount(model_->Layout_InstructionsMemo);
+        // Wrapped here once, so that the drawing shows exactly the lines counted.
+        const QStringList& typed = model_->Layout_InstructionsMemo;
+        instructionsLines_ = WrapLines(typed.mid(0, UsedLineCount(typed)),
+                                       TCanvasFont{pf.InstructionsFont, pf.InstructionsFontSize}, contentRect_.Width());
+        const int i = static_cast<int>(instructionsLines_.size());
         instructionsRect_ = {contentRect_.Left, cursor, contentRect_.Right,
                              cursor + i * pf.InstructionsFontSize / 72.0};
         cursor = instructionsRect_.Bottom + (i > 0 ? elementSpacing_ : 0.0);
     } else {
+        instructionsLines_.clear();
         instructionsRect_ = {contentRect_.Left, cursor, contentRect_.Right, cursor};
     }
 

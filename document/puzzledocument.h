@@ -19,6 +19,11 @@ QString CrowdedWarningText();
 // The number of the last line holding something other than blanks (0 when none).
 int UsedLineCount(const QStringList& lines);
 
+// The lines broken at blanks so that each is at most width inches wide in font, measured by
+// ReferenceTextWidth (the same on every device); a word wider than that is broken between
+// characters. A line that fits stays as typed, a blank one too; the blanks at a break go.
+QStringList WrapLines(const QStringList& lines, const TCanvasFont& font, double width);
+
 // Word-list columns for n placed words: the requested 1..9 unchanged, or with 0
 // (Automatic) one column per ten words (11 still one), at most 9 and at most fit.
 int WordListColumns(int placedWords, int requestedColumns, int fitColumns);
@@ -121,6 +126,9 @@ public:
     // False for the 1 x 1 grid that stands for "no puzzle yet".
     bool HasPuzzle() const;
     bool InstructionsIncluded() const;
+    // The used instructions lines wrapped to the content width: what the instructions
+    // rectangle counts and DrawInstructions draws (empty when not included).
+    const QStringList& InstructionsLines() const { return instructionsLines_; }
 
     // --- What the last drawing covered (for the picture export's cropping).
     TInchRect TitleBox() const { return titleBox_; }
@@ -155,6 +163,7 @@ private:
     TInchRect gridRect_;
     TInchRect wordListRect_;
     TInchRect solutionGridRect_;
+    QStringList instructionsLines_;
     double cellWidth_ = 0.0;
     double cellHeight_ = 0.0;
     double elementSpacing_ = 0.33;
