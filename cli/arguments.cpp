@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include "wordsearch.h"
+
 namespace vorlix::cli {
 
 std::uint64_t ParseNumber(std::string_view option, const std::string& text, std::uint64_t low, std::uint64_t high) {
@@ -39,6 +41,12 @@ void RequireEnding(std::string_view option, const std::string& name, std::string
     if (!EndsWithNoCase(name, ending))
         throw UsageError("the name '" + name + "' given to " + std::string(option) + " must end in " +
                          std::string(ending) + " (" + std::string(what) + ")");
+}
+
+int ParseAccidentalLevel(std::string_view option, const std::string& text) {
+    static constexpr NamedChoice<int> Levels[] = {
+        {"none", AccidentalNone}, {"taboo", AccidentalTaboo}, {"all", AccidentalAllWords}};
+    return ParseChoice<int>(option, text, Levels);
 }
 
 const std::string& OnePuzzleFile(std::string_view command, const std::vector<std::string>& files) {

@@ -125,6 +125,20 @@ constexpr OptionRule<Options> TransformRule() {
             }};
 }
 
+// --accidental none|taboo|all: the accidental-word check of builds and transforms.
+int ParseAccidentalLevel(std::string_view option, const std::string& text);
+template <class Options>
+constexpr OptionRule<Options> AccidentalRule() {
+    return {"--accidental", true, [](Options& o, std::string_view n, const std::string& v) {
+                o.accidental = ParseAccidentalLevel(n, v);
+            }};
+}
+// The help line of --accidental, the same for every command that takes it.
+inline constexpr std::string_view AccidentalHelp =
+    "  --accidental LEVEL  words the filler must not spell: none, taboo (the default:\n"
+    "                      rude words and second copies of listed words) or all (also\n"
+    "                      every dictionary word of five letters or more)\n";
+
 // -o FILE.ws: the puzzle is saved there.
 template <class Options>
 constexpr OptionRule<Options> PuzzleOutputRule() {

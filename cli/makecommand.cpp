@@ -115,6 +115,7 @@ const Rule MakeOptionTable[] = {
          o.credits = v;
      }},
     Flag<&MakeOptions::usePreferences>("--use-preferences"),
+    AccidentalRule<MakeOptions>(),
     TransformRule<MakeOptions>(),
     PuzzleOutputRule<MakeOptions>(),
     Flag<&MakeOptions::json>("--json"),
@@ -174,7 +175,8 @@ std::string MakeCommand::Help() const {
            "  --no-instructions   no instructions on the page\n"
            "  --credits TEXT      the credits line below the grid\n"
            "  --use-preferences   start from the stored preferences of the desktop program\n"
-           "                      instead of the built-in defaults; options still override them\n"
+           "                      instead of the built-in defaults; options still override them\n" +
+           std::string(AccidentalHelp) +
            "  --transform V       turn or mirror the finished grid, 0..7; may be repeated\n"
            "  -o FILE.ws          also save the puzzle as the desktop program's Save does\n"
            "  --json              print the whole puzzle as one JSON object\n"
@@ -190,7 +192,7 @@ int MakeCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     // Every file is read before anything is built, so a bad name leaves no half-made output.
     const std::vector<WordInput> inputs = ReadWordInputs(options.files, io.in);
 
-    PuzzleSession session(io.err, options.usePreferences);
+    PuzzleSession session(io.err, options.usePreferences, options.accidental);
     TPuzzleModel& model = session.Model();
 
     const PuzzleType type = options.type.value_or(PuzzleType{!options.hiddenMessage.empty(), false});

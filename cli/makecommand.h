@@ -37,6 +37,7 @@ struct MakeOptions {
     bool noInstructions = false;
     std::optional<std::string> credits;
     bool usePreferences = false;
+    std::optional<int> accidental;  // unset: taboo, or the stored preference
     std::vector<int> transforms;
     std::vector<std::string> files;  // "-" is standard input
     std::optional<std::string> output;  // a .ws file

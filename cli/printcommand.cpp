@@ -26,6 +26,7 @@ struct PrintOptions {
     std::optional<std::string> printer;
     std::optional<std::string> output;
     bool usePreferences = false;
+    std::optional<int> accidental;
     bool help = false;
 };
 
@@ -65,6 +66,7 @@ const OptionRule<PrintOptions> PrintOptionTable[] = {
          o.output = v;
      }},
     Flag<&PrintOptions::usePreferences>("--use-preferences"),
+    AccidentalRule<PrintOptions>(),
     Flag<&PrintOptions::help>("--help"),
     Flag<&PrintOptions::help>("-h"),
 };
@@ -92,7 +94,9 @@ std::string PrintCommand::Help() const {
            "                      own paper for a printer)\n"
            "  --printer NAME      this printer instead of the default one\n"
            "  -o OUT.pdf          print into a PDF file instead of on a printer\n"
-           "  --use-preferences   what the file leaves out comes from the stored preferences\n"
+           "  --use-preferences   what the file leaves out comes from the stored preferences\n" +
+           std::string(AccidentalHelp) +
+           "                      (of the variations and unique puzzles)\n"
            "  -h, --help          show this text\n";
 }
 
@@ -106,7 +110,7 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     GuiApplication gui;
     if (options.printer && !QPrinterInfo::availablePrinterNames().contains(QString::fromLocal8Bit(*options.printer)))
         throw UsageError("there is no printer named '" + *options.printer + "'");
-    PuzzleSession session(io.err, options.usePreferences);
+    PuzzleSession session(io.err, options.usePreferences, options.accidental);
     if (!session.Open(file, io.in)) return ExitFailure;
     TPuzzleModel& model = session.Model();
 

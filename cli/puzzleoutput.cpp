@@ -82,6 +82,12 @@ std::string FormatPuzzleText(const TWordSearch& puzzle) {
     if (!placed.empty()) text += "\n" + placed;
     text += "\nWords that did not fit: " + std::to_string(unplaced.size()) + "\n";
     for (const int i : unplaced) text += EncodeUtf8(state.WordList[i].GridWord) + "\n";
+    if (!puzzle.AccidentalWords.empty()) {
+        text += "\nWords spelled by the grid's own letters: " + std::to_string(puzzle.AccidentalWords.size()) + "\n";
+        for (const TAccidentalWord& a : puzzle.AccidentalWords)
+            text += EncodeUtf8(a.Word) + " (column " + std::to_string(a.Column) + ", row " + std::to_string(a.Row) +
+                    ", " + DirectionNames[a.Direction <= 8 ? a.Direction : 0] + ")\n";
+    }
     return text;
 }
 
@@ -134,7 +140,7 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
     J directionCounts = J::MakeArray();
     for (const std::int32_t count : puzzle.DirectionCounts) directionCounts.Add(J::Number(count));
 
-    return J::MakeObject({
+    J result = J::MakeObject({
         {"columns", J::Number(puzzle.ActualColumns)},
         {"rows", J::Number(puzzle.ActualRows)},
         {"constructed", J::Bool(puzzle.Constructed)},
@@ -146,6 +152,19 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
         {"first_letters", std::move(firstLetters)},
         {"direction_counts", std::move(directionCounts)},
     });
+    // Only a checked grid has the report, so an unchecked one prints as it always did.
+    if (state.Settings.AccidentalCheck != AccidentalNone) {
+        J accidental = J::MakeArray();
+        for (const TAccidentalWord& a : puzzle.AccidentalWords)
+            accidental.Add(J::MakeObject({
+                {"word", J::String(a.Word)},
+                {"column", J::Number(a.Column)},
+                {"row", J::Number(a.Row)},
+                {"direction", J::Number(a.Direction)},
+            }));
+        result.Set("accidental", std::move(accidental));
+    }
+    return result;
 }
 
 JsonValue ModelToJson(const TPuzzleModel& model) {

@@ -10,9 +10,9 @@
 namespace vorlix::cli {
 
 // The grid, one line per row, then every placed word with its start and direction, then
-// the words that did not fit.
+// the words that did not fit and those the grid's own letters spell.
 std::string FormatPuzzleText(const TWordSearch& puzzle);
-// Grid, placements and cell bookkeeping.
+// Grid, placements and cell bookkeeping; with the accidental-word check on, its report.
 JsonValue PuzzleToJson(const TWordSearch& puzzle);
 // The model's texts and options as the puzzle file holds them.
 JsonValue ModelToJson(const TPuzzleModel& model);

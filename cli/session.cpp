@@ -3,11 +3,17 @@
 #include <iostream>
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QString>
 
 #include "ascanvas.h"
 #include "command.h"
+#include "dictionaries.h"
+#include "mainwordset.h"
 #include "preferences_store.h"
 #include "puzzlefile.h"
 #include "utf8.h"
@@ -28,7 +34,7 @@ void FilterQtMessages() { qInstallMessageHandler(QtMessage); }
 
 QString ArgumentText(const std::string& argument) { return QString::fromStdU16String(DecodeUtf8(argument)); }
 
-PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences) : host_(err) {
+PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences, std::optional<int> accidental) : host_(err) {
     if (usePreferences) {
         // The command line only reads the store, so the warning that it cannot be written
         // does not apply.
@@ -48,10 +54,27 @@ PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences) : host_(err
         // The preferred sharing level is kept among the window's keys.
         store.LoadWindowPreferences(prefs_);
     } else {
-        // Without the store the command line keeps its earlier grids: no accidental-word pass.
-        prefs_.AccidentPrevent = 0;
+        // The desktop program's first-run choice.
+        prefs_.AccidentPrevent = AccidentalTaboo;
     }
+    if (accidental) prefs_.AccidentPrevent = *accidental;
     model_ = std::make_unique<TPuzzleModel>(host_, prefs_);
+    if (prefs_.AccidentPrevent == AccidentalAllWords) {
+        // The engine would quietly check the taboo words only; the user asked for more.
+        dictionaries_ = std::make_unique<spelling::TSpellingDictionaries>();
+        // make runs without a Qt application, which would know the program's folder.
+        dictionaries_->SetLocations(
+            QCoreApplication::instance() != nullptr
+                ? spelling::DefaultDictionaryLocations()
+                : spelling::LocateDictionaries(QDir::currentPath(), QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(),
+                                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        dictionaries_->LoadDictionaries();
+        if (dictionaries_->MainWordCount() == 0)
+            throw UsageError("the main dictionary " + dictionaries_->Locations().MainFile.toLocal8Bit().toStdString() +
+                             " cannot be read, which --accidental all needs");
+        mainWords_ = std::make_unique<spelling::TMainDictionaryWordSet>(*dictionaries_);
+        model_->SetMainDictionary(mainWords_.get());
+    }
     model_->ResetToNewPuzzle();
 }
 

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "consolehost.h"
@@ -11,6 +12,11 @@
 #include "puzzlemodel.h"
 
 class QGuiApplication;
+
+namespace vorlix::spelling {
+class TSpellingDictionaries;
+class TMainDictionaryWordSet;
+}  // namespace vorlix::spelling
 
 namespace vorlix::cli {
 
@@ -24,8 +30,10 @@ QString ArgumentText(const std::string& argument);
 class PuzzleSession {
 public:
     // usePreferences: new puzzles take the user's stored defaults instead of the built-in
-    // first-run defaults.
-    PuzzleSession(std::ostream& err, bool usePreferences);
+    // first-run defaults. accidental: the accidental-word level of builds and transforms
+    // instead of the preferred one (taboo without the store); the all-words level loads the
+    // main dictionary and throws UsageError when there is none.
+    PuzzleSession(std::ostream& err, bool usePreferences, std::optional<int> accidental = std::nullopt);
     ~PuzzleSession();
 
     ConsoleMessageHost& Host() { return host_; }
@@ -40,6 +48,8 @@ public:
 private:
     ConsoleMessageHost host_;
     TPreferences prefs_;
+    std::unique_ptr<spelling::TSpellingDictionaries> dictionaries_;
+    std::unique_ptr<spelling::TMainDictionaryWordSet> mainWords_;
     std::unique_ptr<TPuzzleModel> model_;
 };
 

@@ -16,6 +16,7 @@ struct ShowOptions {
     std::optional<std::string> output;
     bool json = false;
     bool usePreferences = false;
+    std::optional<int> accidental;
     bool help = false;
 };
 
@@ -24,6 +25,7 @@ const OptionRule<ShowOptions> ShowOptionTable[] = {
     PuzzleOutputRule<ShowOptions>(),
     Flag<&ShowOptions::json>("--json"),
     Flag<&ShowOptions::usePreferences>("--use-preferences"),
+    AccidentalRule<ShowOptions>(),
     Flag<&ShowOptions::help>("--help"),
     Flag<&ShowOptions::help>("-h"),
 };
@@ -41,7 +43,9 @@ std::string ShowCommand::Help() const {
            "                      holding the texts and options of the file\n"
            "  -o FILE.ws          save the (turned) puzzle as the desktop program's Save does\n"
            "  --use-preferences   what the file leaves out comes from the stored preferences\n"
-           "                      rather than the built-in defaults\n"
+           "                      rather than the built-in defaults\n" +
+           std::string(AccidentalHelp) +
+           "                      (of the --transform turns)\n"
            "  -h, --help          show this text\n";
 }
 
@@ -51,7 +55,7 @@ int ShowCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     if (!files) return ExitSuccess;
     const std::string& file = OnePuzzleFile(Name(), *files);
 
-    PuzzleSession session(io.err, options.usePreferences);
+    PuzzleSession session(io.err, options.usePreferences, options.accidental);
     if (!session.Open(file, io.in)) return ExitFailure;
     TWordSearch& puzzle = session.Model().Puzzle();
     for (const int variant : options.transforms) puzzle.Transform(variant);

@@ -200,8 +200,7 @@ void TPuzzleModel::RequestedSizeChange() { SetModified(true); }
 TWordSearch* TPuzzleModel::RebuildPuzzle() {
     TEngineState& engine = Engine();
     engine.ClearList();
-    const int accident = prefs_->AccidentPrevent;
-    Settings().AccidentalCheck = static_cast<std::uint8_t>(accident >= 0 && accident <= 2 ? accident : 1);
+    ApplyAccidentalPreference();
     // The message is laid whenever one is typed, whatever the puzzle type says.
     ApplyPuzzleOptionBit(Option_HiddenMessage, !MemoText(Words_HiddenMemo).isEmpty());
     Settings().SetSharingLevel(Settings().SharingLevel);
@@ -215,6 +214,11 @@ TWordSearch* TPuzzleModel::RebuildPuzzle() {
     CrowdedWarningPending = true;
     SetModified(true);
     return made;
+}
+
+void TPuzzleModel::ApplyAccidentalPreference() {
+    const int accident = prefs_->AccidentPrevent;
+    Settings().AccidentalCheck = static_cast<std::uint8_t>(accident >= 0 && accident <= 2 ? accident : 1);
 }
 
 // --- Directions and instructions ---
@@ -448,6 +452,8 @@ void TPuzzleModel::ResetToNewPuzzle() {
     // capitalization, which a new puzzle is meant to start with.
     Engine().ResetSettings();
     SetCapitalization(caps);
+    // A file opened and turned before any build is checked at the preferred level too.
+    ApplyAccidentalPreference();
 
     UpdateDirectionsDisplay();
 

@@ -95,6 +95,12 @@ public:
     TWordSearchConfig& Settings() const { return engine_->Settings; }
     TWordSearch& Puzzle() const { return *result_; }
     TWordSearch& Trial() const { return *trial_; }
+    // The word set of the all-words accidental check (the spelling checker's main
+    // dictionary); without one that level checks the taboo words only. Not owned.
+    void SetMainDictionary(const IWordSet* words) { Engine().MainDictionary = words; }
+    // The preferred accidental-word level into the engine, as every build and every
+    // transform of the current puzzle uses it.
+    void ApplyAccidentalPreference();
 
     // --- Texts of the pages, one entry per line. After changing one directly, call its
     // change handler below, as an edit in the window would.
