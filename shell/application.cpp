@@ -77,6 +77,8 @@ void TProgram::CreateWindows() {
     windows_.Hint = new THintFm(main_.get());
     windows_.Export = new TExportFm(*main_);
     windows_.Spelling = new TSpellingDlg(*main_);
+    // "All English Words" checks the grid against the same dictionary the speller reads.
+    model_->SetMainDictionary(&windows_.Spelling->MainDictionaryWords());
     windows_.ContactUs = new TContactUsFm(main_.get());
 }
 

@@ -10,6 +10,8 @@
 #include <QToolBar>
 
 #include "colorscheme.h"
+#include "spellingdlg.h"
+#include "windows.h"
 #include "shellfixture.h"
 
 namespace vorlix::shell::test {
@@ -197,6 +199,21 @@ TEST_F(PrefPageTest, ConvenienceChoicesAreStoredWhenTheProgramCloses) {
     EXPECT_EQ(stored.value(QStringLiteral("AccidentPrevent")).toInt(), 2);
     const QString underlined = stored.value(QStringLiteral("UnderlinedLinks")).toString();
     EXPECT_TRUE(underlined == "0" || underlined.compare("false", Qt::CaseInsensitive) == 0) << underlined.toStdString();
+}
+
+TEST_F(PrefPageTest, AllEnglishWordsGivesTheEngineTheMainDictionary) {
+    // Level 2 needs the speller's dictionary in the engine, or it checks no more than level 1.
+    QFile english(TempPath("English"));
+    ASSERT_TRUE(english.open(QIODevice::WriteOnly));
+    english.write("APPLE\nPEAR\n");
+    english.close();
+    Main().Windows()->Spelling->SetDictionaryLocations({TempPath("English"), TempPath("SpellSup")});
+    Main().TurnPage(QStringLiteral("Accident"));
+    Click(QStringLiteral("AccidentalCheckAllRB"));
+    const IWordSet* words = Model().Puzzle().State().MainDictionary;
+    ASSERT_NE(words, nullptr);
+    EXPECT_TRUE(words->Contains(u"APPLE"));
+    EXPECT_FALSE(words->Contains(u"QZXJ"));
 }
 
 }  // namespace
