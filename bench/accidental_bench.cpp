@@ -1,0 +1,138 @@
+// The accidental-word check: MakePuzzle at each level on 60 and 200 words, and over 1,000
+// seeded 60-word builds how many grids spelled a word by chance before the check and after.
+// Goals: level 1 adds at most 10% to the build, level 2 at most 50% (medians).
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dictionaries.h"
+#include "mainwordset.h"
+#include "wordsearch.h"
+
+namespace {
+
+using namespace vorlix;
+
+const QString DictionaryFile = QStringLiteral(VORLIX_DICTIONARY);
+
+// Real words, as a class list has them: they share letters and spell more by chance than
+// random strings would. None lies inside another, so a report means a chance crossing.
+const char* const BaseWords[] = {
+    "APPLE",   "BANANA",  "CHERRY",  "GRAPE",    "LEMON",   "MANGO",    "ORANGE",   "PEACH",   "PEAR",
+    "PLUM",    "KIWI",    "MELON",   "PAPAYA",   "GUAVA",   "LIME",     "APRICOT",  "FIG",     "DATE",
+    "OLIVE",   "QUINCE",  "HORSE",   "COW",      "SHEEP",   "GOAT",     "PIG",      "DUCK",    "GOOSE",
+    "CHICKEN", "TURKEY",  "RABBIT",  "DONKEY",   "MULE",    "LLAMA",    "ALPACA",   "CAT",     "DOG",
+    "MOUSE",   "RAT",     "HAMSTER", "FERRET",   "PARROT",  "CANARY",   "TIGER",    "LION",    "BEAR",
+    "WOLF",    "FOX",     "DEER",    "MOOSE",    "OTTER",   "BEAVER",   "BADGER",   "EAGLE",   "HAWK",
+    "OWL",     "ROBIN",   "SPARROW", "HERON",    "CROW",    "RAVEN",    "TABLE",    "CHAIR",   "PENCIL",
+    "PAPER",   "RULER",   "ERASER",  "MARKER",   "CRAYON",  "SCISSORS", "GLUE",     "BOOK",    "DESK",
+};
+
+std::vector<std::u16string> Words(int count) {
+    std::vector<std::u16string> words;
+    const int base = static_cast<int>(std::size(BaseWords));
+    for (int i = 0; i < count; ++i) {
+        std::u16string w;
+        for (const char* c = BaseWords[i % base]; *c; ++c) w += static_cast<char16_t>(*c);
+        // Beyond the base list, a letter suffix keeps each word distinct.
+        for (int k = i / base; k > 0; k /= 26) w += static_cast<char16_t>(u'A' + (k - 1) % 26);
+        words.push_back(std::move(w));
+    }
+    return words;
+}
+
+struct TBuilder {
+    TSilentMessageHost host;
+    std::unique_ptr<TEngineState> state = std::make_unique<TEngineState>(host);
+    std::unique_ptr<TWordSearch> result = std::make_unique<TWordSearch>(*state);
+    std::unique_ptr<TWordSearch> trial = std::make_unique<TWordSearch>(*state);
+
+    TBuilder(int wordCount, int level, const IWordSet* dictionary) {
+        state->ResetSettings();
+        state->Settings.SetSharingLevel(ShareIntersect);
+        state->Settings.AccidentalCheck = static_cast<std::uint8_t>(level);
+        state->MainDictionary = dictionary;
+        for (int d = 1; d <= 8; ++d) state->SetDirectionWeight(d, 50);
+        state->ClearList();
+        for (const std::u16string& word : Words(wordCount)) state->Words_ProcessLine(word);
+        state->FinishList();
+    }
+    TWordSearch& Build(std::uint32_t seed) {
+        state->SetSeed(seed);
+        return *result->MakePuzzle(trial.get(), 0, 0);
+    }
+};
+
+spelling::TSpellingDictionaries& Dictionaries() {
+    static auto* dictionaries = [] {
+        auto* d = new spelling::TSpellingDictionaries();
+        d->SetLocations({DictionaryFile, QString()});
+        d->LoadDictionaries();
+        return d;
+    }();
+    return *dictionaries;
+}
+
+const IWordSet& MainWords() {
+    static spelling::TMainDictionaryWordSet words(Dictionaries());
+    words.Contains(u"PREPARE");  // sorts once, outside the timing
+    return words;
+}
+
+void BM_MakePuzzleAtLevel(benchmark::State& run) {
+    const int level = static_cast<int>(run.range(1));
+    TBuilder builder(static_cast<int>(run.range(0)), level, level >= 2 ? &MainWords() : nullptr);
+    std::uint32_t seed = 1;
+    for (auto _ : run) benchmark::DoNotOptimize(&builder.Build(seed++));
+}
+
+std::vector<char16_t> Letters(const TWordSearch& p) {
+    std::vector<char16_t> g;
+    for (int r = 1; r <= p.ActualRows; ++r)
+        for (int c = 1; c <= p.ActualColumns; ++c) g.push_back(p.Grid[c][r]);
+    return g;
+}
+
+// A grid holds a removable occurrence when a check at `level` still changes its letters.
+bool HasRemovable(TBuilder& b, TWordSearch& p, int level) {
+    const std::vector<char16_t> before = Letters(p);
+    const std::uint8_t kept = b.state->Settings.AccidentalCheck;
+    b.state->Settings.AccidentalCheck = static_cast<std::uint8_t>(level);
+    p.CheckAccidentalWords();
+    b.state->Settings.AccidentalCheck = kept;
+    return Letters(p) != before;
+}
+
+// Counters, not times: grids of 1,000 seeded builds with a removable occurrence before the
+// check (level 0 builds) and after it (level 1 builds), and the unremovable ones reported.
+void BM_ThousandBuilds(benchmark::State& run) {
+    const int level = static_cast<int>(run.range(0));
+    const IWordSet* dictionary = level >= 2 ? &MainWords() : nullptr;
+    int before = 0, after = 0, reported = 0;
+    for (auto _ : run) {
+        before = after = reported = 0;
+        TBuilder unchecked(60, 0, dictionary);
+        TBuilder checked(60, level, dictionary);
+        for (std::uint32_t seed = 1; seed <= 1000; ++seed) {
+            before += HasRemovable(unchecked, unchecked.Build(seed), level) ? 1 : 0;
+            TWordSearch& p = checked.Build(seed);
+            reported += p.AccidentalWords.empty() ? 0 : 1;
+            after += HasRemovable(checked, p, level) ? 1 : 0;
+        }
+    }
+    run.counters["grids_before"] = before;
+    run.counters["grids_after"] = after;
+    run.counters["grids_reported"] = reported;
+}
+
+}  // namespace
+
+BENCHMARK(BM_MakePuzzleAtLevel)
+    ->ArgsProduct({{60, 200}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThousandBuilds)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond);
+
+BENCHMARK_MAIN();
