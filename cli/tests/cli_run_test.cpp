@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "clirun.h"
+#include "wordsearch.h"
 
 namespace vorlix::cli::testing {
 namespace {
@@ -135,6 +136,40 @@ TEST_F(CliRun, WordLinesThenFilesInOrder) {
 // Protects: every kind of bad argument is refused before anything is done (status 2), and work
 // that cannot be finished, a file the reader refuses or an output that cannot be written, is
 // status 1: one line on standard error naming the problem, nothing on standard output, no file.
+TEST_F(CliRun, TabooDefaultRedrawsFillerAndReportsWhatStays) {
+    // The default level changes only filler and names each word it could not remove, with
+    // the letters the grid really holds there.
+    const Strings animals = {"horse", "cow", "sheep", "goat", "pig", "duck", "goose", "chicken", "turkey",
+                             "rabbit", "donkey", "mule", "llama", "cat", "dog", "mouse", "rat", "ferret",
+                             "parrot", "tiger", "lion", "bear", "wolf", "fox", "deer", "otter", "eagle",
+                             "hawk", "owl", "robin", "crow", "raven", "heron", "moose", "beaver", "badger"};
+    int changed = 0;
+    for (const char* seed : {"1", "2", "3", "4", "5", "6"}) {
+        Strings arguments = {"make", "--json", "--seed", seed};
+        for (const std::string& w : animals) arguments.insert(arguments.end(), {"--word", w});
+        Strings unchecked = arguments;
+        unchecked.insert(unchecked.end(), {"--accidental", "none"});
+        const QJsonObject checked = ParseJson(Run(arguments).out);
+        const QJsonObject plain = ParseJson(Run(unchecked).out);
+        EXPECT_FALSE(plain.contains("accidental")) << seed;
+        ASSERT_TRUE(checked["accidental"].isArray()) << seed;
+        EXPECT_EQ(checked["words"], plain["words"]) << "placements never move, seed " << seed;
+        changed += checked["grid"] != plain["grid"] ? 1 : 0;
+        const QJsonArray rows = checked["grid"].toArray();
+        for (const QJsonValue& a : checked["accidental"].toArray()) {
+            const std::string word = Text(a["word"]);
+            int c = a["column"].toInt(), r = a["row"].toInt();
+            const int d = a["direction"].toInt();
+            ASSERT_TRUE(d >= 1 && d <= 8) << word;
+            std::string read;
+            for (std::size_t k = 0; k < word.size(); ++k, c += DirectionDx[d], r += DirectionDy[d])
+                read += Text(rows[r - 1]).at(static_cast<std::size_t>(c - 1));
+            EXPECT_EQ(read, word) << "seed " << seed;
+        }
+    }
+    EXPECT_GT(changed, 0) << "no seed spelled anything the check removed";
+}
+
 TEST_F(CliRun, RefusalsExitWithOneLine) {
     const std::string ws = MakeFile("p.ws", {"--seed", "1", "--columns", "3", "--rows", "3", "--word", "cat"});
     const std::string bad = WriteFile("bad.ws", "QZ_WSFileFormat=1.0 \r\nEND.\r\n");
@@ -145,6 +180,7 @@ TEST_F(CliRun, RefusalsExitWithOneLine) {
         {{"make", "--seed"}, "--seed", 2},
         {{"make", "--json=yes"}, "--json", 2},
         {{"make", "--columns", "101"}, "101", 2},
+        {{"make", "--accidental", "rude"}, "rude", 2},
         {{"make", "--directions", "N,,E"}, "empty direction", 2},
         {{"export", ws, "--format", "gif", "-o", out}, "gif", 2},
         {{"make", "--type", "standard", "--hidden", "x"}, "--hidden", 2},
