@@ -79,7 +79,15 @@ public:
     void ShowProgress(const QString& printing, const QString& count) override {
         if (printing + ": " + count == CancelAt) Job->Cancel();
     }
-    void PuzzleRebuilt() override { ++Rebuilds; }
+    void PuzzleRebuilt() override {
+        ++Rebuilds;
+        // A second check of a fresh copy must find nothing left to draw away.
+        TWordSearch& ws = doc_.Model().Puzzle();
+        const QString letters = LettersOf(ws);
+        ws.CheckAccidentalWords();
+        if (LettersOf(ws) != letters) ++CopiesWithAccidentalWords;
+    }
+    int CopiesWithAccidentalWords = 0;
 
 private:
     struct TCanvas : TAsCanvas {
@@ -187,6 +195,19 @@ TEST_F(TPrintFixture, UniqueCopiesEachWithTheirSolution) {
         EXPECT_EQ(solution.Shape, puzzle.Shape);
     }
     EXPECT_EQ(LettersOf(t.model.Puzzle()), sink.Sheets.back().Letters);
+}
+
+// Unique copies are built at the preferred accidental-word level: none of them leaves
+// filler that spells a taboo word or a second listed word.
+TEST_F(TPrintFixture, UniqueCopiesAreCheckedForAccidentalWords) {
+    for (const int level : {1, 2}) {
+        t.model.Preferences().AccidentPrevent = level;
+        TRecordingSink sink(t.document);
+        EXPECT_EQ(Run(sink, 12, 0, Sol::Print_NoSolutionsRB, true), TPrintOutcome::Printed);
+        EXPECT_EQ(sink.Rebuilds, 12);
+        EXPECT_EQ(t.model.Settings().AccidentalCheck, level);
+        EXPECT_EQ(sink.CopiesWithAccidentalWords, 0) << "level " << level;
+    }
 }
 
 // Cancel during the second copy ends the run after it: the document is still ended and the
