@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,29 +19,17 @@ using namespace vorlix;
 
 const QString DictionaryFile = QStringLiteral(VORLIX_DICTIONARY);
 
-// Real words, as a class list has them: they share letters and spell more by chance than
-// random strings would. None lies inside another, so a report means a chance crossing.
-const char* const BaseWords[] = {
-    "APPLE",   "BANANA",  "CHERRY",  "GRAPE",    "LEMON",   "MANGO",    "ORANGE",   "PEACH",   "PEAR",
-    "PLUM",    "KIWI",    "MELON",   "PAPAYA",   "GUAVA",   "LIME",     "APRICOT",  "FIG",     "DATE",
-    "OLIVE",   "QUINCE",  "HORSE",   "COW",      "SHEEP",   "GOAT",     "PIG",      "DUCK",    "GOOSE",
-    "CHICKEN", "TURKEY",  "RABBIT",  "DONKEY",   "MULE",    "LLAMA",    "ALPACA",   "CAT",     "DOG",
-    "MOUSE",   "RAT",     "HAMSTER", "FERRET",   "PARROT",  "CANARY",   "TIGER",    "LION",    "BEAR",
-    "WOLF",    "FOX",     "DEER",    "MOOSE",    "OTTER",   "BEAVER",   "BADGER",   "EAGLE",   "HAWK",
-    "OWL",     "ROBIN",   "SPARROW", "HERON",    "CROW",    "RAVEN",    "TABLE",    "CHAIR",   "PENCIL",
-    "PAPER",   "RULER",   "ERASER",  "MARKER",   "CRAYON",  "SCISSORS", "GLUE",     "BOOK",    "DESK",
-};
-
+// Real words, as a class list has them: every k-th word of 4 to 9 letters of the main
+// dictionary, so none is a copy of another and they share letters as real lists do.
 std::vector<std::u16string> Words(int count) {
+    std::vector<std::u16string> all;
+    std::ifstream in(VORLIX_DICTIONARY);
+    for (std::string line; std::getline(in, line);)
+        if (line.size() >= 4 && line.size() <= 9 && line.find('\'') == std::string::npos)
+            all.emplace_back(line.begin(), line.end());
     std::vector<std::u16string> words;
-    const int base = static_cast<int>(std::size(BaseWords));
-    for (int i = 0; i < count; ++i) {
-        std::u16string w;
-        for (const char* c = BaseWords[i % base]; *c; ++c) w += static_cast<char16_t>(*c);
-        // Beyond the base list, a letter suffix keeps each word distinct.
-        for (int k = i / base; k > 0; k /= 26) w += static_cast<char16_t>(u'A' + (k - 1) % 26);
-        words.push_back(std::move(w));
-    }
+    const std::size_t step = all.size() / static_cast<std::size_t>(count);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count) && step > 0; ++i) words.push_back(all[i * step + step / 2]);
     return words;
 }
 
