@@ -21,6 +21,8 @@ PACKAGES=(
   libclang-rt-14-dev  # libFuzzer and the sanitizer runtimes for clang
   wamerican           # the word list the main spelling dictionary is made from
   desktop-file-utils  # checks the menu entry
+  xdg-utils           # asks the file type of a puzzle file (install test)
+  shared-mime-info
 )
 
 missing=()

@@ -58,4 +58,22 @@ endif()
 if(NOT report MATCHES "userdictionary=${home}/data/")
   message(FATAL_ERROR "the user dictionary is not in the user's data folder")
 endif()
+
+# The shared database gives ".ws" to a console ROM too: the installed type must win, for the
+# puzzle just made, when the desktop's own tools are there to ask.
+find_program(update_mime update-mime-database)
+find_program(xdg_mime xdg-mime)
+if(update_mime AND xdg_mime)
+  execute_process(COMMAND "${update_mime}" "${prefix}/share/mime" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+  execute_process(COMMAND ${env} XDG_DATA_DIRS=${prefix}/share:/usr/share "${xdg_mime}" query filetype
+                          "${WORK_DIR}/work/puzzle.ws"
+                  OUTPUT_VARIABLE type ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT type STREQUAL "application/x-vorlix-puzzle")
+    message(FATAL_ERROR "a puzzle file is taken for '${type}'")
+  endif()
+else()
+  message("update-mime-database or xdg-mime missing: the file type was not asked")
+endif()
+
 file(REMOVE_RECURSE "${WORK_DIR}")
+
