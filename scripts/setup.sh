@@ -23,6 +23,7 @@ PACKAGES=(
   desktop-file-utils  # checks the menu entry
   xdg-utils           # asks the file type of a puzzle file (install test)
   shared-mime-info
+  libfile-mimeinfo-perl  # lets xdg-mime read the shared database instead of guessing
 )
 
 missing=()

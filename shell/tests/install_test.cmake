@@ -63,7 +63,8 @@ endif()
 # puzzle just made, when the desktop's own tools are there to ask.
 find_program(update_mime update-mime-database)
 find_program(xdg_mime xdg-mime)
-if(update_mime AND xdg_mime)
+find_program(mimetype_tool mimetype)  # without it xdg-mime guesses from the content alone
+if(update_mime AND xdg_mime AND mimetype_tool)
   execute_process(COMMAND "${update_mime}" "${prefix}/share/mime" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
   execute_process(COMMAND ${env} XDG_DATA_DIRS=${prefix}/share:/usr/share "${xdg_mime}" query filetype
                           "${WORK_DIR}/work/puzzle.ws"
@@ -72,7 +73,7 @@ if(update_mime AND xdg_mime)
     message(FATAL_ERROR "a puzzle file is taken for '${type}'")
   endif()
 else()
-  message("update-mime-database or xdg-mime missing: the file type was not asked")
+  message("update-mime-database, xdg-mime or mimetype missing: the file type was not asked")
 endif()
 
 file(REMOVE_RECURSE "${WORK_DIR}")
