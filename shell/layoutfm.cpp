@@ -202,8 +202,11 @@ QLabel* MakeNote(const QString& name, const QString& text, QWidget* parent) {
     return note;
 }
 
-// One label column width for every section, so the controls stay put when the tab changes.
-QGridLayout* SectionGrid(QWidget* section) {
+// A section page and its grid; one label column width for every section, so the controls
+// stay put when the tab changes.
+QGridLayout* NewSection(QWidget* parent, const QString& name) {
+    auto* section = new QWidget(parent);
+    section->setObjectName(name);
     auto* grid = new QGridLayout(section);
     grid->setContentsMargins(18, 16, 18, 14);
     grid->setHorizontalSpacing(10);
@@ -395,9 +398,8 @@ QComboBox* TLayoutFm::AddSettingRow(QGridLayout* grid, int row, const TSettingRo
 }
 
 QWidget* TLayoutFm::BuildTextSection(const QString& section, TPageElement e, const QString& what) {
-    auto* page = new QWidget(sections_);
-    page->setObjectName(section);
-    QGridLayout* grid = SectionGrid(page);
+    QGridLayout* grid = NewSection(sections_, section);
+    QWidget* page = grid->parentWidget();
     grid->addWidget(MakeNote(section + QStringLiteral("_AboutLbl"), what, page), 0, 0, 1, 3);
     AddFontRows(grid, 1, e, QString::fromLatin1(InfoOf(e).Caption));
     grid->setRowStretch(4, 1);
@@ -405,9 +407,8 @@ QWidget* TLayoutFm::BuildTextSection(const QString& section, TPageElement e, con
 }
 
 QWidget* TLayoutFm::BuildPuzzleSection() {
-    auto* page = new QWidget(sections_);
-    page->setObjectName(QStringLiteral("Puzzle"));
-    QGridLayout* grid = SectionGrid(page);
+    QGridLayout* grid = NewSection(sections_, QStringLiteral("Puzzle"));
+    QWidget* page = grid->parentWidget();
 
     gridPosition_ = AddSettingRow(grid, 0, {QStringLiteral("GridPosition"), QStringLiteral("Grid position"), 1},
                                   {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")},
@@ -442,9 +443,8 @@ QWidget* TLayoutFm::BuildPuzzleSection() {
 }
 
 QWidget* TLayoutFm::BuildWordListSection() {
-    auto* page = new QWidget(sections_);
-    page->setObjectName(QStringLiteral("Word_List"));
-    QGridLayout* grid = SectionGrid(page);
+    QGridLayout* grid = NewSection(sections_, QStringLiteral("Word_List"));
+    QWidget* page = grid->parentWidget();
 
     QStringList columns{QStringLiteral("Automatic")};
     for (int i = 1; i <= 9; ++i) columns << QString::number(i);
@@ -462,9 +462,8 @@ QWidget* TLayoutFm::BuildWordListSection() {
 }
 
 QWidget* TLayoutFm::BuildMarginSection() {
-    auto* page = new QWidget(sections_);
-    page->setObjectName(QStringLiteral("Margin"));
-    QGridLayout* grid = SectionGrid(page);
+    QGridLayout* grid = NewSection(sections_, QStringLiteral("Margin"));
+    QWidget* page = grid->parentWidget();
     grid->addWidget(MakeNote(QStringLiteral("Margin_AboutLbl"),
                              QStringLiteral("A decorative frame around the page, and the width of the page margin."), page),
                     0, 0, 1, 3);
