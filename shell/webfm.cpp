@@ -669,20 +669,24 @@ void TWebFm::SetProgramMapShown(bool shown, bool animate) {
         return;
     }
     programMap_->setVisible(true);
-    // Five pixels a step, the window painting between steps.
-    auto step = std::make_shared<std::function<void()>>();
-    *step = [this, shown, target, step] {
-        const int width = programMap_->width();
-        const int next = shown ? std::min(target, width + 5) : std::max(0, width - 5);
-        programMap_->setFixedWidth(next);
-        if (next != target) {
-            services_.Clock.After(10, this, *step);
-            return;
-        }
-        programMap_->setVisible(shown);
-        if (!shown && !isMaximized()) resize(std::max(minimumSizeHint().width(), this->width() - ProgramMapWidth), height());
-    };
-    (*step)();
+    // A toggle during the slide only turns the running slide around.
+    if (!programMapSliding_) StepProgramMap();
+}
+
+// Five pixels a step, the window painting between steps.
+void TWebFm::StepProgramMap() {
+    const bool shown = programMapShown_;
+    const int target = shown ? ProgramMapWidth : 0;
+    const int width = programMap_->width();
+    const int next = shown ? std::min(target, width + 5) : std::max(0, width - 5);
+    programMap_->setFixedWidth(next);
+    programMapSliding_ = next != target;
+    if (programMapSliding_) {
+        services_.Clock.After(10, this, [this] { StepProgramMap(); });
+        return;
+    }
+    programMap_->setVisible(shown);
+    if (!shown && !isMaximized()) resize(std::max(minimumSizeHint().width(), this->width() - ProgramMapWidth), height());
 }
 
 // --- Model notices.

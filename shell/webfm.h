@@ -144,6 +144,7 @@ protected:
 private:
     void BuildToolbar();
     QWidget* BuildProgramMap();
+    void StepProgramMap();
     void AddPages();
     void MakeCurrent(const QString& pageName);
     void RunPageEntryActions(const QString& pageName);
@@ -165,6 +166,7 @@ private:
     int colorScheme_ = 1;
     bool underlinedLinks_ = true;
     bool programMapShown_ = true;
+    bool programMapSliding_ = false;
     int editTextSize_ = 8;
     bool startupComplete_ = false;
     bool puzzleFromCommandLine_ = false;
