@@ -1,6 +1,8 @@
 // The accidental-word check: words the filler spells by chance are drawn away again.
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <tuple>
 #include <vector>
 
 #include "wordsearch.h"
@@ -36,66 +38,307 @@ std::u16string Folded(std::u16string_view text) {
     return out;
 }
 
-// Words by letters; A..Z have direct links, anything else a short list.
-class TLetterTrie {
+// Each word forwards and reversed, so the four axes read from every cell find all eight directions.
+std::vector<TWordTrie::TEntry> BothWays(const std::vector<std::u16string>& words, std::vector<std::u16string>& reversed) {
+    reversed.assign(words.begin(), words.end());
+    std::vector<TWordTrie::TEntry> entries;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        std::reverse(reversed[k].begin(), reversed[k].end());
+        entries.push_back({words[k], static_cast<int>(k), false});
+        entries.push_back({reversed[k], static_cast<int>(k), true});
+    }
+    return entries;
+}
+
+// The three-letter beginnings (A..Z) of a few hundred words, as bits: most starts on a
+// grid line begin none of them, and one test turns those away before any walk.
+class TBeginnings {
 public:
-    TLetterTrie() : nodes_(1) {}
-
-    void Add(std::u16string_view folded, int id) {
-        int node = 0;
-        for (const char16_t c : folded) {
-            int next = Child(node, c);
-            if (next < 0) {
-                next = static_cast<int>(nodes_.size());
-                nodes_.emplace_back();
-                if (c >= u'A' && c <= u'Z') nodes_[node].latin[c - u'A'] = next;
-                else nodes_[node].other.emplace_back(c, next);
-            }
-            node = next;
+    void Add(const std::vector<std::u16string>& words) {
+        for (const std::u16string& w : words) Add(w);
+    }
+    void Add(std::u16string_view word) {
+        if (word.size() < 2 || !Latin(word[0]) || !Latin(word[1])) return;
+        const unsigned pair = (word[0] - u'A') * 26u + (word[1] - u'A');
+        if (word.size() == 2) {  // any third letter
+            for (unsigned c = 0; c < 26; ++c) Set(pair * 26 + c);
+        } else if (Latin(word[2])) {
+            Set(pair * 26 + (word[2] - u'A'));
         }
-        nodes_[node].id = id;
     }
-
-    int Child(int node, char16_t folded) const {
-        const Node& n = nodes_[node];
-        if (folded >= u'A' && folded <= u'Z') return n.latin[folded - u'A'];
-        for (const auto& [c, next] : n.other)
-            if (c == folded) return next;
-        return -1;
+    // Letters outside A..Z are never turned away.
+    bool MayBegin(char16_t a, char16_t b, char16_t c) const {
+        if (!Latin(a) || !Latin(b) || !Latin(c)) return true;
+        const unsigned k = ((a - u'A') * 26u + (b - u'A')) * 26u + (c - u'A');
+        return (bits_[k / 64] >> (k % 64)) & 1u;
     }
-
-    int Id(int node) const { return nodes_[node].id; }
 
 private:
-    struct Node {
-        Node() { latin.fill(-1); }
-        std::array<int, 26> latin;
-        std::vector<std::pair<char16_t, int>> other;
-        int id = -1;
-    };
-    std::vector<Node> nodes_;
+    static bool Latin(char16_t c) { return c >= u'A' && c <= u'Z'; }
+    void Set(unsigned k) { bits_[k / 64] |= std::uint64_t{1} << (k % 64); }
+    std::array<std::uint64_t, (26 * 26 * 26 + 63) / 64> bits_{};
 };
 
-const TLetterTrie& TabooTrie() {
-    static const TLetterTrie trie = [] {
-        TLetterTrie t;
-        for (std::size_t k = 0; k < TabooWordsCount; ++k) t.Add(TabooWords[k], 0);
+struct TTabooWords {
+    std::vector<std::u16string> Words, Reversed;
+    TWordTrie Trie;
+    TBeginnings Beginnings;
+};
+
+const TTabooWords& Taboo() {
+    static const TTabooWords taboo = [] {
+        TTabooWords t;
+        t.Words.assign(TabooWords, TabooWords + TabooWordsCount);
+        t.Trie.Assign(BothWays(t.Words, t.Reversed));
+        t.Beginnings.Add(t.Words);
+        t.Beginnings.Add(t.Reversed);
         return t;
     }();
-    return trie;
+    return taboo;
+}
+
+}  // namespace
+
+// The list's words ready for the check. Every build of one list shares them, so they are
+// made again only when the list changes.
+struct TListedWords {
+    std::vector<std::pair<std::u16string, int>> Key;  // each list word's grid letters and length
+    std::vector<int> TextOf;                         // each list word's text, -1 when too short
+    std::vector<std::u16string> Texts, Reversed;     // folded, each once
+    TWordTrie Trie;                                  // ids index Texts
+    TBeginnings Beginnings;                          // of the taboo and listed words, both ways
+};
+
+namespace {
+
+std::vector<std::pair<std::u16string, int>> ListKey(const TEngineState& s) {
+    std::vector<std::pair<std::u16string, int>> key;
+    for (int i = 1; i <= s.WordCount; ++i) key.emplace_back(s.WordList[i].GridWord, s.WordList[i].Length);
+    return key;
+}
+
+std::shared_ptr<const TListedWords> MakeListedWords(std::vector<std::pair<std::u16string, int>> key) {
+    auto listed = std::make_shared<TListedWords>();
+    std::vector<std::pair<std::u16string, std::size_t>> words;  // folded text, list position
+    for (std::size_t k = 0; k < key.size(); ++k)
+        if (key[k].second >= 2) words.emplace_back(Folded(key[k].first), k);
+    std::sort(words.begin(), words.end());
+    listed->TextOf.assign(key.size(), -1);
+    for (auto& [text, k] : words) {
+        if (listed->Texts.empty() || text != listed->Texts.back()) listed->Texts.push_back(std::move(text));
+        listed->TextOf[k] = static_cast<int>(listed->Texts.size()) - 1;
+    }
+    listed->Trie.Assign(BothWays(listed->Texts, listed->Reversed));
+    listed->Beginnings = Taboo().Beginnings;
+    listed->Beginnings.Add(listed->Texts);
+    listed->Beginnings.Add(listed->Reversed);
+    listed->Key = std::move(key);
+    return listed;
+}
+
+const TListedWords& ListedWords(TEngineState& s) {
+    std::vector<std::pair<std::u16string, int>> key = ListKey(s);
+    if (!s.ListedWordsForCheck || s.ListedWordsForCheck->Key != key) s.ListedWordsForCheck = MakeListedWords(std::move(key));
+    return *s.ListedWordsForCheck;
 }
 
 // A straight run of cells; the same cells read backwards are the same run.
 struct TRun {
     int column, row, direction, length;
-    TRun Canonical() const {
-        // East, SouthEast, South and SouthWest cover the four axes once each.
-        if (direction >= East && direction <= SouthWest) return *this;
+    // The same cells read from the other end.
+    TRun Reversed() const {
         return {column + DirectionDx[direction] * (length - 1), row + DirectionDy[direction] * (length - 1),
                 OppositeDirection[direction], length};
     }
+    TRun Canonical() const { return IsAxis(direction) ? *this : Reversed(); }
     bool operator==(const TRun&) const = default;
+    // East, SouthEast, South and SouthWest cover the four axes once each.
+    static bool IsAxis(int d) { return d >= East && d <= SouthWest; }
 };
+
+bool ReadsBefore(const TRun& a, const TRun& b) {
+    return std::tie(a.row, a.column, a.direction, a.length) < std::tie(b.row, b.column, b.direction, b.length);
+}
+
+// Calls found(length, node) at each node of the walk from `at` along `step` where a word ends.
+template <class Set, class Ends, class Found>
+void WalkLine(const Set& set, const char16_t* at, int step, Ends&& ends, Found&& found) {
+    IWordSet::TNode node = set.Root();
+    for (int length = 1; *at != 0; ++length, at += step) {
+        if ((node = set.Next(node, *at)) == IWordSet::NoNode) return;
+        if (ends(node)) found(length, node);
+    }
+}
+
+// The grid's folded letters and every occurrence of a word in them. The letters sit in a
+// frame of blanks, so a walk along any direction stops at the grid's edge by itself.
+class TAccidentalScan {
+public:
+    TAccidentalScan(const TWordSearch& puzzle, const TListedWords& listed, int columns, int rows,
+                    const IWordSet* dictionary);
+
+    void ScanAll();
+    // After the cells were redrawn, only the runs through one are read again.
+    void Rescan(const std::vector<std::pair<int, int>>& redrawn);
+    // One occurrence per run of cells, the first in reading order (row, column, direction, length).
+    std::vector<TRun> Found() const;
+
+private:
+    int Index(int column, int row) const { return row * stride_ + column; }
+    void ListPlacedWords();
+    // Taboo and listed words along an axis, both ways; dictionary words towards any direction.
+    void ScanAxis(int column, int row, int d, std::vector<TRun>& out) const;
+    void ScanDictionary(int column, int row, int d, std::vector<TRun>& out) const;
+    void Scan(int column, int row, int d, std::vector<TRun>& out) const;
+    bool InsideListedWord(const TRun& run) const;
+    bool SecondCopy(int id, const TRun& run) const;
+
+    const TWordSearch& puzzle_;
+    const int columns_, rows_, stride_;
+    const IWordSet* dictionary_;
+    const TWordTrie* dictionaryTrie_;  // the same words, walked without a call per letter
+    const TWordTrie& taboo_;
+    const TListedWords& listedWords_;
+    const TWordTrie& listed_;
+    std::vector<char16_t> letters_;
+    std::array<int, 9> steps_{};
+    std::vector<std::vector<TRun>> ownRuns_;  // where each listed text is placed, canonical
+    std::vector<TRun> hits_;                  // every occurrence, in reading order
+};
+
+TAccidentalScan::TAccidentalScan(const TWordSearch& puzzle, const TListedWords& listed, int columns, int rows,
+                                 const IWordSet* dictionary)
+    : puzzle_(puzzle), columns_(columns), rows_(rows), stride_(columns + 2), dictionary_(dictionary),
+      dictionaryTrie_(dictionary != nullptr ? dictionary->Trie() : nullptr), taboo_(Taboo().Trie), listedWords_(listed), listed_(listed.Trie),
+      letters_(static_cast<std::size_t>(stride_) * (rows + 2), 0) {
+    for (int r = 1; r <= rows_; ++r)
+        for (int c = 1; c <= columns_; ++c) letters_[static_cast<std::size_t>(Index(c, r))] = Folded(puzzle_.Grid[c][r]);
+    for (int d = North; d <= NorthWest; ++d) steps_[d] = DirectionDx[d] + DirectionDy[d] * stride_;
+    ListPlacedWords();
+}
+
+// Where each listed text is placed; a text without a placement is no second copy of anything.
+void TAccidentalScan::ListPlacedWords() {
+    const TEngineState& s = puzzle_.State();
+    ownRuns_.resize(listedWords_.Texts.size());
+    for (int i = 1; i <= s.WordCount; ++i) {
+        const TWordPlacement& p = puzzle_.Placements[i];
+        const int text = listedWords_.TextOf[static_cast<std::size_t>(i - 1)];
+        if (!p.Placed || text < 0 || p.Direction < North || p.Direction > NorthWest) continue;
+        ownRuns_[static_cast<std::size_t>(text)].push_back(TRun{p.Column, p.Row, p.Direction, s.WordList[i].Length}.Canonical());
+    }
+}
+
+// A taboo or dictionary word lying inside one listed word is the teacher's own choice.
+bool TAccidentalScan::InsideListedWord(const TRun& run) const {
+    for (const char16_t w : puzzle_.WordListIndicies[run.column][run.row])
+        if (w >= 1 && w <= MaxWords && puzzle_.InsideWord(run.length, run.column, run.row, run.direction, w)) return true;
+    return false;
+}
+
+bool TAccidentalScan::SecondCopy(int id, const TRun& run) const {
+    const auto& own = ownRuns_[static_cast<std::size_t>(id)];
+    return !own.empty() && std::find(own.begin(), own.end(), run.Canonical()) == own.end();
+}
+
+void TAccidentalScan::ScanAxis(int column, int row, int d, std::vector<TRun>& out) const {
+    const char16_t* at = letters_.data() + Index(column, row);
+    // Every taboo and listed word has two letters or more; the frame stops a read past the edge.
+    if (at[steps_[d]] == 0) return;
+    if (at[2 * steps_[d]] != 0 && !listedWords_.Beginnings.MayBegin(at[0], at[steps_[d]], at[2 * steps_[d]])) return;
+    WalkLine(taboo_, at, steps_[d], TWordTrie::EndsEither, [&](int length, IWordSet::TNode node) {
+        const TRun run{column, row, d, length};
+        if (taboo_.Id(node) >= 0 && !InsideListedWord(run)) out.push_back(run);
+        if (taboo_.ReversedId(node) >= 0 && !InsideListedWord(run.Reversed())) out.push_back(run.Reversed());
+    });
+    WalkLine(listed_, at, steps_[d], TWordTrie::EndsEither, [&](int length, IWordSet::TNode node) {
+        const TRun run{column, row, d, length};
+        if (const int id = listed_.Id(node); id >= 0 && SecondCopy(id, run)) out.push_back(run);
+        if (const int id = listed_.ReversedId(node); id >= 0 && SecondCopy(id, run)) out.push_back(run.Reversed());
+    });
+}
+
+void TAccidentalScan::ScanDictionary(int column, int row, int d, std::vector<TRun>& out) const {
+    const char16_t* at = letters_.data() + Index(column, row);
+    const auto note = [&](int length, IWordSet::TNode) {
+        if (const TRun run{column, row, d, length}; length >= AccidentalDictionaryMinLength && !InsideListedWord(run))
+            out.push_back(run);
+    };
+    if (dictionaryTrie_ != nullptr) {
+        WalkLine(*dictionaryTrie_, at, steps_[d], [this](IWordSet::TNode n) { return dictionaryTrie_->EndsWord(n); }, note);
+    } else {
+        WalkLine(*dictionary_, at, steps_[d], [this](IWordSet::TNode n) { return dictionary_->EndsWord(n); }, note);
+    }
+}
+
+void TAccidentalScan::Scan(int column, int row, int d, std::vector<TRun>& out) const {
+    if (TRun::IsAxis(d)) ScanAxis(column, row, d, out);
+    if (dictionary_ != nullptr) ScanDictionary(column, row, d, out);
+}
+
+void TAccidentalScan::ScanAll() {
+    hits_.clear();
+    for (int r = 1; r <= rows_; ++r)
+        for (int c = 1; c <= columns_; ++c)
+            for (int d = North; d <= NorthWest; ++d) Scan(c, r, d, hits_);
+    std::stable_sort(hits_.begin(), hits_.end(), ReadsBefore);
+}
+
+void TAccidentalScan::Rescan(const std::vector<std::pair<int, int>>& redrawn) {
+    std::vector<char> changed(letters_.size(), 0);
+    for (const auto& [c, r] : redrawn) {
+        letters_[static_cast<std::size_t>(Index(c, r))] = Folded(puzzle_.Grid[c][r]);
+        changed[static_cast<std::size_t>(Index(c, r))] = 1;
+    }
+    const auto throughChanged = [&](const TRun& run) {
+        const int step = steps_[run.direction];
+        for (int k = 0, at = Index(run.column, run.row); k < run.length; ++k, at += step)
+            if (changed[static_cast<std::size_t>(at)]) return true;
+        return false;
+    };
+    std::erase_if(hits_, throughChanged);
+
+    // Every start whose walk could reach a changed cell: as far back as the longest word.
+    const int axisReach = std::max(taboo_.LongestWord(), listed_.LongestWord());
+    const int reach = dictionary_ != nullptr ? std::max({axisReach, columns_, rows_}) : axisReach;
+    std::vector<std::uint16_t> starts(letters_.size(), 0);  // bit d: the start towards d
+    for (const auto& [c, r] : redrawn)
+        for (int d = North; d <= NorthWest; ++d)
+            for (int k = 0, at = Index(c, r); k < reach && letters_[static_cast<std::size_t>(at)] != 0; ++k, at -= steps_[d])
+                starts[static_cast<std::size_t>(at)] |= static_cast<std::uint16_t>(1u << d);
+    std::vector<TRun> found;
+    for (int r = 1; r <= rows_; ++r)
+        for (int c = 1; c <= columns_; ++c)
+            if (const unsigned bits = starts[static_cast<std::size_t>(Index(c, r))])
+                for (int d = North; d <= NorthWest; ++d)
+                    if ((bits >> d) & 1u) Scan(c, r, d, found);
+    for (const TRun& run : found)
+        if (throughChanged(run)) hits_.push_back(run);
+    std::stable_sort(hits_.begin(), hits_.end(), ReadsBefore);
+}
+
+std::vector<TRun> TAccidentalScan::Found() const {
+    std::vector<TRun> found;
+    for (const TRun& run : hits_) {
+        const TRun key = run.Canonical();
+        if (std::none_of(found.begin(), found.end(), [&key](const TRun& f) { return f.Canonical() == key; }))
+            found.push_back(run);
+    }
+    return found;
+}
+
+// The filler cells of the runs, in reading order, so a seed redraws them in one order.
+std::vector<std::pair<int, int>> FillerCellsOf(const TWordSearch& puzzle, const std::vector<TRun>& runs) {
+    std::vector<std::pair<int, int>> cells;  // (row, column) while sorting
+    for (const TRun& run : runs)
+        for (int k = 0, x = run.column, y = run.row; k < run.length;
+             ++k, x += DirectionDx[run.direction], y += DirectionDy[run.direction])
+            if (puzzle.WordListIndicies[x][y].empty()) cells.emplace_back(y, x);
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    for (auto& [a, b] : cells) std::swap(a, b);
+    return cells;
+}
 
 }  // namespace
 
@@ -104,107 +347,18 @@ void TWordSearch::CheckAccidentalWords() {
     TEngineState& s = *state_;
     const int level = std::min<int>(s.Settings.AccidentalCheck, AccidentalAllWords);
     if (level == AccidentalNone || ActualColumns < 1 || ActualRows < 1) return;
-    const int columns = std::min(ActualColumns, MaxGridSize);
-    const int rows = std::min(ActualRows, MaxGridSize);
-
-    // The placed words by their folded letters; each text lists the runs where it belongs.
-    TLetterTrie listed;
-    std::vector<std::u16string> texts;
-    std::vector<std::vector<TRun>> ownRuns;
-    for (int i = 1; i <= s.WordCount; ++i) {
-        const TWordPlacement& p = Placements[i];
-        const int length = s.WordList[i].Length;
-        if (!p.Placed || length < 2 || p.Direction < 1 || p.Direction > 8) continue;
-        const std::u16string text = Folded(s.WordList[i].GridWord);
-        auto known = std::find(texts.begin(), texts.end(), text);
-        if (known == texts.end()) {
-            listed.Add(text, static_cast<int>(texts.size()));
-            texts.push_back(text);
-            ownRuns.emplace_back();
-            known = texts.end() - 1;
-        }
-        ownRuns[static_cast<std::size_t>(known - texts.begin())].push_back(
-            TRun{p.Column, p.Row, p.Direction, length}.Canonical());
-    }
     const IWordSet* dictionary = level >= AccidentalAllWords ? s.MainDictionary : nullptr;
-    const TLetterTrie& taboo = TabooTrie();
-
-    // A taboo or dictionary word lying inside one listed word is the teacher's own choice.
-    auto insideListedWord = [&](const TRun& run) {
-        for (const char16_t w : WordListIndicies[run.column][run.row])
-            if (w >= 1 && w <= MaxWords && InsideWord(run.length, run.column, run.row, run.direction, w)) return true;
-        return false;
-    };
-
-    std::vector<TRun> found;
-    auto note = [&](const TRun& run) {
-        const TRun key = run.Canonical();
-        for (const TRun& f : found)
-            if (f.Canonical() == key) return;
-        found.push_back(run);
-    };
-
-    std::vector<char> redraw(static_cast<std::size_t>(CellSpan) * CellSpan);
-    std::u16string letters;
-    for (int pass = 0;; ++pass) {
-        found.clear();
-        for (int r = 1; r <= rows; ++r)
-            for (int c = 1; c <= columns; ++c)
-                for (int d = North; d <= NorthWest; ++d) {
-                    // The letters from (c, r) towards the grid's edge, folded, read as far as needed.
-                    letters.clear();
-                    int x = c, y = r;
-                    auto readTo = [&](int k) {
-                        while (static_cast<int>(letters.size()) <= k) {
-                            if (x < 1 || x > columns || y < 1 || y > rows) return false;
-                            letters.push_back(Folded(Grid[x][y]));
-                            x += DirectionDx[d];
-                            y += DirectionDy[d];
-                        }
-                        return true;
-                    };
-                    int tabooNode = 0, listedNode = 0;
-                    for (int k = 0; (tabooNode >= 0 || listedNode >= 0) && readTo(k); ++k) {
-                        const TRun run{c, r, d, k + 1};
-                        if (tabooNode >= 0) {
-                            tabooNode = taboo.Child(tabooNode, letters[k]);
-                            if (tabooNode >= 0 && taboo.Id(tabooNode) >= 0 && !insideListedWord(run)) note(run);
-                        }
-                        if (listedNode >= 0) {
-                            listedNode = listed.Child(listedNode, letters[k]);
-                            const int id = listedNode >= 0 ? listed.Id(listedNode) : -1;
-                            if (id >= 0) {
-                                const auto& own = ownRuns[static_cast<std::size_t>(id)];
-                                if (std::find(own.begin(), own.end(), run.Canonical()) == own.end()) note(run);
-                            }
-                        }
-                    }
-                    if (dictionary == nullptr || !readTo(AccidentalDictionaryMinLength - 1)) continue;
-                    // Every word of five letters or more starts with these four.
-                    const std::u16string_view start(letters.data(), AccidentalDictionaryMinLength - 1);
-                    if (!dictionary->HasWordStartingWith(start)) continue;
-                    for (int k = AccidentalDictionaryMinLength; readTo(k - 1); ++k) {
-                        const std::u16string_view prefix = std::u16string_view(letters).substr(0, std::size_t(k));
-                        if (!dictionary->HasWordStartingWith(prefix)) break;
-                        const TRun run{c, r, d, k};
-                        if (dictionary->Contains(prefix) && !insideListedWord(run)) note(run);
-                    }
-                }
-
-        // Runs with a filler cell are drawn again; the rest are word and message letters only.
-        std::fill(redraw.begin(), redraw.end(), 0);
-        bool removable = false;
-        for (const TRun& run : found)
-            for (int k = 0, x = run.column, y = run.row; k < run.length;
-                 ++k, x += DirectionDx[run.direction], y += DirectionDy[run.direction])
-                if (WordListIndicies[x][y].empty()) {
-                    redraw[static_cast<std::size_t>(x) * CellSpan + y] = 1;
-                    removable = true;
-                }
-        if (!removable || pass == MaxRedrawPasses) break;
-        for (int r = 1; r <= rows; ++r)
-            for (int c = 1; c <= columns; ++c)
-                if (redraw[static_cast<std::size_t>(c) * CellSpan + r]) Grid[c][r] = s.FillerLetter();
+    TAccidentalScan scan(*this, ListedWords(s), std::min(ActualColumns, MaxGridSize), std::min(ActualRows, MaxGridSize),
+                         dictionary);
+    scan.ScanAll();
+    std::vector<TRun> found = scan.Found();
+    // Runs with a filler cell are drawn again; the rest are word and message letters only.
+    for (int pass = 0; pass < MaxRedrawPasses; ++pass) {
+        const std::vector<std::pair<int, int>> cells = FillerCellsOf(*this, found);
+        if (cells.empty()) break;
+        for (const auto& [c, r] : cells) Grid[c][r] = s.FillerLetter();
+        scan.Rescan(cells);
+        found = scan.Found();
     }
 
     for (const TRun& run : found) {

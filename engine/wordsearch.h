@@ -129,6 +129,8 @@ public:
 
 // Everything that exists once per program and is shared by the result and the trial
 // engine objects: the settings, the word list, the direction weights and the generator.
+struct TListedWords;
+
 class TEngineState {
 public:
     explicit TEngineState(IMessageHost& host);
@@ -157,6 +159,8 @@ public:
     // The main dictionary for the all-words check; without one that level checks the taboo
     // words only. Not owned.
     const IWordSet* MainDictionary = nullptr;
+    // The list's words as the accidental-word check reads them, made when the list changed.
+    std::shared_ptr<const TListedWords> ListedWordsForCheck;
 
     void ResetSettings();
     void ClearList();

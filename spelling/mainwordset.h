@@ -1,33 +1,30 @@
 // The main dictionary as a word set for the engine's accidental-word check.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "wordset.h"
 
 namespace vorlix::spelling {
 
 class TSpellingDictionaries;
 
-// Looks words up over the whole main dictionary in sorted order, so it also answers
-// prefix questions and does not depend on the file's grouping. The dictionaries are
-// loaded on the first question if no check has loaded them yet.
+// The whole main dictionary as a prefix tree, built in word order so it does not depend on
+// the file's grouping. The dictionaries are loaded on the first walk if no check has loaded
+// them yet, and the tree is built again when a reload changed the word count.
 class TMainDictionaryWordSet : public IWordSet {
 public:
     explicit TMainDictionaryWordSet(TSpellingDictionaries& dictionaries) : dictionaries_(&dictionaries) {}
-    bool Contains(std::u16string_view word) const override;
-    bool HasWordStartingWith(std::u16string_view prefix) const override;
+    const TWordTrie* Trie() const override;
+    TNode Root() const override;
+    TNode Next(TNode node, char16_t letter) const override { return trie_.Next(node, letter); }
+    bool EndsWord(TNode node) const override { return trie_.EndsWord(node); }
 
 private:
     void Prepare() const;
-    // The first position in sorted order whose word is not less than key.
-    std::size_t LowerBound(std::u16string_view key) const;
-    std::u16string_view WordAt(std::size_t sortedIndex) const;
 
     TSpellingDictionaries* dictionaries_;
     mutable bool prepared_ = false;
-    mutable std::vector<std::int32_t> sorted_;  // main-word positions in word order
+    mutable int wordCount_ = -1;
+    mutable TWordTrie trie_;
 };
 
 }  // namespace vorlix::spelling

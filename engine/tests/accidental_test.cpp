@@ -64,16 +64,21 @@ std::u16string Letters(const TWordSearch& ws) {
     return out;
 }
 
-// A word set over a plain list, as the spelling library offers one.
+// A word set over a plain list, as the spelling library offers one; counts the walks begun.
 struct ListWordSet : IWordSet {
     std::set<std::u16string, std::less<>> words;
     mutable int lookups = 0;
-    bool Contains(std::u16string_view w) const override { return ++lookups, words.count(w) > 0; }
-    bool HasWordStartingWith(std::u16string_view prefix) const override {
-        ++lookups;
-        auto it = words.lower_bound(prefix);
-        return it != words.end() && std::u16string_view(*it).substr(0, prefix.size()) == prefix;
+    mutable TWordTrie trie;
+    TNode Root() const override {
+        if (lookups++ == 0) {
+            std::vector<TWordTrie::TEntry> entries;
+            for (const auto& w : words) entries.push_back({w, 0});
+            trie.Assign(std::move(entries));
+        }
+        return trie.Root();
     }
+    TNode Next(TNode node, char16_t letter) const override { return trie.Next(node, letter); }
+    bool EndsWord(TNode node) const override { return trie.EndsWord(node); }
 };
 
 class AccidentalTest : public EngineTest {
