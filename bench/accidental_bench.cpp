@@ -75,7 +75,7 @@ const IWordSet& MainWords() {
 void BM_PrepareMainDictionaryTree(benchmark::State& run) {
     for (auto _ : run) {
         spelling::TMainDictionaryWordSet words(Dictionaries());
-        benchmark::DoNotOptimize(words.Trie());
+        benchmark::DoNotOptimize(&words.Words());
     }
 }
 

@@ -3,10 +3,6 @@
 #include <iostream>
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QString>
 
@@ -62,12 +58,7 @@ PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences, std::option
     if (prefs_.AccidentPrevent == AccidentalAllWords) {
         // The engine would quietly check the taboo words only; the user asked for more.
         dictionaries_ = std::make_unique<spelling::TSpellingDictionaries>();
-        // make runs without a Qt application, which would know the program's folder.
-        dictionaries_->SetLocations(
-            QCoreApplication::instance() != nullptr
-                ? spelling::DefaultDictionaryLocations()
-                : spelling::LocateDictionaries(QDir::currentPath(), QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(),
-                                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        dictionaries_->SetLocations(spelling::DefaultDictionaryLocations());
         dictionaries_->LoadDictionaries();
         if (dictionaries_->MainWordCount() == 0)
             throw UsageError("the main dictionary " + dictionaries_->Locations().MainFile.toLocal8Bit().toStdString() +

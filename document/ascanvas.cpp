@@ -365,9 +365,9 @@ double ReferenceTextWidth(const TCanvasFont& font, const QString& text) {
     if (cell < 1) return 0.0;
     EnsureFontSubstitutes();
     // Wrapping measures the same font many times over.
-    static TCanvasFont key;
-    static int keyCell = -1;
-    static QFont cached;
+    thread_local TCanvasFont key;
+    thread_local int keyCell = -1;
+    thread_local QFont cached;
     if (keyCell != cell || !SameFace(key, font)) {
         cached = FontForCell(font, cell);
         key = font;

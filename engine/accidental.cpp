@@ -160,13 +160,14 @@ bool ReadsBefore(const TRun& a, const TRun& b) {
     return std::tie(a.row, a.column, a.direction, a.length) < std::tie(b.row, b.column, b.direction, b.length);
 }
 
-// Calls found(length, node) at each node of the walk from `at` along `step` where a word ends.
-template <class Set, class Ends, class Found>
-void WalkLine(const Set& set, const char16_t* at, int step, Ends&& ends, Found&& found) {
-    IWordSet::TNode node = set.Root();
+// Calls found(length, node) at each node of the walk from `at` along `step` where a word
+// or a reversed word ends.
+template <class Found>
+void WalkLine(const TWordTrie& trie, const char16_t* at, int step, Found&& found) {
+    TWordTrie::TNode node = trie.Root();
     for (int length = 1; *at != 0; ++length, at += step) {
-        if ((node = set.Next(node, *at)) == IWordSet::NoNode) return;
-        if (ends(node)) found(length, node);
+        if ((node = trie.Next(node, *at)) == TWordTrie::NoNode) return;
+        if (TWordTrie::EndsEither(node)) found(length, node);
     }
 }
 
@@ -195,8 +196,7 @@ private:
 
     const TWordSearch& puzzle_;
     const int columns_, rows_, stride_;
-    const IWordSet* dictionary_;
-    const TWordTrie* dictionaryTrie_;  // the same words, walked without a call per letter
+    const TWordTrie* dictionary_;  // the main dictionary's words, or none
     const TWordTrie& taboo_;
     const TListedWords& listedWords_;
     const TWordTrie& listed_;
@@ -208,8 +208,7 @@ private:
 
 TAccidentalScan::TAccidentalScan(const TWordSearch& puzzle, const TListedWords& listed, int columns, int rows,
                                  const IWordSet* dictionary)
-    : puzzle_(puzzle), columns_(columns), rows_(rows), stride_(columns + 2), dictionary_(dictionary),
-      dictionaryTrie_(dictionary != nullptr ? dictionary->Trie() : nullptr), taboo_(Taboo().Trie), listedWords_(listed), listed_(listed.Trie),
+    : puzzle_(puzzle), columns_(columns), rows_(rows), stride_(columns + 2), dictionary_(dictionary != nullptr ? &dictionary->Words() : nullptr), taboo_(Taboo().Trie), listedWords_(listed), listed_(listed.Trie),
       letters_(static_cast<std::size_t>(stride_) * (rows + 2), 0) {
     for (int r = 1; r <= rows_; ++r)
         for (int c = 1; c <= columns_; ++c) letters_[static_cast<std::size_t>(Index(c, r))] = Folded(puzzle_.Grid[c][r]);
@@ -246,12 +245,12 @@ void TAccidentalScan::ScanAxis(int column, int row, int d, std::vector<TRun>& ou
     // Every taboo and listed word has two letters or more; the frame stops a read past the edge.
     if (at[steps_[d]] == 0) return;
     if (at[2 * steps_[d]] != 0 && !listedWords_.Beginnings.MayBegin(at[0], at[steps_[d]], at[2 * steps_[d]])) return;
-    WalkLine(taboo_, at, steps_[d], TWordTrie::EndsEither, [&](int length, IWordSet::TNode node) {
+    WalkLine(taboo_, at, steps_[d], [&](int length, TWordTrie::TNode node) {
         const TRun run{column, row, d, length};
         if (taboo_.Id(node) >= 0 && !InsideListedWord(run)) out.push_back(run);
         if (taboo_.ReversedId(node) >= 0 && !InsideListedWord(run.Reversed())) out.push_back(run.Reversed());
     });
-    WalkLine(listed_, at, steps_[d], TWordTrie::EndsEither, [&](int length, IWordSet::TNode node) {
+    WalkLine(listed_, at, steps_[d], [&](int length, TWordTrie::TNode node) {
         const TRun run{column, row, d, length};
         if (const int id = listed_.Id(node); id >= 0 && SecondCopy(id, run)) out.push_back(run);
         if (const int id = listed_.ReversedId(node); id >= 0 && SecondCopy(id, run)) out.push_back(run.Reversed());
@@ -259,16 +258,11 @@ void TAccidentalScan::ScanAxis(int column, int row, int d, std::vector<TRun>& ou
 }
 
 void TAccidentalScan::ScanDictionary(int column, int row, int d, std::vector<TRun>& out) const {
-    const char16_t* at = letters_.data() + Index(column, row);
-    const auto note = [&](int length, IWordSet::TNode) {
-        if (const TRun run{column, row, d, length}; length >= AccidentalDictionaryMinLength && !InsideListedWord(run))
+    WalkLine(*dictionary_, letters_.data() + Index(column, row), steps_[d], [&](int length, TWordTrie::TNode node) {
+        const TRun run{column, row, d, length};
+        if (length >= AccidentalDictionaryMinLength && dictionary_->EndsWord(node) && !InsideListedWord(run))
             out.push_back(run);
-    };
-    if (dictionaryTrie_ != nullptr) {
-        WalkLine(*dictionaryTrie_, at, steps_[d], [this](IWordSet::TNode n) { return dictionaryTrie_->EndsWord(n); }, note);
-    } else {
-        WalkLine(*dictionary_, at, steps_[d], [this](IWordSet::TNode n) { return dictionary_->EndsWord(n); }, note);
-    }
+    });
 }
 
 void TAccidentalScan::Scan(int column, int row, int d, std::vector<TRun>& out) const {

@@ -5,19 +5,19 @@
 
 namespace vorlix {
 
-IWordSet::TNode IWordSet::Walk(std::u16string_view letters) const {
+TWordTrie::TNode TWordTrie::Walk(std::u16string_view letters) const {
     TNode node = Root();
     for (const char16_t c : letters)
         if ((node = Next(node, c)) == NoNode) break;
     return node;
 }
 
-bool IWordSet::Contains(std::u16string_view word) const {
+bool TWordTrie::Contains(std::u16string_view word) const {
     const TNode node = word.empty() ? NoNode : Walk(word);
     return node != NoNode && EndsWord(node);
 }
 
-bool IWordSet::HasWordStartingWith(std::u16string_view prefix) const { return Walk(prefix) != NoNode; }
+bool TWordTrie::HasWordStartingWith(std::u16string_view prefix) const { return Walk(prefix) != NoNode; }
 
 void TWordTrie::Assign(std::vector<TEntry> entries) {
     std::erase_if(entries, [](const TEntry& e) { return e.Word.empty(); });

@@ -1,4 +1,4 @@
-// A read-only set of upper-case words the engine can look up; the main dictionary lives outside the engine.
+// Read-only word sets the engine looks up: a compact prefix tree, and the interface the main dictionary comes through.
 #pragma once
 
 #include <cstdint>
@@ -7,37 +7,16 @@
 
 namespace vorlix {
 
-// Words read one letter at a time, so a scan along a grid line stops as soon as no word
-// of the set begins with the letters read so far.
-class IWordSet {
+// A compact prefix tree; each word carries a number the caller chose. A word may also be
+// entered reversed, under a number of its own, so one walk along a line finds the words
+// that read back along it as well.
+// A walk reads one letter at a time, so a scan along a grid line stops as soon as no word
+// begins with the letters read so far.
+class TWordTrie {
 public:
     using TNode = std::int32_t;
     static constexpr TNode NoNode = -1;
 
-    virtual ~IWordSet() = default;
-    // The empty beginning; a walk starts here.
-    virtual TNode Root() const = 0;
-    // The beginning one upper-case letter longer, or NoNode when no word begins so.
-    virtual TNode Next(TNode node, char16_t letter) const = 0;
-    // True when the letters read to this node are a word of the set.
-    virtual bool EndsWord(TNode node) const = 0;
-
-    // The set's own prefix tree when it keeps one, for walks without a call per letter.
-    virtual const class TWordTrie* Trie() const { return nullptr; }
-
-    bool Contains(std::u16string_view word) const;
-    // True when some word of the set begins with prefix (the word itself included).
-    bool HasWordStartingWith(std::u16string_view prefix) const;
-
-protected:
-    TNode Walk(std::u16string_view letters) const;
-};
-
-// A compact prefix tree; each word carries a number the caller chose. A word may also be
-// entered reversed, under a number of its own, so one walk along a line finds the words
-// that read back along it as well.
-class TWordTrie final : public IWordSet {
-public:
     struct TEntry {
         std::u16string_view Word;  // as walked: a reversed entry holds the letters back to front
         int Id = 0;  // 0 or more
@@ -50,9 +29,10 @@ public:
     // Empty words are skipped.
     void Assign(std::vector<TEntry> entries);
 
-    const TWordTrie* Trie() const override { return this; }
-    TNode Root() const override { return 0; }
-    TNode Next(TNode node, char16_t letter) const override {
+    // The empty beginning; a walk starts here.
+    TNode Root() const { return 0; }
+    // The beginning one letter longer, or NoNode when no word begins so.
+    TNode Next(TNode node, char16_t letter) const {
         const TNode index = node >> 1;
         const unsigned latin = static_cast<unsigned>(letter) - u'A';
         if (index < denseNodes_ && latin < 26) return dense_[static_cast<std::size_t>(index) * 26 + latin];
@@ -64,7 +44,8 @@ public:
         }
         return NoNode;
     }
-    bool EndsWord(TNode node) const override { return hasReversed_ ? Id(node) >= 0 : EndsEither(node); }
+    // True when the letters read to node are a word (not only a reversed one).
+    bool EndsWord(TNode node) const { return hasReversed_ ? Id(node) >= 0 : EndsEither(node); }
     // True when a word or a reversed word ends at node; the node's own bit says so.
     static bool EndsEither(TNode node) { return (node & 1) != 0; }
     // The number of the word, or of the reversed word, ending at node; -1 when there is none.
@@ -72,6 +53,10 @@ public:
     int ReversedId(TNode node) const { return nodes_[static_cast<std::size_t>(node >> 1)].ReversedId; }
     int LongestWord() const { return longest_; }
     bool Empty() const { return nodes_.size() == 1; }
+
+    bool Contains(std::u16string_view word) const;
+    // True when some word begins with prefix (the word itself included).
+    bool HasWordStartingWith(std::u16string_view prefix) const;
 
 private:
     struct TTrieNode {
@@ -84,6 +69,7 @@ private:
         char16_t Letter;
         TNode Child;  // the child's position times two, plus one where a word ends
     };
+    TNode Walk(std::u16string_view letters) const;
     void Build(const std::vector<TEntry>& sorted);
     void MarkWordEnds();
     void MakeDenseTable();
@@ -97,6 +83,17 @@ private:
     TNode denseNodes_ = 0;
     int longest_ = 0;
     bool hasReversed_ = false;
+};
+
+// The main dictionary lives outside the engine and hands its words over as a prefix tree.
+class IWordSet {
+public:
+    virtual ~IWordSet() = default;
+    // Upper case; a set may make the tree on first use.
+    virtual const TWordTrie& Words() const = 0;
+
+    bool Contains(std::u16string_view word) const { return Words().Contains(word); }
+    bool HasWordStartingWith(std::u16string_view prefix) const { return Words().HasWordStartingWith(prefix); }
 };
 
 }  // namespace vorlix

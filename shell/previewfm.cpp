@@ -13,10 +13,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
-#include <QLayout>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>

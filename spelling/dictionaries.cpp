@@ -42,7 +42,11 @@ TDictionaryLocations LocateDictionaries(const QString& workingDir, const QString
 }
 
 TDictionaryLocations DefaultDictionaryLocations() {
-    return LocateDictionaries(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+    // A command-line run may have no Qt application to know the program's folder.
+    const QString programDir = QCoreApplication::instance() != nullptr
+                                   ? QCoreApplication::applicationDirPath()
+                                   : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    return LocateDictionaries(QDir::currentPath(), programDir,
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 

@@ -21,14 +21,9 @@ void TMainDictionaryWordSet::Prepare() const {
     trie_.Assign(std::move(entries));
 }
 
-const TWordTrie* TMainDictionaryWordSet::Trie() const {
+const TWordTrie& TMainDictionaryWordSet::Words() const {
     Prepare();
-    return &trie_;
-}
-
-IWordSet::TNode TMainDictionaryWordSet::Root() const {
-    Prepare();
-    return trie_.Root();
+    return trie_;
 }
 
 }  // namespace vorlix::spelling

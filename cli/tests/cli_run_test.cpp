@@ -133,12 +133,9 @@ TEST_F(CliRun, WordLinesThenFilesInOrder) {
     EXPECT_EQ(words[499]["item"], "w498");
 }
 
-// Protects: every kind of bad argument is refused before anything is done (status 2), and work
-// that cannot be finished, a file the reader refuses or an output that cannot be written, is
-// status 1: one line on standard error naming the problem, nothing on standard output, no file.
+// Protects: the default level changes only filler and names each word it could not remove,
+// with the letters the grid really holds there.
 TEST_F(CliRun, TabooDefaultRedrawsFillerAndReportsWhatStays) {
-    // The default level changes only filler and names each word it could not remove, with
-    // the letters the grid really holds there.
     const Strings animals = {"horse", "cow", "sheep", "goat", "pig", "duck", "goose", "chicken", "turkey",
                              "rabbit", "donkey", "mule", "llama", "cat", "dog", "mouse", "rat", "ferret",
                              "parrot", "tiger", "lion", "bear", "wolf", "fox", "deer", "otter", "eagle",
@@ -170,6 +167,9 @@ TEST_F(CliRun, TabooDefaultRedrawsFillerAndReportsWhatStays) {
     EXPECT_GT(changed, 0) << "no seed spelled anything the check removed";
 }
 
+// Protects: every kind of bad argument is refused before anything is done (status 2), and work
+// that cannot be finished, a file the reader refuses or an output that cannot be written, is
+// status 1: one line on standard error naming the problem, nothing on standard output, no file.
 TEST_F(CliRun, RefusalsExitWithOneLine) {
     const std::string ws = MakeFile("p.ws", {"--seed", "1", "--columns", "3", "--rows", "3", "--word", "cat"});
     const std::string bad = WriteFile("bad.ws", "QZ_WSFileFormat=1.0 \r\nEND.\r\n");

@@ -64,21 +64,19 @@ std::u16string Letters(const TWordSearch& ws) {
     return out;
 }
 
-// A word set over a plain list, as the spelling library offers one; counts the walks begun.
+// A word set over a plain list, as the spelling library offers one; counts the times it is asked.
 struct ListWordSet : IWordSet {
     std::set<std::u16string, std::less<>> words;
     mutable int lookups = 0;
     mutable TWordTrie trie;
-    TNode Root() const override {
+    const TWordTrie& Words() const override {
         if (lookups++ == 0) {
             std::vector<TWordTrie::TEntry> entries;
             for (const auto& w : words) entries.push_back({w, 0});
             trie.Assign(std::move(entries));
         }
-        return trie.Root();
+        return trie;
     }
-    TNode Next(TNode node, char16_t letter) const override { return trie.Next(node, letter); }
-    bool EndsWord(TNode node) const override { return trie.EndsWord(node); }
 };
 
 class AccidentalTest : public EngineTest {

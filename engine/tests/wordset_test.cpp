@@ -9,10 +9,10 @@
 namespace vorlix {
 namespace {
 
-IWordSet::TNode WalkTo(const TWordTrie& trie, std::u16string_view letters) {
-    IWordSet::TNode node = trie.Root();
+TWordTrie::TNode WalkTo(const TWordTrie& trie, std::u16string_view letters) {
+    TWordTrie::TNode node = trie.Root();
     for (const char16_t c : letters)
-        if ((node = trie.Next(node, c)) == IWordSet::NoNode) break;
+        if ((node = trie.Next(node, c)) == TWordTrie::NoNode) break;
     return node;
 }
 
@@ -44,8 +44,8 @@ TEST(WordTrieTest, FindsWordsPrefixesAndTheirNumbers) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(trie.Contains(c.text), c.word);
         EXPECT_EQ(trie.HasWordStartingWith(c.text), c.prefix);
-        const IWordSet::TNode node = WalkTo(trie, c.text);
-        if (node == IWordSet::NoNode) continue;
+        const TWordTrie::TNode node = WalkTo(trie, c.text);
+        if (node == TWordTrie::NoNode) continue;
         EXPECT_EQ(trie.Id(node), c.id);
         EXPECT_EQ(trie.ReversedId(node), c.reversedId);
         EXPECT_EQ(TWordTrie::EndsEither(node), c.id >= 0 || c.reversedId >= 0);

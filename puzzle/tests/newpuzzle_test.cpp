@@ -115,7 +115,7 @@ TEST_F(NewPuzzleTest, MemorizedFavouritesComeBackInTheNextNewPuzzle) {
 // A new puzzle takes the accidental-word level at once, so a grid turned before any build
 // (an opened file) is checked as the preferences say; a stored value out of range is taboo.
 TEST_F(NewPuzzleTest, ResetTakesTheAccidentalLevel) {
-    for (const auto [stored, level] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 2}, std::pair{7, 1}}) {
+    for (const auto& [stored, level] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 2}, std::pair{7, 1}}) {
         prefs.AccidentPrevent = stored;
         model.Settings().AccidentalCheck = 9;
         model.ResetToNewPuzzle();

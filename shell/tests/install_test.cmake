@@ -77,4 +77,3 @@ else()
 endif()
 
 file(REMOVE_RECURSE "${WORK_DIR}")
-
