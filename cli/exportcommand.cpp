@@ -210,16 +210,16 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
     if (IsPicture(format)) gui.emplace();
     PuzzleSession session(io.err, options.usePreferences);
     if (!session.Open(file, io.in)) return ExitFailure;
-    TPuzzleModel& model = session.Model();
+    const TPuzzle& puzzle = session.Puzzle();
     IMessageHost& host = session.Host();
     const QString name = QString::fromLocal8Bit(output);
 
     if (!IsPicture(format)) {
         QByteArray bytes;
         if (format == Format::Text)
-            bytes = TextExportBytes(TextExportLines(model, sections, options.spacing.value_or(DefaultTextLetterSpacing)));
+            bytes = TextExportBytes(TextExportLines(puzzle, sections, options.spacing.value_or(DefaultTextLetterSpacing)));
         else
-            bytes = HtmlBytes(format == Format::Html ? HtmlPageLines(model, sections) : HtmlFragmentLines(model, sections));
+            bytes = HtmlBytes(format == Format::Html ? HtmlPageLines(puzzle, sections) : HtmlFragmentLines(puzzle, sections));
         if (output == "-") {
             io.out.write(bytes.constData(), bytes.size());
             return ExitSuccess;
@@ -233,7 +233,7 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
         io.err << ProgramName << ": this build cannot write EMF pictures\n";
         return ExitFailure;
     }
-    TPuzzleDocument document(model);
+    TPuzzleDocument document(puzzle);
     // The page is laid out for the default printer's paper, as in the desktop program.
     RefreshPrinter(document);
     QString written;
@@ -243,7 +243,7 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
         int height = options.height.value_or(0);
         if (!options.width) {
             const int pixelsPerCell = options.pixelsPerCell.value_or(StartPixelsPerCell);
-            CheckPixelsPerCell(pixelsPerCell, model.Puzzle());
+            CheckPixelsPerCell(pixelsPerCell, puzzle.Grid());
             const TBitmapSize size = SuggestBitmapSize(document, sections, solution, pixelsPerCell);
             width = size.Width;
             height = size.Height;

@@ -5,6 +5,7 @@
 
 #include "arguments.h"
 #include "puzzleoutput.h"
+#include "puzzledefaults.h"
 #include "session.h"
 #include "textcodec.h"
 #include "utf8.h"
@@ -65,7 +66,7 @@ std::u16string HiddenMessageFromArgument(const std::string& text) {
 
 using Rule = OptionRule<MakeOptions>;
 
-constexpr NamedChoice<PuzzleType> PuzzleTypes[] = {
+const NamedChoice<TPuzzleType> PuzzleTypes[] = {
     {"standard", {false, false}},
     {"hidden", {true, false}},
     {"clues", {false, true}},
@@ -97,7 +98,7 @@ const Rule MakeOptionTable[] = {
      [](MakeOptions& o, std::string_view, const std::string& v) { o.hiddenMessage = HiddenMessageFromArgument(v); }},
     {"--type", true,
      [](MakeOptions& o, std::string_view n, const std::string& v) {
-         o.type = ParseChoice<PuzzleType>(n, v, PuzzleTypes);
+         o.type = ParseChoice<TPuzzleType>(n, v, PuzzleTypes);
      }},
     {"--word", true, [](MakeOptions& o, std::string_view, const std::string& v) { o.wordLines.push_back(v); }},
     {"--title", true, [](MakeOptions& o, std::string_view, const std::string& v) { o.titleLines.push_back(v); }},
@@ -140,7 +141,7 @@ QStringList MemoLines(const std::vector<std::string>& arguments) {
 MakeOptions ParseMakeArguments(const std::vector<std::string>& arguments) {
     MakeOptions options;
     options.files = ParseArguments<MakeOptions>(arguments, MakeOptionTable, "make", options);
-    if (options.type && !options.type->hidden && !options.hiddenMessage.empty())
+    if (options.type && !options.type->HiddenMessage && !options.hiddenMessage.empty())
         throw UsageError("--hidden needs a puzzle type with a hidden message (--type hidden or clues-hidden)");
     if (options.noInstructions && !options.instructions.empty())
         throw UsageError("--instructions and --no-instructions cannot be used together");
@@ -193,54 +194,45 @@ int MakeCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     const std::vector<WordInput> inputs = ReadWordInputs(options.files, io.in);
 
     PuzzleSession session(io.err, options.usePreferences, options.accidental);
-    TPuzzleModel& model = session.Model();
+    TPuzzle& puzzle = session.Puzzle();
 
-    const PuzzleType type = options.type.value_or(PuzzleType{!options.hiddenMessage.empty(), false});
-    model.SetHiddenMessageMode(type.hidden);
-    model.SetCustomCluesMode(type.clues);
+    puzzle.Type = options.type.value_or(TPuzzleType{!options.hiddenMessage.empty(), false});
     // Split at line feeds only, so a message of blanks or breaks still switches the message on.
-    model.Words_HiddenMemo = QString::fromStdU16String(options.hiddenMessage).split(u'\n');
-    if (options.hiddenMessage.empty()) model.Words_HiddenMemo.clear();
-    model.Words_HiddenMemoChange();
+    puzzle.HiddenMessageLines = QString::fromStdU16String(options.hiddenMessage).split(u'\n');
+    if (options.hiddenMessage.empty()) puzzle.HiddenMessageLines.clear();
 
-    model.Words_Memo = MemoLines(options.wordLines);
-    ImportWordInputs(inputs, {model.CustomCluesMode(), model.Settings().ClueSeparator}, model.Words_Memo,
-                     session.Host());
-    model.Words_MemoChange();
+    puzzle.WordLines = MemoLines(options.wordLines);
+    TReport report;
+    ImportWordInputs(inputs, {puzzle.Type.CustomClues}, puzzle.WordLines, report);
+    session.Print(report);
 
     if (options.directions)
-        for (int d = 1; d <= 8; ++d) model.Directions[static_cast<std::size_t>(d - 1)] = (*options.directions)[d];
-    if (options.sharing) model.SetSharingLevel(*options.sharing);
-    if (options.capitalization) model.SetCapitalization(*options.capitalization);
-    model.RequestedColumns = options.columns;
-    model.RequestedRows = options.rows;
+        for (int d = 1; d <= 8; ++d) puzzle.Directions[static_cast<std::size_t>(d - 1)] = (*options.directions)[d];
+    if (options.sharing) puzzle.SharingLevel = *options.sharing;
+    if (options.capitalization) puzzle.Capitalization = *options.capitalization;
+    puzzle.RequestedColumns = options.columns;
+    puzzle.RequestedRows = options.rows;
 
     // A new puzzle's instructions follow its type and directions until the user writes their own.
-    model.UpdateDirectionsDisplay();
+    puzzle.InstructionLines = AutomaticInstructions(puzzle.Type, puzzle.Directions);
     if (options.noInstructions || !options.instructions.empty()) {
-        model.Layout_InstructionsMemo = MemoLines(options.instructions);
-        model.AutoInstructions = InstructionsCustomized;
-        model.Instructions_IncludeCB = !options.noInstructions;
-        model.Layout_InstructionsMemoChange();
+        puzzle.InstructionLines = MemoLines(options.instructions);
+        puzzle.InstructionsMode = TInstructionsMode::Customized;
+        puzzle.InstructionsIncluded = !options.noInstructions;
     }
-    if (!options.titleLines.empty()) model.Words_TitleMemo = MemoLines(options.titleLines);
-    if (!options.worksheetLeft.empty()) model.Worksheet_LeftMemo = MemoLines(options.worksheetLeft);
-    if (!options.worksheetRight.empty()) model.Worksheet_RightMemo = MemoLines(options.worksheetRight);
-    if (options.credits) {
-        const QString line = ArgumentText(*options.credits);
-        model.CreditsLineCmBx.ItemIndex = static_cast<int>(model.CreditsLineCmBx.Items.indexOf(line));
-        model.CreditsLineCmBx.Text = line;
-        model.CreditsLineChange();
-    }
+    if (!options.titleLines.empty()) puzzle.TitleLines = MemoLines(options.titleLines);
+    if (!options.worksheetLeft.empty()) puzzle.WorksheetLeftLines = MemoLines(options.worksheetLeft);
+    if (!options.worksheetRight.empty()) puzzle.WorksheetRightLines = MemoLines(options.worksheetRight);
+    if (options.credits) puzzle.CreditsLine = ArgumentText(*options.credits);
 
     // Nothing between here and the build draws from the generator.
-    if (options.seed) model.Engine().SetSeed(*options.seed);
-    TWordSearch* puzzle = model.RebuildPuzzle();
-    if (puzzle == nullptr) return ExitFailure;  // the engine has already said why
-    for (const int variant : options.transforms) puzzle->Transform(variant);
+    TPuzzleBuilder& builder = session.Builder();
+    if (options.seed) builder.SetSeed(*options.seed);
+    puzzle.Built = builder.Build(puzzle);
+    for (const int variant : options.transforms) puzzle.Built = builder.Transform(puzzle, variant);
 
     if (options.output && !session.Save(*options.output)) return ExitFailure;
-    io.out << (options.json ? WriteJson(PuzzleToJson(*puzzle)) : FormatPuzzleText(*puzzle));
+    io.out << (options.json ? WriteJson(PuzzleToJson(puzzle.Grid())) : FormatPuzzleText(puzzle.Grid()));
     return ExitSuccess;
 }
 

@@ -8,15 +8,9 @@
 #include <vector>
 
 #include "command.h"
-#include "wordsearch.h"
+#include "puzzle.h"
 
 namespace vorlix::cli {
-
-// The type page's four choices.
-struct PuzzleType {
-    bool hidden = false;
-    bool clues = false;
-};
 
 struct MakeOptions {
     std::optional<std::uint32_t> seed;
@@ -28,7 +22,7 @@ struct MakeOptions {
     std::optional<int> sharing;
     std::optional<TCapitalization> capitalization;
     std::u16string hiddenMessage;
-    std::optional<PuzzleType> type;
+    std::optional<TPuzzleType> type;
     std::vector<std::string> wordLines;  // UTF-8 as typed
     std::vector<std::string> titleLines;
     std::vector<std::string> worksheetLeft;

@@ -10,7 +10,6 @@
 #include "printjob.h"
 #include "puzzledocument.h"
 #include "session.h"
-#include "sheetdiagram.h"
 
 namespace vorlix::cli {
 
@@ -21,7 +20,7 @@ constexpr int AllUniqueForms = 0;
 struct PrintOptions {
     int copies = 1;
     int forms = 1;  // AllUniqueForms: every copy a new puzzle
-    TSolutionChoice solutions = TSolutionChoice::Print_OneSolutionRB;
+    TSolutionSheets solutions = TSolutionSheets::One;
     std::optional<std::string> paper;
     std::optional<std::string> printer;
     std::optional<std::string> output;
@@ -30,10 +29,10 @@ struct PrintOptions {
     bool help = false;
 };
 
-constexpr NamedChoice<TSolutionChoice> SolutionChoices[] = {
-    {"none", TSolutionChoice::Print_NoSolutionsRB},
-    {"one", TSolutionChoice::Print_OneSolutionRB},
-    {"many", TSolutionChoice::Print_ManySolutionsRB},
+constexpr NamedChoice<TSolutionSheets> SolutionChoices[] = {
+    {"none", TSolutionSheets::None},
+    {"one", TSolutionSheets::One},
+    {"many", TSolutionSheets::Many},
 };
 
 constexpr NamedChoice<std::string_view> Papers[] = {{"letter", "letter"}, {"legal", "legal"}, {"a4", "a4"}};
@@ -49,7 +48,7 @@ const OptionRule<PrintOptions> PrintOptionTable[] = {
      }},
     {"--solutions", true,
      [](PrintOptions& o, std::string_view n, const std::string& v) {
-         o.solutions = ParseChoice<TSolutionChoice>(n, v, SolutionChoices);
+         o.solutions = ParseChoice<TSolutionSheets>(n, v, SolutionChoices);
      }},
     {"--paper", true,
      [](PrintOptions& o, std::string_view n, const std::string& v) {
@@ -112,18 +111,14 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
         throw UsageError("there is no printer named '" + *options.printer + "'");
     PuzzleSession session(io.err, options.usePreferences, options.accidental);
     if (!session.Open(file, io.in)) return ExitFailure;
-    TPuzzleModel& model = session.Model();
 
     TPrintOptions job;
     job.Quantity = options.copies;
     job.AllUnique = options.forms == AllUniqueForms;
     job.Forms = job.AllUnique ? options.copies : options.forms;
     job.Solutions = options.solutions;
-    // The print page's diagram reshuffles its colours before an all-unique run; the puzzles
-    // built for the copies go on from there, so the same file prints the same puzzles.
-    if (job.AllUnique) UniquePalette(model.Engine());
 
-    TPuzzleDocument document(model);
+    TPuzzleDocument document(session.Puzzle());
     // The PDF sink writes a temporary beside the file and replaces the file only when the
     // job ended well; a failed run leaves any earlier file as it was.
     std::unique_ptr<ISheetSink> sink;
@@ -136,7 +131,10 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     }
 
     TPrintJob print(document, *sink);
-    switch (print.Run(job)) {
+    TReport report;
+    const TPrintOutcome outcome = print.Run(job, session.Builder(), report);
+    session.Print(report);
+    switch (outcome) {
         case TPrintOutcome::Printed: break;
         case TPrintOutcome::NoPrinter: return ExitFailure;  // the job has said so
         default: {

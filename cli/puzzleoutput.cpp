@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "capitalization.h"
 #include "utf8.h"
 
 namespace vorlix::cli {
@@ -167,29 +168,29 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
     return result;
 }
 
-JsonValue ModelToJson(const TPuzzleModel& model) {
+JsonValue ModelToJson(const TPuzzle& puzzle) {
     J directions = J::MakeArray();
-    for (const bool on : model.Directions) directions.Add(J::Bool(on));
+    for (const bool on : puzzle.Directions) directions.Add(J::Bool(on));
     return J::MakeObject({
-        {"title", Lines(model.Words_TitleMemo)},
-        {"worksheet_left", Lines(model.Worksheet_LeftMemo)},
-        {"worksheet_right", Lines(model.Worksheet_RightMemo)},
-        {"instructions", Lines(model.Layout_InstructionsMemo)},
-        {"instructions_included", J::Bool(model.Instructions_IncludeCB)},
-        {"hidden_message", Lines(model.Words_HiddenMemo)},
-        {"word_list", Lines(model.Words_Memo)},
-        {"created_by", Text(model.Credits_NameEd)},
-        {"created_for", Text(model.Credits_RecipientEd)},
-        {"credits_line", Text(model.CreditsLineCmBx.Text)},
-        {"hidden_option", J::Bool(model.HiddenMessageMode())},
-        {"clues_option", J::Bool(model.CustomCluesMode())},
+        {"title", Lines(puzzle.TitleLines)},
+        {"worksheet_left", Lines(puzzle.WorksheetLeftLines)},
+        {"worksheet_right", Lines(puzzle.WorksheetRightLines)},
+        {"instructions", Lines(puzzle.InstructionLines)},
+        {"instructions_included", J::Bool(puzzle.InstructionsIncluded)},
+        {"hidden_message", Lines(puzzle.HiddenMessageLines)},
+        {"word_list", Lines(puzzle.WordLines)},
+        {"created_by", Text(puzzle.CreditsName)},
+        {"created_for", Text(puzzle.CreditsRecipient)},
+        {"credits_line", Text(puzzle.CreditsLine)},
+        {"hidden_option", J::Bool(puzzle.Type.HiddenMessage)},
+        {"clues_option", J::Bool(puzzle.Type.CustomClues)},
         {"directions", std::move(directions)},
-        {"sharing", J::Number(model.SharingLevel())},
-        {"capitalization", Text(CapitalizationName(model.Capitalization()))},
-        {"requested_columns", J::Number(model.RequestedColumns)},
-        {"requested_rows", J::Number(model.RequestedRows)},
-        {"auto_instructions", J::Number(model.AutoInstructions)},
-        {"page_format", PageFormatToJson(model.PageFormat)},
+        {"sharing", J::Number(puzzle.SharingLevel)},
+        {"capitalization", Text(CapitalizationName(puzzle.Capitalization))},
+        {"requested_columns", J::Number(puzzle.RequestedColumns)},
+        {"requested_rows", J::Number(puzzle.RequestedRows)},
+        {"auto_instructions", J::Number(int(puzzle.InstructionsMode))},
+        {"page_format", PageFormatToJson(puzzle.Format)},
     });
 }
 

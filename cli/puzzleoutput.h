@@ -4,7 +4,7 @@
 #include <string>
 
 #include "jsonwriter.h"
-#include "puzzlemodel.h"
+#include "puzzle.h"
 #include "wordsearch.h"
 
 namespace vorlix::cli {
@@ -14,7 +14,7 @@ namespace vorlix::cli {
 std::string FormatPuzzleText(const TWordSearch& puzzle);
 // Grid, placements and cell bookkeeping; with the accidental-word check on, its report.
 JsonValue PuzzleToJson(const TWordSearch& puzzle);
-// The model's texts and options as the puzzle file holds them.
-JsonValue ModelToJson(const TPuzzleModel& model);
+// The puzzle's texts and options as the puzzle file holds them.
+JsonValue ModelToJson(const TPuzzle& puzzle);
 
 }  // namespace vorlix::cli

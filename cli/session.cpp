@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 #include "mainwordset.h"
 #include "preferences_store.h"
 #include "puzzlefile.h"
+#include "puzzledefaults.h"
 #include "utf8.h"
 #include "wordinput.h"
 
@@ -32,29 +34,21 @@ QString ArgumentText(const std::string& argument) { return QString::fromStdU16St
 
 PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences, std::optional<int> accidental) : host_(err) {
     if (usePreferences) {
+        TPreferencesStore store;
+        TReport report;
+        store.LoadPuzzleDefaults(prefs_, report);
+        // The preferred sharing level is kept among the window's keys.
+        store.LoadWindowPreferences(prefs_, report);
         // The command line only reads the store, so the warning that it cannot be written
         // does not apply.
-        class ReadOnlyHost : public IMessageHost {
-        public:
-            explicit ReadOnlyHost(IMessageHost& inner) : inner_(inner) {}
-            MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
-                if (text == ToWide(StoreWarningText())) return FirstAnswerOf(buttons);
-                return inner_.ShowMessage(kind, text, buttons);
-            }
-
-        private:
-            IMessageHost& inner_;
-        } readOnly(host_);
-        TPreferencesStore store(readOnly);
-        store.LoadPuzzleDefaults(prefs_);
-        // The preferred sharing level is kept among the window's keys.
-        store.LoadWindowPreferences(prefs_);
+        std::erase_if(report.Lines, [](const TReportLine& line) { return line.Text == StoreWarningText(); });
+        Print(report);
     } else {
         // The desktop program's first-run choice.
         prefs_.AccidentPrevent = AccidentalTaboo;
     }
     if (accidental) prefs_.AccidentPrevent = *accidental;
-    model_ = std::make_unique<TPuzzleModel>(host_, prefs_);
+    builder_.SetAccidentalLevel(prefs_.AccidentPrevent);
     if (prefs_.AccidentPrevent == AccidentalAllWords) {
         // The engine would quietly check the taboo words only; the user asked for more.
         dictionaries_ = std::make_unique<spelling::TSpellingDictionaries>();
@@ -64,20 +58,32 @@ PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences, std::option
             throw UsageError("the main dictionary " + dictionaries_->Locations().MainFile.toLocal8Bit().toStdString() +
                              " cannot be read, which --accidental all needs");
         mainWords_ = std::make_unique<spelling::TMainDictionaryWordSet>(*dictionaries_);
-        model_->SetMainDictionary(mainWords_.get());
+        builder_.SetMainDictionary(mainWords_.get());
     }
-    model_->ResetToNewPuzzle();
+    puzzle_ = NewPuzzle(prefs_);
 }
 
 PuzzleSession::~PuzzleSession() = default;
 
+void PuzzleSession::Print(const TReport& report) { ShowReport(host_, report); }
+
 bool PuzzleSession::Open(const std::string& path, std::istream& standardInput) {
     const std::string bytes = ReadInputFile(path, standardInput);
-    return OpenPuzzleBytes(*model_, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                           QString::fromLocal8Bit(path));
+    const QByteArray file(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QString name = QString::fromLocal8Bit(path);
+    // What the file leaves out keeps a new puzzle's defaults.
+    TReadResult<TPuzzle> read = ReadPuzzleBytes(file, name, NewPuzzle(prefs_));
+    if (read.Value) puzzle_ = std::move(*read.Value);
+    Print(read.Report);
+    return read.Value.has_value();
 }
 
-bool PuzzleSession::Save(const std::string& path) { return SavePuzzleFile(*model_, QString::fromLocal8Bit(path)); }
+bool PuzzleSession::Save(const std::string& path) {
+    TReport report;
+    const bool saved = SavePuzzleFile(puzzle_, QString::fromLocal8Bit(path), report);
+    Print(report);
+    return saved;
+}
 
 GuiApplication::GuiApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

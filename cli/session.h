@@ -1,5 +1,6 @@
-// What every puzzle command starts from: the puzzle model reset to a new puzzle, its
-// messages on standard error, and for the drawing commands a GUI application.
+// What every puzzle command starts from: a new puzzle with the chosen defaults, the builder
+// its grids come from, messages on standard error, and for the drawing commands a GUI
+// application.
 #pragma once
 
 #include <iosfwd>
@@ -9,7 +10,9 @@
 
 #include "consolehost.h"
 #include "preferences.h"
-#include "puzzlemodel.h"
+#include "puzzle.h"
+#include "puzzlebuilder.h"
+#include "report.h"
 
 class QGuiApplication;
 
@@ -37,8 +40,14 @@ public:
     ~PuzzleSession();
 
     ConsoleMessageHost& Host() { return host_; }
-    TPuzzleModel& Model() { return *model_; }
+    const TPreferences& Preferences() const { return prefs_; }
+    // Builds and transforms of this run draw from its generator.
+    TPuzzleBuilder& Builder() { return builder_; }
+    // The puzzle the command works on: a new one until Open.
+    TPuzzle& Puzzle() { return puzzle_; }
 
+    // Each line on standard error.
+    void Print(const TReport& report);
     // Opens the file as the Open command does, its messages on standard error. Throws
     // UsageError when the file cannot be read; false when the reader refused it.
     bool Open(const std::string& path, std::istream& standardInput);
@@ -50,7 +59,8 @@ private:
     TPreferences prefs_;
     std::unique_ptr<spelling::TSpellingDictionaries> dictionaries_;
     std::unique_ptr<spelling::TMainDictionaryWordSet> mainWords_;
-    std::unique_ptr<TPuzzleModel> model_;
+    TPuzzleBuilder builder_;
+    TPuzzle puzzle_;
 };
 
 // Fonts, painters and printers need a QGuiApplication. Without a platform chosen by the

@@ -57,16 +57,16 @@ int ShowCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
 
     PuzzleSession session(io.err, options.usePreferences, options.accidental);
     if (!session.Open(file, io.in)) return ExitFailure;
-    TWordSearch& puzzle = session.Model().Puzzle();
-    for (const int variant : options.transforms) puzzle.Transform(variant);
+    TPuzzle& puzzle = session.Puzzle();
+    for (const int variant : options.transforms) puzzle.Built = session.Builder().Transform(puzzle, variant);
     if (options.output && !session.Save(*options.output)) return ExitFailure;
 
     if (options.json) {
-        JsonValue json = PuzzleToJson(puzzle);
-        json.Set("model", ModelToJson(session.Model()));
+        JsonValue json = PuzzleToJson(puzzle.Grid());
+        json.Set("model", ModelToJson(puzzle));
         io.out << WriteJson(json);
     } else {
-        io.out << FormatPuzzleText(puzzle);
+        io.out << FormatPuzzleText(puzzle.Grid());
     }
     return ExitSuccess;
 }

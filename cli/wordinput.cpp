@@ -15,18 +15,6 @@ namespace vorlix::cli {
 
 namespace {
 
-class ImportQuestionHost : public IMessageHost {
-public:
-    explicit ImportQuestionHost(IMessageHost& inner) : inner_(inner) {}
-    MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
-        if (kind == MessageKind::Confirmation) return MessageAnswer::Yes;
-        return inner_.ShowMessage(kind, text, buttons);
-    }
-
-private:
-    IMessageHost& inner_;
-};
-
 std::string TooLarge(const std::string& path) {
     return "cannot read '" + path + "': larger than " + std::to_string(MaxTextFileBytes / (1024 * 1024)) + " MB";
 }
@@ -63,13 +51,13 @@ std::vector<WordInput> ReadWordInputs(const std::vector<std::string>& paths, std
 }
 
 void ImportWordInputs(const std::vector<WordInput>& inputs, const TWordListStyle& style, QStringList& memo,
-                      IMessageHost& host) {
-    ImportQuestionHost answering(host);
+                      TReport& report) {
+    const TContinueQuestion goOn = [] { return true; };
     for (const WordInput& input : inputs) {
         const WordListFileKind kind =
             input.path == "-" ? WordListFileKind::PlainText : WordListFileKindOf(QString::fromLocal8Bit(input.path));
         const QByteArrayView bytes(input.bytes.data(), static_cast<qsizetype>(input.bytes.size()));
-        ImportWordListLines(SplitLines(DecodeWordListText(bytes)), kind, style, memo, answering);
+        ImportWordListLines(SplitLines(DecodeWordListText(bytes)), kind, style, memo, goOn, report);
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include <QStringList>
 
-#include "messages.h"
 #include "wordlistio.h"
 
 namespace vorlix::cli {
@@ -26,8 +25,8 @@ std::vector<WordInput> ReadWordInputs(const std::vector<std::string>& paths, std
 
 // Appends each input's lines to memo by the kind its name gives (.ws, .thm, .gmr, else
 // text). Nobody is there to answer the 250-line question, so it is answered Yes; the
-// 500-line limit is reported through host.
+// 500-line limit goes into report.
 void ImportWordInputs(const std::vector<WordInput>& inputs, const TWordListStyle& style, QStringList& memo,
-                      IMessageHost& host);
+                      TReport& report);
 
 }  // namespace vorlix::cli

@@ -56,11 +56,15 @@ int WordsCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     TWordListStyle style;  // the engine's clue separator
     style.CustomClues = options.clues;
     QStringList lines;
-    ImportWordInputs(inputs, style, lines, host);
+    TReport report;
+    ImportWordInputs(inputs, style, lines, report);
+    ShowReport(host, report);
 
     if (options.output) {
-        return ExportWordList(QString::fromLocal8Bit(*options.output), lines, style, host) ? ExitSuccess
-                                                                                           : ExitFailure;
+        TReport written;
+        const bool saved = ExportWordList(QString::fromLocal8Bit(*options.output), lines, style, written);
+        ShowReport(host, written);
+        return saved ? ExitSuccess : ExitFailure;
     }
     for (const QString& line : lines) io.out << EncodeUtf8(line.toStdU16String()) << '\n';
     return ExitSuccess;

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "puzzledocument.h"
-#include "puzzlemodel.h"
+#include "puzzle.h"
 
 namespace vorlix {
 
@@ -101,7 +101,7 @@ void TPuzzleDocument::DrawPage(TAsCanvas& canvas, int page, int formIndex) {
 }
 
 void TPuzzleDocument::DrawFrame(TAsCanvas& canvas) {
-    const TPageFormat& pf = model_->PageFormat;
+    const TPageFormat& pf = puzzle_->Format;
     if (pf.BorderIndex <= 0 || pf.BorderIndex > 7) return;
     const TFrameStyle& s = FrameStyles[pf.BorderIndex];
     TBrushStyleKeeper keep(canvas);
@@ -120,23 +120,23 @@ void TPuzzleDocument::DrawFrame(TAsCanvas& canvas) {
 }
 
 void TPuzzleDocument::DrawWorksheet(TAsCanvas& canvas) {
-    const TPageFormat& pf = model_->PageFormat;
+    const TPageFormat& pf = puzzle_->Format;
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.WorksheetFont, pf.WorksheetFontSize);
-    DrawLines(canvas, model_->Worksheet_LeftMemo, worksheetRect_.Left, worksheetRect_.Top, 1.75);
-    DrawLines(canvas, model_->Worksheet_RightMemo, worksheetRect_.Right, worksheetRect_.Top, 1.75, true);
+    DrawLines(canvas, puzzle_->WorksheetLeftLines, worksheetRect_.Left, worksheetRect_.Top, 1.75);
+    DrawLines(canvas, puzzle_->WorksheetRightLines, worksheetRect_.Right, worksheetRect_.Top, 1.75, true);
 }
 
 void TPuzzleDocument::DrawTitle(TAsCanvas& canvas) {
-    const TPageFormat& pf = model_->PageFormat;
+    const TPageFormat& pf = puzzle_->Format;
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.TitleFont, pf.TitleFontSize);
     const double c = titleRect_.CentreX();
     titleBox_ = {c, titleRect_.Top, c, titleRect_.Bottom};
     double y = titleRect_.Top;
-    for (const QString& line : UsedLines(model_->Words_TitleMemo)) {
+    for (const QString& line : UsedLines(puzzle_->TitleLines)) {
         const double w = canvas.TextWidth(line);
         const double x = c - w / 2.0;
         canvas.TextOut(x, y, line);
@@ -148,7 +148,7 @@ void TPuzzleDocument::DrawTitle(TAsCanvas& canvas) {
 
 void TPuzzleDocument::DrawInstructions(TAsCanvas& canvas) {
     if (!InstructionsIncluded()) return;
-    const TPageFormat& pf = model_->PageFormat;
+    const TPageFormat& pf = puzzle_->Format;
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.InstructionsFont, pf.InstructionsFontSize);
@@ -159,24 +159,17 @@ void TPuzzleDocument::DrawInstructions(TAsCanvas& canvas) {
     }
 }
 
-// Letters of the puzzle page (solution false: FirstLetterStyle) or of the solution page
-// (solution true: first letters bold), each centred on its cell.
+// Letters of the puzzle page (all alike) or of the solution page (first letters bold), each
+// centred on its cell.
 void TPuzzleDocument::DrawLetters(TAsCanvas& canvas, bool solution) {
-    const TPageFormat& pf = model_->PageFormat;
-    const TWordSearch& ws = model_->Puzzle();
-    const std::uint8_t style = model_->Settings().FirstLetterStyle;
+    const TPageFormat& pf = puzzle_->Format;
+    const TWordSearch& ws = puzzle_->Grid();
     canvas.Brush.Style = TBrushStyle::Clear;
     for (int r = 1; r <= ws.ActualRows; ++r) {
         for (int c = 1; c <= ws.ActualColumns; ++c) {
             const char16_t letter = ws.Grid[c][r];
             const bool first = (ws.SolutionFlags[c][r] & FirstLetterFlag) != 0;
-            if (solution) {
-                SetFont(canvas, pf.GridFont, pf.GridFontSize, first);
-            } else {
-                const bool styled = first && style != 0;
-                SetFont(canvas, pf.GridFont, pf.GridFontSize + (styled && (style & 4) ? 2 : 0), styled && (style & 1),
-                        styled && (style & 2));
-            }
+            SetFont(canvas, pf.GridFont, pf.GridFontSize, solution && first);
             if (letter == EmptyCell) continue;
             const QString text{QChar(letter)};
             const double hX = canvas.TextHeight(QStringLiteral("X"));
@@ -189,15 +182,14 @@ void TPuzzleDocument::DrawGridLetters(TAsCanvas& canvas) {
     if (!HasPuzzle()) return;
     TBrushStyleKeeper keep(canvas);
     DrawLetters(canvas, false);
-    ShowCrowdedWarning();
-    const TPageFormat& pf = model_->PageFormat;
+    const TPageFormat& pf = puzzle_->Format;
     SetFont(canvas, pf.CreditsFont, pf.CreditsFontSize);
-    canvas.TextOut(CellCentreX(1), CellCentreY(model_->Puzzle().ActualRows + 1), model_->CreditsLineCmBx.Text);
+    canvas.TextOut(CellCentreX(1), CellCentreY(puzzle_->Grid().ActualRows + 1), puzzle_->CreditsLine);
 }
 
 TWordListArrangement TPuzzleDocument::ArrangeWordList(TAsCanvas& canvas) {
-    const TPageFormat& pf = model_->PageFormat;
-    const TWordSearch& ws = model_->Puzzle();
+    const TPageFormat& pf = puzzle_->Format;
+    const TWordSearch& ws = puzzle_->Grid();
     TWordListArrangement a;
     const int n = ws.PlacedWordCount();
     SetFont(canvas, pf.WordlistFont, pf.WordlistFontSize);
@@ -253,7 +245,7 @@ TWordListArrangement TPuzzleDocument::ArrangeWordList(TAsCanvas& canvas) {
 
 void TPuzzleDocument::DrawWordList(TAsCanvas& canvas) {
     wordListDrawn_ = false;
-    if (!HasPuzzle() || model_->Puzzle().PlacedWordCount() <= 0) return;
+    if (!HasPuzzle() || puzzle_->Grid().PlacedWordCount() <= 0) return;
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     lastWordList_ = ArrangeWordList(canvas);
@@ -275,11 +267,11 @@ void TPuzzleDocument::DrawSolution(TAsCanvas& canvas) {
     DrawLetters(canvas, true);
     DrawSolutionMarks(canvas);
     // Devices that cannot AND the marker with the page get the letters again on top.
-    if (model_->PageFormat.SolutionStyle == 2 && !canvas.SupportsMaskMode()) DrawLetters(canvas, true);
+    if (puzzle_->Format.SolutionStyle == 2 && !canvas.SupportsMaskMode()) DrawLetters(canvas, true);
 
-    const TWordSearch& ws = model_->Puzzle();
-    if (model_->Settings().HasOption(Option_HiddenMessage)) {
-        const TPageFormat& pf = model_->PageFormat;
+    const TWordSearch& ws = puzzle_->Grid();
+    if (puzzle_->Words().Settings.HasOption(Option_HiddenMessage)) {
+        const TPageFormat& pf = puzzle_->Format;
         SetFont(canvas, pf.GridFont, pf.GridFontSize);
         const double hX = canvas.TextHeight(QStringLiteral("X"));
         const double r = 0.55 * hX;
@@ -297,9 +289,8 @@ void TPuzzleDocument::DrawSolution(TAsCanvas& canvas) {
 }
 
 void TPuzzleDocument::DrawSolutionMarks(TAsCanvas& canvas) {
-    const TPageFormat& pf = model_->PageFormat;
-    const TWordSearch& ws = model_->Puzzle();
-    const TWordSearchConfig& settings = model_->Settings();
+    const TPageFormat& pf = puzzle_->Format;
+    const TWordSearch& ws = puzzle_->Grid();
     SetFont(canvas, pf.GridFont, pf.GridFontSize);
     canvas.Brush.Style = TBrushStyle::Clear;
     const double hX = canvas.TextHeight(QStringLiteral("X"));
@@ -324,7 +315,7 @@ void TPuzzleDocument::DrawSolutionMarks(TAsCanvas& canvas) {
 
         if (style == 0) {
             const double r = 0.45 * hX;
-            const int length = model_->Engine().WordList[static_cast<std::size_t>(word)].Length;
+            const int length = puzzle_->Words().WordList[static_cast<std::size_t>(word)].Length;
             if (length <= 1 || S == E) {
                 canvas.Ellipse({S.x() - r, S.y() - r, S.x() + r, S.y() + r});
                 continue;
@@ -347,11 +338,10 @@ void TPuzzleDocument::DrawSolutionMarks(TAsCanvas& canvas) {
             canvas.LineTo(S.x() - nrm.x(), S.y() - nrm.y());
         } else {
             canvas.MoveTo(S.x(), S.y());
-            if (settings.SolutionStartDot) {
-                const double before = canvas.SetPenWidth(2.0 * width);
-                canvas.LineTo(S.x(), S.y());
-                canvas.SetPenWidth(before);
-            }
+            // A dot marks where the word starts.
+            const double before = canvas.SetPenWidth(2.0 * width);
+            canvas.LineTo(S.x(), S.y());
+            canvas.SetPenWidth(before);
             canvas.LineTo(E.x(), E.y());
         }
     }

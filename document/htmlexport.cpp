@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "puzzlemodel.h"
+#include "puzzle.h"
 
 namespace vorlix {
 
@@ -84,12 +84,12 @@ QString FontOpen(const TPageFormat& format, TPageElement element) {
 
 const QString FontClose = QStringLiteral("</font>");
 
-void WorksheetSection(const TPuzzleModel& model, QStringList& out) {
-    const QStringList& left = model.Worksheet_LeftMemo;
-    const QStringList& right = model.Worksheet_RightMemo;
+void WorksheetSection(const TPuzzle& puzzle, QStringList& out) {
+    const QStringList& left = puzzle.WorksheetLeftLines;
+    const QStringList& right = puzzle.WorksheetRightLines;
     const qsizetype n = std::max(left.size(), right.size());
     if (n == 0) return;
-    const QString font = FontOpen(model.PageFormat, TPageElement::Worksheet);
+    const QString font = FontOpen(puzzle.Format, TPageElement::Worksheet);
     auto cell = [&](const QStringList& lines, qsizetype i) {
         if (i >= lines.size()) return QStringLiteral("<td>&nbsp;</td>");
         return u"<td width=\"5%\" align=\"left\">"_s + font + u"<nobr>"_s + HtmlNonBreaking(lines[i]) + FontClose +
@@ -104,10 +104,10 @@ void WorksheetSection(const TPuzzleModel& model, QStringList& out) {
     out << QStringLiteral("</table>") << FontClose;
 }
 
-void TitleSection(const TPuzzleModel& model, QStringList& out) {
-    const QStringList& title = model.Words_TitleMemo;
+void TitleSection(const TPuzzle& puzzle, QStringList& out) {
+    const QStringList& title = puzzle.TitleLines;
     if (MemoText(title).isEmpty()) return;
-    out << QString() << QStringLiteral("<!--  TITLE  -->") << FontOpen(model.PageFormat, TPageElement::Title)
+    out << QString() << QStringLiteral("<!--  TITLE  -->") << FontOpen(puzzle.Format, TPageElement::Title)
         << QStringLiteral("<Center><p>");
     // The memo's CR LF breaks: the CR dropped, "<br>" before the LF.
     for (qsizetype i = 0; i < title.size(); ++i) {
@@ -118,17 +118,17 @@ void TitleSection(const TPuzzleModel& model, QStringList& out) {
     out << QStringLiteral("</p></center>") << FontClose;
 }
 
-void InstructionsSection(const TPuzzleModel& model, QStringList& out) {
-    if (!model.Instructions_IncludeCB || MemoText(model.Layout_InstructionsMemo).isEmpty()) return;
+void InstructionsSection(const TPuzzle& puzzle, QStringList& out) {
+    if (!puzzle.InstructionsIncluded || MemoText(puzzle.InstructionLines).isEmpty()) return;
     out << QString() << QStringLiteral("<!--  INSTRUCTIONS  -->") << QStringLiteral("<p align=\"left\">")
-        << FontOpen(model.PageFormat, TPageElement::Instructions);
-    for (const QString& line : model.Layout_InstructionsMemo) out << HtmlEscape(line);
+        << FontOpen(puzzle.Format, TPageElement::Instructions);
+    for (const QString& line : puzzle.InstructionLines) out << HtmlEscape(line);
     out << FontClose << QStringLiteral("</p>");
 }
 
-void GridSection(const TPuzzleModel& model, const THtmlPreviewScale& scale, QStringList& out) {
-    const TPageFormat& format = model.PageFormat;
-    const TWordSearch& puzzle = model.Puzzle();
+void GridSection(const TPuzzle& puzzle, const THtmlPreviewScale& scale, QStringList& out) {
+    const TPageFormat& format = puzzle.Format;
+    const TWordSearch& grid = puzzle.Grid();
     out << QString() << QStringLiteral("<!--  GRID  -->")
         << u"<div align=\""_s + QString::fromUtf16(AlignmentWord(format.GridHPosition)) + u"\">"_s
         << QStringLiteral("<tt>") << FontOpen(format, TPageElement::Grid) << QString();
@@ -136,12 +136,12 @@ void GridSection(const TPuzzleModel& model, const THtmlPreviewScale& scale, QStr
     const bool table = !format.GridHtmlFace.contains(u"monospace"_s);
     if (table) {
         out << u"<table border=\"0\" cellspacing=\"0\" cellpadding=\"8\" align=\"center\" width=\""_s +
-                   QString::number(HtmlGridTableWidth(format.GridFontSize, puzzle.ActualColumns, scale)) + u"\">"_s;
+                   QString::number(HtmlGridTableWidth(format.GridFontSize, grid.ActualColumns, scale)) + u"\">"_s;
     }
-    for (int r = 1; r <= puzzle.ActualRows; ++r) {
+    for (int r = 1; r <= grid.ActualRows; ++r) {
         QString line = table ? QStringLiteral("<tr>") : QStringLiteral("&nbsp;");
-        for (int c = 1; c <= puzzle.ActualColumns; ++c) {
-            const char16_t letter = puzzle.Grid[c][r];
+        for (int c = 1; c <= grid.ActualColumns; ++c) {
+            const char16_t letter = grid.Grid[c][r];
             const QString shown =
                 IsBlankCell(letter) ? QStringLiteral("&nbsp;") : HtmlEscape(QStringView(&letter, 1));
             if (table)
@@ -154,20 +154,20 @@ void GridSection(const TPuzzleModel& model, const THtmlPreviewScale& scale, QStr
     }
     if (table) out << QStringLiteral("</table>");
     out << FontClose << QStringLiteral("</tt>") << FontOpen(format, TPageElement::Credits)
-        << HtmlEscape(model.CreditsLineCmBx.Text) << FontClose << QStringLiteral("<br>") << QStringLiteral("</div>");
+        << HtmlEscape(puzzle.CreditsLine) << FontClose << QStringLiteral("<br>") << QStringLiteral("</div>");
 }
 
-void WordListSection(const TPuzzleModel& model, QStringList& out) {
-    const TPageFormat& format = model.PageFormat;
-    const TEngineState& engine = model.Engine();
-    const TWordSearch& puzzle = model.Puzzle();
+void WordListSection(const TPuzzle& puzzle, QStringList& out) {
+    const TPageFormat& format = puzzle.Format;
+    const TEngineState& engine = puzzle.Words();
+    const TWordSearch& grid = puzzle.Grid();
 
     QStringList placed;
     QStringList unplaced;
     for (int position = 1; position <= engine.WordCount; ++position) {
         const int word = engine.DisplayIndex[position];
         const TWordRecord& record = engine.WordList[word];
-        if (puzzle.Placements[word].Placed)
+        if (grid.Placements[word].Placed)
             placed << HtmlEscape(FromWide(record.ClueText));
         else
             unplaced << HtmlEscape(FromWide(record.GridWord));
@@ -204,18 +204,18 @@ void WordListSection(const TPuzzleModel& model, QStringList& out) {
 
 }  // namespace
 
-QStringList HtmlFragmentLines(const TPuzzleModel& model, const TExportSections& sections,
+QStringList HtmlFragmentLines(const TPuzzle& puzzle, const TExportSections& sections,
                               const THtmlPreviewScale& scale) {
     QStringList out;
-    if (sections.Worksheet) WorksheetSection(model, out);
-    if (sections.Title) TitleSection(model, out);
-    if (sections.Instructions) InstructionsSection(model, out);
-    if (sections.Grid) GridSection(model, scale, out);
-    if (sections.WordList) WordListSection(model, out);
+    if (sections.Worksheet) WorksheetSection(puzzle, out);
+    if (sections.Title) TitleSection(puzzle, out);
+    if (sections.Instructions) InstructionsSection(puzzle, out);
+    if (sections.Grid) GridSection(puzzle, scale, out);
+    if (sections.WordList) WordListSection(puzzle, out);
     return out;
 }
 
-QStringList HtmlPageLines(const TPuzzleModel& model, const TExportSections& sections,
+QStringList HtmlPageLines(const TPuzzle& puzzle, const TExportSections& sections,
                           const THtmlPreviewScale& scale) {
     QStringList out = {
         QStringLiteral("<html><head>"),
@@ -226,7 +226,7 @@ QStringList HtmlPageLines(const TPuzzleModel& model, const TExportSections& sect
         QStringLiteral("</head>"),
         QStringLiteral("<body bgcolor=\"white\">"),
     };
-    out << HtmlFragmentLines(model, sections, scale);
+    out << HtmlFragmentLines(puzzle, sections, scale);
     out << QStringLiteral("</body></html>");
     return out;
 }
@@ -240,9 +240,9 @@ QByteArray HtmlBytes(const QStringList& lines) {
 
 bool WriteHtml(QIODevice& out, const QStringList& lines) { return WriteAllBytes(out, HtmlBytes(lines)); }
 
-bool SaveHtmlPage(const QString& path, const TPuzzleModel& model, const TExportSections& sections,
+bool SaveHtmlPage(const QString& path, const TPuzzle& puzzle, const TExportSections& sections,
                   const THtmlPreviewScale& scale, IMessageHost& host) {
-    const QStringList lines = HtmlPageLines(model, sections, scale);
+    const QStringList lines = HtmlPageLines(puzzle, sections, scale);
     return SaveExportFile(path, [&](QIODevice& out) { return WriteHtml(out, lines); }, host);
 }
 

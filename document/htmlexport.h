@@ -13,7 +13,7 @@ class QIODevice;
 
 namespace vorlix {
 
-class TPuzzleModel;
+struct TPuzzle;
 
 // The finished page's preview, whose scale sets the width of the grid's table.
 // The defaults are a typical preview box at zoom 1.0.
@@ -37,10 +37,10 @@ int HtmlGridTableWidth(int gridFontSize, int columns, const THtmlPreviewScale& s
 int HtmlWordListColumns(int requestedColumns, int placedWords);
 
 // The chosen sections without head and tail: the clipboard's HTML.
-QStringList HtmlFragmentLines(const TPuzzleModel& model, const TExportSections& sections,
+QStringList HtmlFragmentLines(const TPuzzle& puzzle, const TExportSections& sections,
                               const THtmlPreviewScale& scale = {});
 // Head, the chosen sections and tail.
-QStringList HtmlPageLines(const TPuzzleModel& model, const TExportSections& sections,
+QStringList HtmlPageLines(const TPuzzle& puzzle, const TExportSections& sections,
                           const THtmlPreviewScale& scale = {});
 // The clipboard form: lines joined by "\n".
 QString HtmlClipboardText(const QStringList& lines);
@@ -48,7 +48,7 @@ QString HtmlClipboardText(const QStringList& lines);
 QByteArray HtmlBytes(const QStringList& lines);
 
 bool WriteHtml(QIODevice& out, const QStringList& lines);
-bool SaveHtmlPage(const QString& path, const TPuzzleModel& model, const TExportSections& sections,
+bool SaveHtmlPage(const QString& path, const TPuzzle& puzzle, const TExportSections& sections,
                   const THtmlPreviewScale& scale, IMessageHost& host);
 
 }  // namespace vorlix

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
-#include "puzzlemodel.h"
+#include "puzzle.h"
 
 namespace vorlix {
 
@@ -125,7 +125,7 @@ TBitmapSize SuggestBitmapSize(const TInchRect& area, const TInchRect& gridRect, 
 TBitmapSize SuggestBitmapSize(TPuzzleDocument& document, const TExportSections& sections, bool solution,
                               int pixelsPerCell) {
     const TInchRect area = PictureExportArea(document, sections, solution);
-    const TWordSearch& puzzle = document.Model().Puzzle();
+    const TWordSearch& puzzle = document.Puzzle().Grid();
     return SuggestBitmapSize(area, document.GridRect(), puzzle.ActualColumns, puzzle.ActualRows, pixelsPerCell);
 }
 

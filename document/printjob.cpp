@@ -10,66 +10,20 @@
 #include <QSaveFile>
 
 #include "puzzledocument.h"
-#include "puzzlemodel.h"
+#include "puzzlebuilder.h"
+#include "sheetdiagram.h"
 
 namespace vorlix {
 
-// --- Print page texts ---
-
-QStringList QuantityItems() {
-    QStringList items;
-    for (int q = 1; q <= 10; ++q) items << QString::number(q);
-    for (int q : {15, 20, 25, 30, 35, 40, 45, 50, 75, 100}) items << QString::number(q);
-    return items;
-}
-
-namespace {
-
-// Digits only: "+5", " 5" or "5.0" are not whole numbers as typed.
-bool AllDigits(const QString& text) {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
-}
-
-}  // namespace
-
-bool QuantityTextValid(const QString& text) {
-    if (!AllDigits(text)) return false;
-    bool ok = false;
-    const int q = text.toInt(&ok);
-    return ok && q >= 1 && q <= MaxPrintQuantity;
-}
-
-int QuantityFromText(const QString& text) {
-    if (!AllDigits(text)) return 1;
-    bool ok = false;
-    const int q = text.toInt(&ok);
-    // No copies at all would still print the solution sheets; one copy is what was meant.
-    return ok && q >= 1 ? q : 1;
-}
-
-QStringList UniquesItems() {
-    QStringList items{QStringLiteral("1 (All puzzles are identical)")};
-    for (int u = 2; u <= MaxVariations; ++u) items << QStringLiteral("%1 variations of the same puzzle").arg(u);
-    items << AllUniqueItemText;
-    return items;
-}
-
-QString UniqueItemText(int quantity) { return QString::number(quantity) + QStringLiteral(" (All puzzles are unique.)"); }
-
-int FormsFromUniquesText(const QString& text, int quantity) {
-    static const QRegularExpression digits(QStringLiteral("[0-9]+"));
-    const QRegularExpressionMatch m = digits.match(text);
-    if (!m.hasMatch()) return quantity;
-    bool ok = false;
-    const int u = m.captured().toInt(&ok);
-    return ok ? u : quantity;
-}
-
-QString OneSolutionCaption(int forms) {
-    return forms == 1 ? QStringLiteral("Print a solution for me.") : QStringLiteral("Print a set of solutions for me.");
-}
-
 QString ProgressCount(int i, int n) { return QString::number(i) + QStringLiteral(" of ") + QString::number(n); }
+
+std::uint32_t DefaultUniqueSeed() {
+    // Where the print page's colour shuffle used to leave the program's generator, so runs
+    // print the copies they always printed.
+    TRandom generator{UniquePaletteSeed};
+    for (int n = 0; n < 2 * UniquePaletteSwaps; ++n) generator.Random(UniquePaletteSize - 1);
+    return generator.Seed;
+}
 
 // --- Options and plan ---
 
@@ -83,21 +37,11 @@ TPrintOptions TPrintOptions::Normalized() const {
     return o;
 }
 
-TPrintOptions TPrintOptions::FromPrintPage(const QString& quantityText, int uniquesItemIndex, const QString& uniquesText,
-                                           TSolutionChoice solutions) {
-    TPrintOptions o;
-    o.Quantity = QuantityFromText(quantityText);
-    o.AllUnique = uniquesItemIndex == AllUniqueItemIndex;
-    o.Forms = FormsFromUniquesText(uniquesText, o.Quantity);
-    o.Solutions = solutions;
-    return o.Normalized();
-}
-
 std::vector<TPlannedSheet> PlanSheets(const TPrintOptions& options) {
     const TPrintOptions o = options.Normalized();
     const int q = o.Quantity;
     const int u = o.Forms;
-    const bool ownSolutions = o.AllUnique && o.Solutions != TSolutionChoice::Print_NoSolutionsRB;
+    const bool ownSolutions = o.AllUnique && o.Solutions != TSolutionSheets::None;
     std::vector<TPlannedSheet> plan;
     for (int i = 1; i <= q; ++i) {
         const int f = i % u;
@@ -106,9 +50,9 @@ std::vector<TPlannedSheet> PlanSheets(const TPrintOptions& options) {
         if (ownSolutions) plan.push_back({TSheetKind::Solution, f, i, q, false, false, true});
     }
     if (o.AllUnique) return plan;
-    if (o.Solutions == TSolutionChoice::Print_OneSolutionRB)
+    if (o.Solutions == TSolutionSheets::One)
         for (int k = 0; k < u; ++k) plan.push_back({TSheetKind::Solution, k, k + 1, u, false, true, true});
-    if (o.Solutions == TSolutionChoice::Print_ManySolutionsRB)
+    if (o.Solutions == TSolutionSheets::Many)
         for (int i = 1; i <= q; ++i) plan.push_back({TSheetKind::Solution, i % u, i, q, false, true, true});
     return plan;
 }
@@ -197,22 +141,6 @@ namespace {
 
 bool jobRunning = false;
 
-// Keeps the document's printer metrics and form count as the window left them.
-class TDocumentState {
-public:
-    explicit TDocumentState(TPuzzleDocument& d) : d_(d), metrics_(d.PrinterMetrics()), forms_(d.FormCount()) {}
-    ~TDocumentState() {
-        d_.SetPrinterMetrics(metrics_);
-        d_.SetFormCount(forms_);
-        d_.LayOut();
-    }
-
-private:
-    TPuzzleDocument& d_;
-    PrinterPageMetrics metrics_;
-    int forms_;
-};
-
 class TNoProgress : public IPrintProgress {
 public:
     void ShowProgress(const QString&, const QString&) override {}
@@ -222,27 +150,28 @@ public:
 
 bool TPrintJob::AnyRunning() { return jobRunning; }
 
-TPrintJob::TPrintJob(TPuzzleDocument& document, ISheetSink& sink, IPrintProgress* progress)
+TPrintJob::TPrintJob(const TPuzzleDocument& document, ISheetSink& sink, IPrintProgress* progress)
     : document_(&document), sink_(&sink), progress_(progress) {}
 
-TPrintOutcome TPrintJob::Run(const TPrintOptions& options) {
+TPrintOutcome TPrintJob::Run(const TPrintOptions& options, TPuzzleBuilder& builder, TReport& report) {
     // The window's events run between sheets, and a second Print click must not nest.
     if (jobRunning) return TPrintOutcome::Busy;
     TNoProgress silent;
     IPrintProgress& progress = progress_ ? *progress_ : silent;
     if (!sink_->Available()) {
-        document_->Model().Host().ShowMessage(MessageKind::Information, NoPrinterText.toStdU16String(),
-                                              MessageButtons::Ok);
+        report.Add(MessageKind::Information, NoPrinterText);
         return TPrintOutcome::NoPrinter;
     }
 
     jobRunning = true;
     const TPrintOptions o = options.Normalized();
-    TDocumentState keep(*document_);
-    document_->SetPrinterMetrics(sink_->Metrics());
-    document_->SetFormCount(o.Forms);
+    const TPuzzle& original = document_->Puzzle();
+    TPuzzle sheetPuzzle = original;
+    TPuzzleDocument sheetDocument(sheetPuzzle, document_->WordListPage());
+    sheetDocument.SetPrinterMetrics(sink_->Metrics());
+    sheetDocument.SetFormCount(o.Forms);
+    builder.SetSeed(o.Seed);
     sheets_ = 0;
-    applied_ = 0;
     error_.clear();
 
     progress.ShowProgress(PrintingPuzzleText, ProgressCount(1, o.Quantity));
@@ -253,15 +182,18 @@ TPrintOutcome TPrintJob::Run(const TPrintOptions& options) {
         for (const TPlannedSheet& sheet : PlanSheets(o)) {
             progress.ShowProgress(sheet.Kind == TSheetKind::Puzzle ? PrintingPuzzleText : PrintingSolutionText,
                                   ProgressCount(sheet.Index, sheet.Count));
-            Prepare(sheet);
-            if (sheet.NewPuzzle) progress.PuzzleRebuilt();
-            if (sheet.Kind == TSheetKind::Puzzle) {
-                for (int page = 1; page <= document_->WordListPage() && !failed; ++page)
-                    failed = !DrawSheet(page, sheet.Form);
-            } else {
-                failed = !DrawSheet(document_->SolutionPage(), sheet.Form);
+            if (sheet.NewPuzzle) {
+                sheetPuzzle.Built = builder.Build(sheetPuzzle);
+            } else if (sheet.Variant) {
+                sheetPuzzle.Built =
+                    sheet.Form == 0 ? original.Built : builder.Transform(original, sheet.Form);
             }
-            if (sheet.Variant) Undo();
+            if (sheet.Kind == TSheetKind::Puzzle) {
+                for (int page = 1; page <= sheetDocument.WordListPage() && !failed; ++page)
+                    failed = !DrawSheet(sheetDocument, page, sheet.Form);
+            } else {
+                failed = !DrawSheet(sheetDocument, sheetDocument.SolutionPage(), sheet.Form);
+            }
             if (failed) break;
             if (sheet.EventsAfter) {
                 progress.LetEventsRun();
@@ -273,33 +205,17 @@ TPrintOutcome TPrintJob::Run(const TPrintOptions& options) {
         if (!sink_->EndDocument()) failed = true;
     }
     if (failed) error_ = sink_->ErrorText();
-    Undo();
     progress.ProgressVisible(false);
     jobRunning = false;
     if (failed) return TPrintOutcome::Failed;
     return cancelled_ ? TPrintOutcome::Cancelled : TPrintOutcome::Printed;
 }
 
-void TPrintJob::Prepare(const TPlannedSheet& sheet) {
-    if (sheet.NewPuzzle) {
-        document_->Model().RebuildPuzzle();
-    } else if (sheet.Variant && sheet.Form != 0) {
-        document_->Model().Puzzle().Transform(sheet.Form);
-        applied_ = sheet.Form;
-    }
-}
-
-void TPrintJob::Undo() {
-    if (applied_ == 0) return;
-    document_->Model().Puzzle().Transform(InverseVariant[static_cast<std::size_t>(applied_)]);
-    applied_ = 0;
-}
-
-bool TPrintJob::DrawSheet(int page, int form) {
+bool TPrintJob::DrawSheet(TPuzzleDocument& sheetDocument, int page, int form) {
     if (sheets_ > 0 && !sink_->NewSheet()) return false;
     // Variants 1, 3, 4 and 6 exchange columns and rows, and a rebuilt puzzle has its own size.
-    document_->LayOut();
-    document_->DrawPage(sink_->Canvas(), page, form);
+    sheetDocument.LayOut();
+    sheetDocument.DrawPage(sink_->Canvas(), page, form);
     ++sheets_;
     return true;
 }

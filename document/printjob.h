@@ -1,8 +1,10 @@
-// Printing: copies of the current puzzle, as variations of one grid or as different
-// puzzles, with or without solution sheets, drawn sheet by sheet on a sink (a printer, a
-// PDF file, or a recorder in tests). No window: progress and cancel go through IPrintProgress.
+// Printing: copies of a puzzle, as variations of its grid or as different puzzles, with or
+// without solution sheets, drawn sheet by sheet on a sink (a printer, a PDF file, or a
+// recorder in tests). The copies are built beside the puzzle, which stays as it is. No
+// window: progress and cancel go through IPrintProgress.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include <QStringList>
 
 #include "ascanvas.h"
+#include "report.h"
 
 class QPageLayout;
 class QPrinter;
@@ -17,50 +20,35 @@ class QSaveFile;
 
 namespace vorlix {
 
+class TPuzzleBuilder;
 class TPuzzleDocument;
 
-// The print page's solution radio buttons.
-enum class TSolutionChoice { Print_NoSolutionsRB, Print_OneSolutionRB, Print_ManySolutionsRB };
+// Which solution sheets a run adds: none, one per form, or one per copy.
+enum class TSolutionSheets { None, One, Many };
 
 inline const QString NoPrinterText = QStringLiteral("Sorry, I can't find a printer installed on your computer.");
 inline const QString PrintingPuzzleText = QStringLiteral("Printing Puzzle");
 inline const QString PrintingSolutionText = QStringLiteral("Printing Solution");
-inline const QString AllUniqueItemText = QStringLiteral("All puzzles are unique");
-inline const QString NoSolutionsCaption = QStringLiteral("Print no solutions.");
-inline const QString ManySolutionsCaption = QStringLiteral("Print enough solutions to pass out.");
 
 constexpr int MaxVariations = 8;
-constexpr int MaxPrintQuantity = 1000;  // the largest quantity the print page accepts
-constexpr int AllUniqueItemIndex = 8;   // the ninth uniques item
+constexpr int MaxPrintQuantity = 1000;  // the largest quantity a run accepts
 
-// --- The print page's texts.
-// Print_QuantityCmBx's offered quantities.
-QStringList QuantityItems();
-// A whole number 1..1000: shown black; anything else red.
-bool QuantityTextValid(const QString& text);
-// The quantity a print run uses: the text as a whole number, 1 when it is not one.
-int QuantityFromText(const QString& text);
-// Print_UniquesCmBx's nine items; the ninth is renamed by UniqueItemText once Q is valid.
-QStringList UniquesItems();
-QString UniqueItemText(int quantity);  // "12 (All puzzles are unique.)"
-// U: the first run of decimal digits in the uniques text, Q when there is none.
-int FormsFromUniquesText(const QString& text, int quantity);
-// Print_OneSolutionRB's caption for U forms.
-QString OneSolutionCaption(int forms);
 // "3 of 10".
 QString ProgressCount(int i, int n);
 
-struct TPrintOptions {
-    int Quantity = 1;        // Q, copies
-    int Forms = 1;           // U; 0 or less means 1, or Q for all-unique copies
-    bool AllUnique = false;  // the ninth item: every copy is a newly built puzzle
-    TSolutionChoice Solutions = TSolutionChoice::Print_OneSolutionRB;
+// Where the copies of an all-unique run start when nothing else is said: the same copies
+// for the same puzzle on every run.
+std::uint32_t DefaultUniqueSeed();
 
-    // Q at least 1; U within 1..8 for variations, at least 1 for all-unique copies.
+struct TPrintOptions {
+    int Quantity = 1;        // copies
+    int Forms = 1;           // variations; 0 or less means 1, or Quantity for all-unique copies
+    bool AllUnique = false;  // every copy is a newly built puzzle
+    TSolutionSheets Solutions = TSolutionSheets::One;
+    std::uint32_t Seed = DefaultUniqueSeed();  // the generator of the copies' builds and refills
+
+    // Quantity at least 1; Forms within 1..8 for variations, at least 1 for all-unique copies.
     TPrintOptions Normalized() const;
-    // From the print page's state: its quantity text, the chosen uniques item and its text.
-    static TPrintOptions FromPrintPage(const QString& quantityText, int uniquesItemIndex,
-                                       const QString& uniquesText, TSolutionChoice solutions);
 };
 
 enum class TSheetKind { Puzzle, Solution };
@@ -72,7 +60,7 @@ struct TPlannedSheet {
     int Index = 1;            // the i of "i of n"
     int Count = 1;            // the n
     bool NewPuzzle = false;   // build a new puzzle before this sheet
-    bool Variant = false;     // apply grid variant Form before the sheet and undo it after
+    bool Variant = false;     // the sheet shows grid variant Form
     bool EventsAfter = true;  // let the window's events run (and honour cancel) after it
     bool operator==(const TPlannedSheet&) const = default;
 };
@@ -160,19 +148,18 @@ public:
     virtual void ShowProgress(const QString& printing, const QString& count) = 0;
     // Pending user-interface events run here, so that Cancel can reach the job.
     virtual void LetEventsRun() {}
-    // A copy of an all-unique run was built: the views show the new current puzzle.
-    virtual void PuzzleRebuilt() {}
 };
 
 enum class TPrintOutcome { Printed, Cancelled, NoPrinter, Failed, Busy };
 
 class TPrintJob {
 public:
-    TPrintJob(TPuzzleDocument& document, ISheetSink& sink, IPrintProgress* progress = nullptr);
+    // Prints document's puzzle with document's page arrangement; neither is changed.
+    TPrintJob(const TPuzzleDocument& document, ISheetSink& sink, IPrintProgress* progress = nullptr);
 
-    // Runs the whole job. Afterwards the grid is in its untransformed state, or, after an
-    // all-unique run, the last puzzle built; the document keeps its metrics and form count.
-    TPrintOutcome Run(const TPrintOptions& options);
+    // Runs the whole job; the copies' builds and refills draw from builder, seeded with the
+    // options' seed. NoPrinter is also in report.
+    TPrintOutcome Run(const TPrintOptions& options, TPuzzleBuilder& builder, TReport& report);
     // Print_CancelBtn: the job stops after the current copy or sheet.
     void Cancel() { cancelled_ = true; }
     bool CancelRequested() const { return cancelled_; }
@@ -183,16 +170,13 @@ public:
     static bool AnyRunning();
 
 private:
-    void Prepare(const TPlannedSheet& sheet);
-    void Undo();
-    bool DrawSheet(int page, int form);
+    bool DrawSheet(TPuzzleDocument& sheetDocument, int page, int form);
 
-    TPuzzleDocument* document_;
+    const TPuzzleDocument* document_;
     ISheetSink* sink_;
     IPrintProgress* progress_;
     bool cancelled_ = false;
     int sheets_ = 0;
-    int applied_ = 0;  // the grid variant currently applied
     QString error_;
 };
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "puzzlemodel.h"
+#include "puzzle.h"
 
 namespace vorlix {
 
@@ -104,7 +104,7 @@ int WordListFitColumns(double availableWidth, double maxWidth) {
     return std::max(1, static_cast<int>(std::floor((availableWidth + 0.2) / (maxWidth + 0.2))));
 }
 
-TPuzzleDocument::TPuzzleDocument(TPuzzleModel& model, int wordListPage) : model_(&model) {
+TPuzzleDocument::TPuzzleDocument(const TPuzzle& puzzle, int wordListPage) : puzzle_(&puzzle) {
     SetWordListPage(wordListPage);
 }
 
@@ -118,24 +118,18 @@ double TPuzzleDocument::CellCentreX(int column) const { return (column - 0.5) * 
 double TPuzzleDocument::CellCentreY(int row) const { return (row - 0.5) * cellHeight_ + gridRect_.Top; }
 
 bool TPuzzleDocument::HasPuzzle() const {
-    const TWordSearch& ws = model_->Puzzle();
+    const TWordSearch& ws = puzzle_->Grid();
     return ws.ActualColumns > 1 || ws.ActualRows > 1;
 }
 
-bool TPuzzleDocument::InstructionsIncluded() const { return model_->Instructions_IncludeCB; }
+bool TPuzzleDocument::InstructionsIncluded() const { return puzzle_->InstructionsIncluded; }
 
 bool TPuzzleDocument::GridCrowded() const {
-    return model_->PageFormat.GridFontSize / 72.0 * 0.7 > cellHeight_;
-}
-
-void TPuzzleDocument::ShowCrowdedWarning() {
-    if (!GridCrowded() || !model_->CrowdedWarningPending) return;
-    model_->CrowdedWarningPending = false;
-    model_->Host().ShowMessage(MessageKind::Information, ToWide(CrowdedWarningText()), MessageButtons::Ok);
+    return puzzle_->Format.GridFontSize / 72.0 * 0.7 > cellHeight_;
 }
 
 void TPuzzleDocument::LayOut() {
-    const TPageFormat& pf = model_->PageFormat;
+    const TPageFormat& pf = puzzle_->Format;
     const double W = metrics_.PageWidth;
     const double H = metrics_.PageHeight;
     const double m = pf.MarginWidth;
@@ -172,17 +166,17 @@ void TPuzzleDocument::LayOut() {
     elementSpacing_ = 0.33;
     double cursor = contentRect_.Top;
 
-    const int n = std::max(UsedLineCount(model_->Worksheet_LeftMemo), UsedLineCount(model_->Worksheet_RightMemo));
+    const int n = std::max(UsedLineCount(puzzle_->WorksheetLeftLines), UsedLineCount(puzzle_->WorksheetRightLines));
     worksheetRect_ = {contentRect_.Left, cursor, contentRect_.Right, cursor + n * pf.WorksheetFontSize / 72.0 * 1.75};
     cursor = worksheetRect_.Bottom + (n > 0 ? elementSpacing_ : 0.0);
 
-    const int t = UsedLineCount(model_->Words_TitleMemo);
+    const int t = UsedLineCount(puzzle_->TitleLines);
     titleRect_ = {contentRect_.Left, cursor, contentRect_.Right, cursor + t * pf.TitleFontSize / 72.0};
     cursor = titleRect_.Bottom + (t > 0 ? elementSpacing_ : 0.0);
 
     if (InstructionsIncluded()) {
         // Wrapped here once, so that the drawing shows exactly the lines counted.
-        const QStringList& typed = model_->Layout_InstructionsMemo;
+        const QStringList& typed = puzzle_->InstructionLines;
         instructionsLines_ = WrapLines(typed.mid(0, UsedLineCount(typed)),
                                        TCanvasFont{pf.InstructionsFont, pf.InstructionsFontSize}, contentRect_.Width());
         const int i = static_cast<int>(instructionsLines_.size());
@@ -194,7 +188,7 @@ void TPuzzleDocument::LayOut() {
         instructionsRect_ = {contentRect_.Left, cursor, contentRect_.Right, cursor};
     }
 
-    const TWordSearch& ws = model_->Puzzle();
+    const TWordSearch& ws = puzzle_->Grid();
     const int rows = ws.ActualRows;
     const int columns = ws.ActualColumns;
     // The word list keeps three inches; only the height is ever cut, never the letters.

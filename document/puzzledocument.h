@@ -11,7 +11,7 @@
 
 namespace vorlix {
 
-class TPuzzleModel;
+struct TPuzzle;
 
 // The crowded-grid message, shown once per built puzzle.
 QString CrowdedWarningText();
@@ -67,12 +67,13 @@ constexpr TInchRect EmptyPictureArea{11.0, 11.0, 0.0, 0.0};
 
 class TPuzzleDocument {
 public:
-    // The document reads the model's texts, page format and engine whenever it lays out
-    // or draws; the model outlives the document.
-    explicit TPuzzleDocument(TPuzzleModel& model, int wordListPage = 1);
+    // The document reads the puzzle whenever it lays out or draws; the puzzle outlives the
+    // document (or the next SetPuzzle).
+    explicit TPuzzleDocument(const TPuzzle& puzzle, int wordListPage = 1);
     virtual ~TPuzzleDocument() = default;
 
-    TPuzzleModel& Model() const { return *model_; }
+    const TPuzzle& Puzzle() const { return *puzzle_; }
+    void SetPuzzle(const TPuzzle& puzzle) { puzzle_ = &puzzle; }
 
     // The printer geometry the layout uses; the printer refresh sets it.
     void SetPrinterMetrics(const PrinterPageMetrics& metrics) { metrics_ = metrics; }
@@ -103,8 +104,7 @@ public:
     void DrawSolution(TAsCanvas& canvas);
     void DrawFormMark(TAsCanvas& canvas, int formIndex);
 
-    // Shows the crowded-grid message when the cells are too small and it is pending.
-    void ShowCrowdedWarning();
+    // The cells of the last LayOut are too small for the grid's font.
     bool GridCrowded() const;
 
     // --- Geometry of the last LayOut.
@@ -148,7 +148,7 @@ private:
     void DrawLetters(TAsCanvas& canvas, bool solution);
     void DrawSolutionMarks(TAsCanvas& canvas);
 
-    TPuzzleModel* model_;
+    const TPuzzle* puzzle_;
     PrinterPageMetrics metrics_;
     int wordListPage_ = 1;
     int solutionPage_ = 2;

@@ -16,18 +16,19 @@ const std::array<QColor, MaxVariations> VariationColors = {
     QColor(128, 0, 128),   QColor(0, 0, 255),   QColor(255, 0, 255), QColor(0, 128, 0),
 };
 
-std::array<QColor, UniquePaletteSize> UniquePalette(TEngineState& engine) {
+std::array<QColor, UniquePaletteSize> UniquePalette() {
     static constexpr std::array<int, 4> levels = {255, 223, 191, 59};
     std::array<QColor, UniquePaletteSize> palette;
     int k = 0;
     for (int r : levels)
         for (int g : levels)
             for (int b : levels) palette[static_cast<std::size_t>(k++)] = QColor(r, g, b);
-    engine.SetSeed(UniquePaletteSeed);
+    // A generator of its own: painting must not change what the puzzles draw.
+    TRandom shuffle{UniquePaletteSeed};
     for (int n = 0; n < UniquePaletteSwaps; ++n) {
         // Random(63): the last colour never moves.
-        const int a = engine.Random(UniquePaletteSize - 1);
-        const int b = engine.Random(UniquePaletteSize - 1);
+        const int a = shuffle.Random(UniquePaletteSize - 1);
+        const int b = shuffle.Random(UniquePaletteSize - 1);
         std::swap(palette[static_cast<std::size_t>(a)], palette[static_cast<std::size_t>(b)]);
     }
     return palette;
@@ -112,9 +113,9 @@ TSheetDiagram ArrangeSheetDiagram(QSize size, const TPrintOptions& options,
     return d;
 }
 
-void PaintSheetDiagram(QPainter& painter, QSize size, const TPrintOptions& options, TEngineState& engine) {
+void PaintSheetDiagram(QPainter& painter, QSize size, const TPrintOptions& options) {
     std::array<QColor, UniquePaletteSize> palette;
-    if (options.AllUnique) palette = UniquePalette(engine);
+    if (options.AllUnique) palette = UniquePalette();
     const TSheetDiagram d = ArrangeSheetDiagram(size, options, options.AllUnique ? &palette : nullptr);
 
     painter.save();

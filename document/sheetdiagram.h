@@ -11,12 +11,11 @@
 #include <QSize>
 
 #include "printjob.h"
+#include "wordsearch.h"
 
 class QPainter;
 
 namespace vorlix {
-
-class TEngineState;
 
 constexpr int UniquePaletteSize = 64;
 constexpr std::uint32_t UniquePaletteSeed = 123;
@@ -27,9 +26,8 @@ inline const QColor DiagramHeadingColor{0, 0, 128};
 extern const std::array<QColor, MaxVariations> VariationColors;
 
 // Every combination of the levels 255, 223, 191 and 59 for red, green and blue, shuffled by
-// 640 swaps on the program's generator reseeded with 123. Later draws (the puzzles of an
-// all-unique run) continue from where the shuffle left the generator.
-std::array<QColor, UniquePaletteSize> UniquePalette(TEngineState& engine);
+// 640 swaps on a generator seeded with 123.
+std::array<QColor, UniquePaletteSize> UniquePalette();
 
 struct TDiagramSheet {
     TSheetKind Kind = TSheetKind::Puzzle;
@@ -49,8 +47,7 @@ struct TSheetDiagram {
 TSheetDiagram ArrangeSheetDiagram(QSize size, const TPrintOptions& options,
                                   const std::array<QColor, UniquePaletteSize>* palette = nullptr);
 
-// Paints the diagram on a painter covering size pixels (white background). For all-unique
-// runs the palette is made afresh, which reseeds the engine's generator.
-void PaintSheetDiagram(QPainter& painter, QSize size, const TPrintOptions& options, TEngineState& engine);
+// Paints the diagram on a painter covering size pixels (white background).
+void PaintSheetDiagram(QPainter& painter, QSize size, const TPrintOptions& options);
 
 }  // namespace vorlix

@@ -5,7 +5,7 @@
 #include <QIODevice>
 #include <QSaveFile>
 
-#include "puzzlemodel.h"
+#include "puzzle.h"
 
 namespace vorlix {
 
@@ -62,13 +62,13 @@ QString RowText(const TWordSearch& puzzle, int row, int spacing) {
 
 }  // namespace
 
-QStringList TextExportLines(const TPuzzleModel& model, const TExportSections& sections, int spacing) {
+QStringList TextExportLines(const TPuzzle& puzzle, const TExportSections& sections, int spacing) {
     spacing = std::clamp(spacing, 0, MaxTextLetterSpacing);
     QStringList out;
 
     if (sections.Worksheet) {
-        const QStringList& left = model.Worksheet_LeftMemo;
-        const QStringList& right = model.Worksheet_RightMemo;
+        const QStringList& left = puzzle.WorksheetLeftLines;
+        const QStringList& right = puzzle.WorksheetRightLines;
         const qsizetype n = std::max(left.size(), right.size());
         for (qsizetype i = 0; i < n; ++i) {
             out << QString() << left.value(i) + u'\t' + right.value(i);
@@ -77,28 +77,28 @@ QStringList TextExportLines(const TPuzzleModel& model, const TExportSections& se
     }
 
     if (sections.Title) {
-        for (const QString& line : model.Words_TitleMemo)
+        for (const QString& line : puzzle.TitleLines)
             if (!line.isEmpty()) out << line;
-        if (!model.Words_TitleMemo.isEmpty()) out << QString();
+        if (!puzzle.TitleLines.isEmpty()) out << QString();
     }
 
-    if (sections.Instructions && model.Instructions_IncludeCB) {
-        out << model.Layout_InstructionsMemo;
-        if (!model.Layout_InstructionsMemo.isEmpty()) out << QString();
+    if (sections.Instructions && puzzle.InstructionsIncluded) {
+        out << puzzle.InstructionLines;
+        if (!puzzle.InstructionLines.isEmpty()) out << QString();
     }
 
-    const TWordSearch& puzzle = model.Puzzle();
+    const TWordSearch& grid = puzzle.Grid();
     if (sections.Grid) {
-        for (int r = 1; r <= puzzle.ActualRows; ++r) out << RowText(puzzle, r, spacing) << QString();
-        out << model.CreditsLineCmBx.Text << QString();
+        for (int r = 1; r <= grid.ActualRows; ++r) out << RowText(grid, r, spacing) << QString();
+        out << puzzle.CreditsLine << QString();
     }
 
     if (sections.WordList) {
-        const TEngineState& engine = model.Engine();
-        const bool clues = model.CustomCluesMode();
+        const TEngineState& engine = puzzle.Words();
+        const bool clues = puzzle.Type.CustomClues;
         for (int position = 1; position <= engine.WordCount; ++position) {
             const int word = engine.DisplayIndex[position];
-            if (!puzzle.Placements[word].Placed) continue;
+            if (!grid.Placements[word].Placed) continue;
             const TWordRecord& record = engine.WordList[word];
             out << FromWide(clues ? record.ClueText : record.GridWord);
         }
@@ -124,9 +124,9 @@ QByteArray TextExportBytes(const QStringList& lines) {
 
 bool WriteTextExport(QIODevice& out, const QStringList& lines) { return WriteAllBytes(out, TextExportBytes(lines)); }
 
-bool SaveTextExport(const QString& path, const TPuzzleModel& model, const TExportSections& sections, int spacing,
+bool SaveTextExport(const QString& path, const TPuzzle& puzzle, const TExportSections& sections, int spacing,
                     IMessageHost& host) {
-    const QStringList lines = TextExportLines(model, sections, spacing);
+    const QStringList lines = TextExportLines(puzzle, sections, spacing);
     return SaveExportFile(path, [&](QIODevice& out) { return WriteTextExport(out, lines); }, host);
 }
 

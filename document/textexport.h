@@ -15,7 +15,7 @@ class QIODevice;
 
 namespace vorlix {
 
-class TPuzzleModel;
+struct TPuzzle;
 
 // The export window's "Include" boxes. Instructions also need Instructions_IncludeCB.
 struct TExportSections {
@@ -53,7 +53,7 @@ constexpr int DefaultTextLetterSpacing = 2;
 
 // The lines of the text export, worksheet, title, instructions, grid and word list in
 // that order. spacing outside 0..3 is clamped.
-QStringList TextExportLines(const TPuzzleModel& model, const TExportSections& sections,
+QStringList TextExportLines(const TPuzzle& puzzle, const TExportSections& sections,
                             int spacing = DefaultTextLetterSpacing);
 // The clipboard form: lines joined by "\n".
 QString TextExportClipboard(const QStringList& lines);
@@ -62,7 +62,7 @@ QString TextExportClipboard(const QStringList& lines);
 QByteArray TextExportBytes(const QStringList& lines);
 
 bool WriteTextExport(QIODevice& out, const QStringList& lines);
-bool SaveTextExport(const QString& path, const TPuzzleModel& model, const TExportSections& sections, int spacing,
+bool SaveTextExport(const QString& path, const TPuzzle& puzzle, const TExportSections& sections, int spacing,
                     IMessageHost& host);
 
 }  // namespace vorlix

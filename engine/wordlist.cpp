@@ -1,5 +1,6 @@
 // The program-wide engine state: settings, word list, direction weights and generator.
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <numeric>
 
@@ -26,36 +27,15 @@ void ToLowerAscii(std::u16string& text) {
 
 }  // namespace
 
-void TWordSearchConfig::SetSharingLevel(int level) {
-    SharingLevel = static_cast<std::uint8_t>(level);
-    AllowCross = AllowIntersect = AllowSameLine = AllowEmbed = false;
-    switch (level) {
-        case ShareAll: AllowEmbed = true; [[fallthrough]];
-        case ShareSome: AllowSameLine = true; [[fallthrough]];
-        case ShareIntersect: AllowIntersect = true; [[fallthrough]];
-        case ShareCross: AllowCross = true; break;
-        default: break;
-    }
-}
-
-TEngineState::TEngineState(IMessageHost& host) : host_(&host) {
+TEngineState::TEngineState() {
     for (int d = 1; d <= 8; ++d) SetDirectionWeight(d, 100);
 }
 
 void TEngineState::ResetSettings() {
     Settings.Capitalization = TCapitalization::AllUpper;
-    Settings.WordListOrder = 0;
-    Settings.KeepClueCase = true;
     Settings.FillerMode = 1;
-    Settings.FirstLetterStyle = 0;
     Settings.HiddenMessage.clear();
-    Settings.SolutionStartDot = true;
     Settings.PuzzleOptions = 0;
-    Settings.AllowCross = true;
-    Settings.AllowEmbed = false;
-    Settings.WordOrder = 0;
-    Settings.AllowIntersect = true;
-    Settings.AllowSameLine = false;
     for (int d = 1; d <= 8; ++d) SetDirectionWeight(d, 100);
     ClearList();
 }
@@ -68,15 +48,12 @@ void TEngineState::ClearList() {
 }
 
 void TEngineState::Words_ProcessLine(const std::u16string& line) {
-    if (ListReady) {
-        Host().ShowMessage(MessageKind::Warning,
-                           u"TWordSearch: Untimely call to Words_ProcessLine. Call ClearList first.",
-                           MessageButtons::Ok);
-        return;
-    }
+    // A finished list takes no more lines until ClearList.
+    assert(!ListReady);
+    if (ListReady) return;
     std::size_t start = 0;
-    for (std::size_t comma = line.find(Settings.WordSeparator); comma != std::u16string::npos;
-         comma = line.find(Settings.WordSeparator, start)) {
+    for (std::size_t comma = line.find(WordSeparator); comma != std::u16string::npos;
+         comma = line.find(WordSeparator, start)) {
         AddWord(line.substr(start, comma - start));
         start = comma + 1;
     }
@@ -84,7 +61,7 @@ void TEngineState::Words_ProcessLine(const std::u16string& line) {
 }
 
 std::u16string TEngineState::GridForm(const std::u16string& item) const {
-    std::u16string word = item.substr(0, item.find(Settings.ClueSeparator));
+    std::u16string word = item.substr(0, item.find(ClueSeparator));
     std::erase(word, Space);
     switch (Settings.Capitalization) {
         case TCapitalization::AllUpper: ToUpperAscii(word); break;
@@ -99,12 +76,11 @@ std::u16string TEngineState::GridForm(const std::u16string& item) const {
 }
 
 std::u16string TEngineState::ClueForm(const std::u16string& item) const {
-    const std::size_t separator = item.find(Settings.ClueSeparator);
+    const std::size_t separator = item.find(ClueSeparator);
     std::u16string clue = separator == std::u16string::npos ? item : item.substr(separator + 1, 9999);
     const std::size_t first = clue.find_first_not_of(Space);
     if (first == std::u16string::npos) return {};
     clue = clue.substr(first, clue.find_last_not_of(Space) - first + 1);
-    if (!Settings.KeepClueCase) ToUpperAscii(clue);
     return clue;
 }
 
@@ -131,9 +107,8 @@ void TEngineState::FinishList() {
 
     auto* begin = DisplayIndex.data() + 1;
     std::iota(begin, begin + WordCount, 1);
-    if (Settings.WordListOrder != 2)
-        std::stable_sort(begin, begin + WordCount,
-                         [this](int a, int b) { return WordList[a].GridWord < WordList[b].GridWord; });
+    std::stable_sort(begin, begin + WordCount,
+                     [this](int a, int b) { return WordList[a].GridWord < WordList[b].GridWord; });
 
     longestFirstCount_ = -1;
 }
@@ -209,9 +184,5 @@ char16_t TEngineState::FillerLetter() {
     return upper ? letter : static_cast<char16_t>(letter + 32);
 }
 
-void TEngineState::ReportInternalError(const std::u16string& text) {
-    if (Host().ShowMessage(MessageKind::Error, text, MessageButtons::OkAbort) == MessageAnswer::Abort)
-        Host().EndProgram();
-}
 
 }  // namespace vorlix

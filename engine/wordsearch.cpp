@@ -2,6 +2,7 @@
 #include "wordsearch.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace vorlix {
 
@@ -49,28 +50,8 @@ void TWordSearch::ClearCells(int extent) {
 void TWordSearch::RebuildPlacementOrder() {
     TEngineState& s = *state_;
     const int count = s.WordCount;
-    if (s.Settings.WordOrder == 2) {
-        for (int k = 1; k <= count; ++k) PlacementOrder[k] = k;
-        return;
-    }
     const auto& longestFirst = s.LongestFirstOrder();
     std::copy(longestFirst.begin() + 1, longestFirst.begin() + 1 + count, PlacementOrder.begin() + 1);
-    if (s.Settings.WordOrder != 1) return;
-    // Shuffle each group of equal length among its own positions, shortest lengths first.
-    for (int length = 1; length <= 100; ++length) {
-        int start = 0;
-        int end = 0;
-        for (int k = 1; k <= count; ++k) {
-            if (s.WordList[PlacementOrder[k]].Length != length) continue;
-            if (start == 0) start = k;
-            end = k;
-        }
-        if (start == 0) continue;
-        for (int p = start; p <= end; ++p) {
-            const int r = start + state_->Random(end - start + 1);
-            std::swap(PlacementOrder[p], PlacementOrder[r]);
-        }
-    }
 }
 
 TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
@@ -78,10 +59,8 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
     // The grid arrays end at 100; a larger or negative request must not reach them.
     a = std::clamp(a, 0, MaxGridSize);
     b = std::clamp(b, 0, MaxGridSize);
-    if (!s.ListReady) {
-        s.ReportInternalError(u"TWS.PM: Untimely call.");
-        return nullptr;
-    }
+    assert(s.ListReady);
+    if (!s.ListReady) return nullptr;
     Clear();
     // Between here and the end only the engine writes into these two objects, so the
     // many builds can clear just the cells they used.
@@ -110,9 +89,9 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
             }
             ++tries;
         } while (misses < 3 && tries <= 50);
-    } else if (a == 0 || b == 0) {
-        CopyFrom(trial);  // reports the missing trial object
     }
+    // Shrinking an automatic dimension needs the trial object.
+    assert(trial != nullptr || (a != 0 && b != 0));
 
     columns = ActualColumns;
     rows = ActualRows;
@@ -246,20 +225,20 @@ bool TWordSearch::CanPlaceWord(int word, int column, int row, int d) const {
         const char16_t cell = Grid[c][r];
         if (cell != EmptyCell && cell != letters[k]) return false;
         if (cell == letters[k]) {
-            if (!cfg.AllowIntersect) return false;
+            if (!cfg.AllowIntersect()) return false;
             for (const char16_t w : WordListIndicies[c][r]) {
                 if (w < 1 || w > MaxWords) continue;  // not a word (hidden-message marker)
                 const int otherDirection = Placements[w].Direction;
-                if (!cfg.AllowSameLine && (otherDirection == d || otherDirection == OppositeDirection[d]))
+                if (!cfg.AllowSameLine() && (otherDirection == d || otherDirection == OppositeDirection[d]))
                     return false;
-                if (!cfg.AllowEmbed && InsideWord(length, column, row, d, w)) return false;
+                if (!cfg.AllowEmbed() && InsideWord(length, column, row, d, w)) return false;
             }
         }
         c += DirectionDx[d];
         r += DirectionDy[d];
     }
 
-    if (!cfg.AllowCross) {
+    if (!cfg.AllowCross()) {
         c = column;
         r = row;
         for (int k = 1; k < length; ++k) {
@@ -344,13 +323,14 @@ std::int64_t TWordSearch::DirectionBalance() const {
     return balance;
 }
 
-void TWordSearch::CopyFrom(const TWordSearch* source) {
-    if (source == nullptr) {
-        state_->Host().ShowMessage(MessageKind::Error, u"Improper call to WS.P_CSGTMG", MessageButtons::Ok);
-        return;
-    }
+void TWordSearch::CopyFrom(const TWordSearch& source) {
     Clear();
-    CopyCells(*source);
+    CopyCells(source);
+}
+
+void TWordSearch::CopyWhole(const TWordSearch& source, TEngineState& state) {
+    *this = source;
+    state_ = &state;
 }
 
 void TWordSearch::CopyCells(const TWordSearch& source) {

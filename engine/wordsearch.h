@@ -89,30 +89,29 @@ struct TWordPlacement {
     std::string Path;  // one digit per step for a bending word; empty when straight
 };
 
+// A line's items are separated by commas; an item's clue follows a slash.
+constexpr char16_t WordSeparator = u',';
+constexpr char16_t ClueSeparator = u'/';
+
 class TWordSearchConfig {
 public:
     // 0 none; 1 taboo words and listed words spelled a second time; 2 also every dictionary
     // word of five letters or more.
     std::uint8_t AccidentalCheck = 0;
     TCapitalization Capitalization = TCapitalization::AllUpper;
-    std::uint8_t WordListOrder = 0;
-    bool KeepClueCase = true;
     std::uint8_t FillerMode = 1;
-    std::uint8_t FirstLetterStyle = 0;  // 1 bold, 2 italic, 4 two points larger
     std::u16string HiddenMessage;
-    bool SolutionStartDot = true;
     std::uint16_t PuzzleOptions = 0;
+    // 0..4; anything else permits nothing.
     std::uint8_t SharingLevel = ShareIntersect;
-    bool AllowCross = true;
-    bool AllowEmbed = false;
-    std::uint8_t WordOrder = 0;
-    bool AllowIntersect = true;
-    bool AllowSameLine = false;
-    char16_t ClueSeparator = u'/';
-    char16_t WordSeparator = u',';
 
-    void SetSharingLevel(int level);
+    void SetSharingLevel(int level) { SharingLevel = static_cast<std::uint8_t>(level); }
     bool HasOption(std::uint16_t option) const { return (PuzzleOptions & option) != 0; }
+    // What the sharing level permits, each level adding to the one below.
+    bool AllowCross() const { return SharingLevel >= ShareCross && SharingLevel <= ShareAll; }
+    bool AllowIntersect() const { return SharingLevel >= ShareIntersect && SharingLevel <= ShareAll; }
+    bool AllowSameLine() const { return SharingLevel >= ShareSome && SharingLevel <= ShareAll; }
+    bool AllowEmbed() const { return SharingLevel == ShareAll; }
 };
 
 // The program's one linear congruential generator.
@@ -133,10 +132,7 @@ struct TListedWords;
 
 class TEngineState {
 public:
-    explicit TEngineState(IMessageHost& host);
-
-    IMessageHost& Host() const { return *host_; }
-    void SetHost(IMessageHost& host) { host_ = &host; }
+    TEngineState();
 
     TWordSearchConfig Settings;
 
@@ -189,10 +185,7 @@ public:
     // out again only when the list changed since.
     const std::array<std::int32_t, MaxWords + 1>& LongestFirstOrder();
 
-    void ReportInternalError(const std::u16string& text);
-
 private:
-    IMessageHost* host_;
     std::array<std::int32_t, MaxWords + 1> longestFirst_{};
     int longestFirstCount_ = -1;  // WordCount when longestFirst_ was worked out; -1 stale
 };
@@ -218,11 +211,13 @@ public:
     std::vector<TAccidentalWord> AccidentalWords;
 
     // Builds the puzzle into this (the result) object, using trial for candidate grids.
-    // Returns this object, or nullptr when the list is not finished.
+    // The list must be finished (FinishList); an unfinished one builds nothing (nullptr).
     TWordSearch* MakePuzzle(TWordSearch* trial, int requestedColumns, int requestedRows);
 
     void Clear();
-    void CopyFrom(const TWordSearch* source);
+    void CopyFrom(const TWordSearch& source);
+    // Everything of source, read against state (the copy of source's word list).
+    void CopyWhole(const TWordSearch& source, TEngineState& state);
 
     // Construction steps, public so that tests can drive them one at a time.
     std::pair<int, int> SelectSize(int requestedColumns, int requestedRows) const;

@@ -9,7 +9,6 @@
 #include <QSettings>
 #include <QtEndian>
 
-#include "puzzlemodel.h"
 
 namespace vorlix {
 
@@ -187,10 +186,9 @@ QString UnreadablePreferencesText(const QStringList& keys) {
            keys.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 
-TPreferencesStore::TPreferencesStore(IMessageHost& host) : host_(&host) {}
+TPreferencesStore::TPreferencesStore() = default;
 
-TPreferencesStore::TPreferencesStore(IMessageHost& host, const QString& iniFileName)
-    : host_(&host), iniFileName_(iniFileName) {}
+TPreferencesStore::TPreferencesStore(const QString& iniFileName) : iniFileName_(iniFileName) {}
 
 TPreferencesStore::~TPreferencesStore() = default;
 
@@ -201,13 +199,13 @@ std::unique_ptr<QSettings> TPreferencesStore::Open() const {
     return std::make_unique<QSettings>(iniFileName_, QSettings::IniFormat);
 }
 
-void TPreferencesStore::WarnStoreOnce() {
+void TPreferencesStore::WarnStoreOnce(TReport& report) {
     if (warned_) return;
     warned_ = true;
-    host_->ShowMessage(MessageKind::Warning, ToWide(StoreWarningText()), MessageButtons::Ok);
+    report.Add(MessageKind::Warning, StoreWarningText());
 }
 
-void TPreferencesStore::Load(TPreferences& prefs, TPreferenceGroup group) {
+void TPreferencesStore::Load(TPreferences& prefs, TPreferenceGroup group, TReport& report) {
     const std::unique_ptr<QSettings> settings = Open();
     QStringList bad;
     for (const TPreferenceKey& key : PreferenceKeys()) {
@@ -221,20 +219,20 @@ void TPreferencesStore::Load(TPreferences& prefs, TPreferenceGroup group) {
             bad << name;  // the variable keeps the value it had, its default on a first load
     }
     unreadable_ << bad;
-    if (!bad.isEmpty()) host_->ShowMessage(MessageKind::Warning, ToWide(UnreadablePreferencesText(bad)), MessageButtons::Ok);
+    if (!bad.isEmpty()) report.Add(MessageKind::Warning, UnreadablePreferencesText(bad));
 }
 
-void TPreferencesStore::LoadPuzzleDefaults(TPreferences& prefs) {
+void TPreferencesStore::LoadPuzzleDefaults(TPreferences& prefs, TReport& report) {
     unreadable_.clear();
-    Load(prefs, TPreferenceGroup::PuzzleDefaults);
+    Load(prefs, TPreferenceGroup::PuzzleDefaults, report);
 }
 
-TWindowPreferences TPreferencesStore::LoadWindowPreferences(TPreferences& prefs) {
+TWindowPreferences TPreferencesStore::LoadWindowPreferences(TPreferences& prefs, TReport& report) {
     {
         const std::unique_ptr<QSettings> settings = Open();
-        if (!settings->isWritable() || settings->status() == QSettings::AccessError) WarnStoreOnce();
+        if (!settings->isWritable() || settings->status() == QSettings::AccessError) WarnStoreOnce(report);
     }
-    Load(prefs, TPreferenceGroup::Window);
+    Load(prefs, TPreferenceGroup::Window, report);
     const TWindowPreferences window = WindowPreferencesOf(prefs);
     // What the windows show is what will be written back.
     prefs.AccidentPrevent = window.AccidentPrevent;
@@ -242,12 +240,14 @@ TWindowPreferences TPreferencesStore::LoadWindowPreferences(TPreferences& prefs)
     return window;
 }
 
-void TPreferencesStore::LoadPreviewPlacement(TPreferences& prefs) { Load(prefs, TPreferenceGroup::Preview); }
+void TPreferencesStore::LoadPreviewPlacement(TPreferences& prefs, TReport& report) {
+    Load(prefs, TPreferenceGroup::Preview, report);
+}
 
-bool TPreferencesStore::SavePreviewPlacement(const TPreferences& prefs) {
+bool TPreferencesStore::SavePreviewPlacement(const TPreferences& prefs, TReport& report) {
     const std::unique_ptr<QSettings> settings = Open();
     if (!settings->isWritable()) {
-        WarnStoreOnce();
+        WarnStoreOnce(report);
         return false;
     }
     for (const TPreferenceKey& key : PreferenceKeys())
@@ -255,16 +255,16 @@ bool TPreferencesStore::SavePreviewPlacement(const TPreferences& prefs) {
             settings->setValue(QString::fromLatin1(key.Key), ToStore(key.Kind, PreferenceValue(prefs, key)));
     settings->sync();
     if (settings->status() != QSettings::NoError) {
-        WarnStoreOnce();
+        WarnStoreOnce(report);
         return false;
     }
     return true;
 }
 
-bool TPreferencesStore::SavePreferences(const TPreferences& prefs, QSize screen) {
+bool TPreferencesStore::SavePreferences(const TPreferences& prefs, QSize screen, TReport& report) {
     const std::unique_ptr<QSettings> settings = Open();
     if (!settings->isWritable()) {
-        WarnStoreOnce();
+        WarnStoreOnce(report);
         return false;
     }
     for (const TPreferenceKey& key : PreferenceKeys())
@@ -272,7 +272,7 @@ bool TPreferencesStore::SavePreferences(const TPreferences& prefs, QSize screen)
                            ToStore(key.Kind, StoredValue(key, PreferenceValue(prefs, key), screen)));
     settings->sync();
     if (settings->status() != QSettings::NoError) {
-        WarnStoreOnce();
+        WarnStoreOnce(report);
         return false;
     }
     return true;

@@ -7,8 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "messages.h"
 #include "preferences.h"
+#include "report.h"
 
 class QSettings;
 
@@ -35,27 +35,27 @@ QString UnreadablePreferencesText(const QStringList& keys);
 class TPreferencesStore {
 public:
     // The user's own store.
-    explicit TPreferencesStore(IMessageHost& host);
+    TPreferencesStore();
     // A store kept in the given ini file (tests; a portable set-up).
-    TPreferencesStore(IMessageHost& host, const QString& iniFileName);
+    explicit TPreferencesStore(const QString& iniFileName);
     ~TPreferencesStore();
 
     // Reads the keys that give new puzzles their defaults (and the edit text size and
     // program map). A missing key keeps its default; a value of the wrong kind is
     // reported once, in one warning naming the keys, and its default is used.
-    void LoadPuzzleDefaults(TPreferences& prefs);
+    void LoadPuzzleDefaults(TPreferences& prefs, TReport& report);
     // Reads the main window's keys into prefs and returns them as the windows apply them.
     // Warns (once per run) when the store cannot be written.
-    TWindowPreferences LoadWindowPreferences(TPreferences& prefs);
+    TWindowPreferences LoadWindowPreferences(TPreferences& prefs, TReport& report);
     // Writes every key. prefs.Top/Left/Width/Height are the remembered normal bounds and
     // prefs.WindowState the window's state; screen is the screen size in pixels, which
-    // keeps the stored window on screen. False, after the once-per-run warning, when the
+    // keeps the stored window on screen. False, with the once-per-run warning, when the
     // store could not be written; the values in memory stay as they are.
-    bool SavePreferences(const TPreferences& prefs, QSize screen);
+    bool SavePreferences(const TPreferences& prefs, QSize screen, TReport& report);
 
     // The preview window's placement keys (read when it is created, written when it goes).
-    void LoadPreviewPlacement(TPreferences& prefs);
-    bool SavePreviewPlacement(const TPreferences& prefs);
+    void LoadPreviewPlacement(TPreferences& prefs, TReport& report);
+    bool SavePreviewPlacement(const TPreferences& prefs, TReport& report);
 
     // Keys whose values could not be read by the last load.
     const QStringList& UnreadableKeys() const { return unreadable_; }
@@ -63,10 +63,9 @@ public:
 
 private:
     std::unique_ptr<QSettings> Open() const;
-    void Load(TPreferences& prefs, TPreferenceGroup group);
-    void WarnStoreOnce();
+    void Load(TPreferences& prefs, TPreferenceGroup group, TReport& report);
+    void WarnStoreOnce(TReport& report);
 
-    IMessageHost* host_;
     QString iniFileName_;  // empty: the user's own store
     QStringList unreadable_;
     bool warned_ = false;

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <limits>
 
-#include "puzzlemodel.h"
+#include "capitalization.h"
+#include "puzzlebuilder.h"
 #include "textcodec.h"
 
 namespace vorlix {
@@ -17,18 +18,18 @@ namespace {
 struct TTextSection {
     const char* Header;
     const char* End;
-    QStringList TPuzzleModel::*Memo;
+    QStringList TPuzzle::*Lines;
 };
 
 // The page texts after the placements, in file order; the hidden message follows them.
 constexpr TTextSection PageTextSections[] = {
-    {"TITLE:", "END TITLE", &TPuzzleModel::Words_TitleMemo},
-    {"LEFT WORKSHEET:", "END LEFT WORKSHEET", &TPuzzleModel::Worksheet_LeftMemo},
-    {"RIGHT WORKSHEET:", "END RIGHT WORKSHEET", &TPuzzleModel::Worksheet_RightMemo},
-    {"INSTRUCTIONS:", "END INSTRUCTIONS", &TPuzzleModel::Layout_InstructionsMemo},
+    {"TITLE:", "END TITLE", &TPuzzle::TitleLines},
+    {"LEFT WORKSHEET:", "END LEFT WORKSHEET", &TPuzzle::WorksheetLeftLines},
+    {"RIGHT WORKSHEET:", "END RIGHT WORKSHEET", &TPuzzle::WorksheetRightLines},
+    {"INSTRUCTIONS:", "END INSTRUCTIONS", &TPuzzle::InstructionLines},
 };
 constexpr TTextSection HiddenMessageSection = {"REQUESTED HIDDEN MESSAGE:", "END REQUESTED HIDDEN MESSAGE",
-                                               &TPuzzleModel::Words_HiddenMemo};
+                                               &TPuzzle::HiddenMessageLines};
 const QString WordListHeader = QStringLiteral("REQUESTED WORD LIST:");
 const QString WordListEnd = QStringLiteral("END REQUESTED WORD LIST");
 const QString PlacementHeader = QStringLiteral("WORD PLACEMENT:");
@@ -149,55 +150,43 @@ bool ParsePlacementLine(const QString& line, TPlacementLine& out) {
     return inArrays(out.Column) && inArrays(out.Row) && out.Direction >= 0 && out.Direction <= 8;
 }
 
-void Tell(TPuzzleModel& model, MessageKind kind, const QString& text) {
-    model.Host().ShowMessage(kind, text.toStdU16String(), MessageButtons::Ok);
-}
-
-// Reads a whole puzzle file, telling the user when it cannot be read.
-bool ReadPuzzleBytes(TPuzzleModel& model, const QString& fileName, QByteArray& bytes) {
-    return ReadWholeFileOrTell(fileName, bytes, model.Host(), PuzzleNotFoundMessage(fileName),
-                               PuzzleReadErrorMessage(fileName));
-}
-
 // Grid rows from the line after "GRID:"; a missing or short row ends the grid.
-void ReadGrid(TPuzzleModel& model, const QStringList& lines, const QString& fileName) {
-    TWordSearch& puzzle = model.Puzzle();
+void ReadGrid(TWordSearch& grid, const QStringList& lines, const QString& fileName, TReport& report) {
     const qsizetype header = FindLine(lines, GridHeader);
     if (header < 0) {
-        Tell(model, MessageKind::Error, NoGridMessage(fileName));
+        report.Add(MessageKind::Error, NoGridMessage(fileName));
         return;
     }
-    for (int y = 1; y <= puzzle.ActualRows; ++y) {
+    for (int y = 1; y <= grid.ActualRows; ++y) {
         const qsizetype at = header + y;
-        if (at >= lines.size() || lines[at].size() < 2 * qsizetype(puzzle.ActualColumns)) {
-            Tell(model, MessageKind::Error, DamagedGridMessage(fileName, y));
+        if (at >= lines.size() || lines[at].size() < 2 * qsizetype(grid.ActualColumns)) {
+            report.Add(MessageKind::Error, DamagedGridMessage(fileName, y));
             return;
         }
         const QString& row = lines[at];
-        for (int x = 1; x <= puzzle.ActualColumns; ++x) puzzle.Grid[x][y] = row[2 * x - 1].unicode();
+        for (int x = 1; x <= grid.ActualColumns; ++x) grid.Grid[x][y] = row[2 * x - 1].unicode();
     }
 }
 
 // Returns the number of rejected lines.
-int ReadWordList(TPuzzleModel& model, const QStringList& lines) {
+int ReadWordList(TPuzzle& puzzle, const QStringList& lines) {
     int rejected = 0;
-    model.Words_Memo.clear();
+    puzzle.WordLines.clear();
     const auto [from, to] = SectionRange(lines, WordListHeader, WordListEnd);
     for (qsizetype i = from; i < to; ++i) {
         if (lines[i].startsWith(u'\t'))
-            model.Words_Memo.append(lines[i].mid(1));
+            puzzle.WordLines.append(lines[i].mid(1));
         else
             ++rejected;
     }
-    model.Words_MemoChange();
     return rejected;
 }
 
-int ReadPlacements(TPuzzleModel& model, const QStringList& lines) {
+int ReadPlacements(TWordSearch& grid, const QStringList& lines) {
     const qsizetype header = FindLine(lines, PlacementHeader);
     const qsizetype end = FindLine(lines, PlacementEnd);
     if (header < 0 || end < 0) return 0;
-    TEngineState& engine = model.Engine();
+    TEngineState& engine = grid.State();
     engine.ClearList();
     int rejected = 0;
     for (qsizetype i = header + 1; i < end; ++i) {
@@ -206,10 +195,50 @@ int ReadPlacements(TPuzzleModel& model, const QStringList& lines) {
             ++rejected;
             continue;
         }
-        model.Puzzle().AddPlacedWord(p.Text.toStdU16String(), p.Placed, p.Column, p.Row, p.Direction, p.Path);
+        grid.AddPlacedWord(p.Text.toStdU16String(), p.Placed, p.Column, p.Row, p.Direction, p.Path);
     }
     engine.FinishList();
     return rejected;
+}
+
+// The key lines: names, options, size requests and the page format.
+void ReadKeys(const TKeyValues& keys, TPuzzle& puzzle) {
+    TPageFormat& format = puzzle.Format;
+    puzzle.CreditsName = keys.Text("CreatedBy");
+    puzzle.CreditsRecipient = keys.Text("CreatedFor");
+    puzzle.CreditsLine = keys.Text("CreditsLine");
+    puzzle.Type = {keys.Bool("Option_HiddenMessage"), keys.Bool("Option_CustomClues")};
+    format.GridHPosition = keys.Integer("GridHPosition", 1);
+    format.SolutionStyle = keys.Integer("SolutionStyle", 0);
+    format.SolutionColor = keys.Integer("SolutionColor", NoColor);
+    puzzle.RequestedColumns = keys.Integer("RequestedColumns", 0);
+    puzzle.RequestedRows = keys.Integer("RequestedRows", 0);
+
+    for (std::size_t i = 0; i < DirectionKeys.size(); ++i) puzzle.Directions[i] = keys.Bool(DirectionKeys[i]);
+    for (std::size_t level = 0; level < SharingLevelNames.size(); ++level)
+        if (keys.Bool(SharingLevelNames[level])) puzzle.SharingLevel = int(level);
+    puzzle.Capitalization = CapitalizationFromName(keys.Text("Capitalization"));
+
+    format.RequestedClueColumns = keys.Integer("RequestedClueColumns", 0);
+    format.ClueTextFont = keys.Text("ClueTextFont");
+    format.ClueTextFontSize = keys.Integer("ClueTextFontSize", 10);
+    // Written by every save, so read back too; a file without them keeps the defaults.
+    format.ClueTextFontColor = keys.Integer("ClueTextFontColor", format.ClueTextFontColor);
+    format.ClueAlignment = keys.Integer("ClueAlignment", format.ClueAlignment);
+
+    constexpr int DefaultSizes[] = {36, 12, 12, 12, 12, 8};
+    for (std::size_t i = 0; i < AllPageElements.size(); ++i) {
+        const TPageElement e = AllPageElements[i];
+        format.SetFace(e, keys.Text(FaceKeyOf(e)));
+        format.SetFontSize(e, keys.Integer(SizeKeyOf(e), DefaultSizes[i]));
+    }
+    format.BorderIndex = keys.Integer("BorderIndex", 0);
+    format.MarginWidth = ParseFileReal(keys.Text("MarginWidth"), 0.75);
+
+    // Only 0..2 are states a puzzle can be in; a kept custom text reads as customized.
+    const int instructions = keys.Integer("AutoInstructions", 0);
+    puzzle.InstructionsMode = instructions == 1 || instructions == 2 ? TInstructionsMode::Customized
+                                                                     : TInstructionsMode::Automatic;
 }
 
 }  // namespace
@@ -280,17 +309,17 @@ QString SaveErrorMessage() {
         "An error occurred while attempting to save your puzzle. You may wish to check it or try again.");
 }
 
-void FormatPuzzleFile(const TPuzzleModel& model, QStringList& lines) {
-    const TPageFormat& format = model.PageFormat;
-    const TWordSearch& puzzle = model.Puzzle();
-    const TEngineState& engine = model.Engine();
+void FormatPuzzleFile(const TPuzzle& model, QStringList& lines) {
+    const TPageFormat& format = model.Format;
+    const TWordSearch& puzzle = model.Grid();
+    const TEngineState& engine = model.Words();
 
     lines.append(PuzzleFileFormatLine);
-    lines.append(KeyLine("CreatedBy", model.Credits_NameEd));
-    lines.append(KeyLine("CreatedFor", model.Credits_RecipientEd));
-    lines.append(KeyLine("CreditsLine", model.CreditsLineCmBx.Text));
-    lines.append(KeyLine("Option_HiddenMessage", model.HiddenMessageMode()));
-    lines.append(KeyLine("Option_CustomClues", model.CustomCluesMode()));
+    lines.append(KeyLine("CreatedBy", model.CreditsName));
+    lines.append(KeyLine("CreatedFor", model.CreditsRecipient));
+    lines.append(KeyLine("CreditsLine", model.CreditsLine));
+    lines.append(KeyLine("Option_HiddenMessage", model.Type.HiddenMessage));
+    lines.append(KeyLine("Option_CustomClues", model.Type.CustomClues));
     lines.append(KeyLine("Constructed", puzzle.Constructed));
     lines.append(KeyLine("GridHPosition", format.GridHPosition));
     lines.append(KeyLine("SolutionStyle", format.SolutionStyle));
@@ -299,14 +328,14 @@ void FormatPuzzleFile(const TPuzzleModel& model, QStringList& lines) {
     lines.append(KeyLine("RequestedRows", model.RequestedRows));
     lines.append(KeyLine("ActualColumns", int(puzzle.ActualColumns)));
     lines.append(KeyLine("ActualRows", int(puzzle.ActualRows)));
-    lines.append(KeyLine("AutoInstructions", model.AutoInstructions));
+    lines.append(KeyLine("AutoInstructions", int(model.InstructionsMode)));
 
     lines.append(QString());
     lines.append(QStringLiteral("[Directions, Sharing & Capitalization]"));
     for (std::size_t i = 0; i < DirectionKeys.size(); ++i) lines.append(KeyLine(DirectionKeys[i], model.Directions[i]));
     for (std::size_t level = 0; level < SharingLevelNames.size(); ++level)
-        lines.append(KeyLine(SharingLevelNames[level], model.SharingLevel() == int(level)));
-    lines.append(KeyLine("Capitalization", CapitalizationName(model.Capitalization())));
+        lines.append(KeyLine(SharingLevelNames[level], model.SharingLevel == int(level)));
+    lines.append(KeyLine("Capitalization", CapitalizationName(model.Capitalization)));
 
     lines.append(QString());
     lines.append(QStringLiteral("[Formatting]"));
@@ -333,7 +362,7 @@ void FormatPuzzleFile(const TPuzzleModel& model, QStringList& lines) {
     }
     lines.append(QStringLiteral("END GRID"));
 
-    AppendTextSection(lines, "REQUESTED WORD LIST:", "END REQUESTED WORD LIST", model.Words_Memo);
+    AppendTextSection(lines, "REQUESTED WORD LIST:", "END REQUESTED WORD LIST", model.WordLines);
 
     lines.append(PlacementHeader);
     for (int i = 1; i <= engine.WordCount; ++i) {
@@ -348,133 +377,79 @@ void FormatPuzzleFile(const TPuzzleModel& model, QStringList& lines) {
     }
     lines.append(PlacementEnd);
 
-    for (const TTextSection& s : PageTextSections) AppendTextSection(lines, s.Header, s.End, model.*s.Memo);
-    if (model.HiddenMessageMode())
-        AppendTextSection(lines, HiddenMessageSection.Header, HiddenMessageSection.End, model.Words_HiddenMemo);
+    for (const TTextSection& s : PageTextSections) AppendTextSection(lines, s.Header, s.End, model.*s.Lines);
+    if (model.Type.HiddenMessage)
+        AppendTextSection(lines, HiddenMessageSection.Header, HiddenMessageSection.End, model.HiddenMessageLines);
     lines.append(QStringLiteral("END."));
 }
 
 QByteArray PuzzleFileBytes(const QStringList& lines) { return EncodeWindows1252OrUtf8Bom(JoinLinesCrLf(lines)); }
 
-bool SavePuzzleFile(TPuzzleModel& model, const QString& fileName) {
+bool SavePuzzleFile(const TPuzzle& puzzle, const QString& fileName, TReport& report) {
     QStringList lines;
-    FormatPuzzleFile(model, lines);
+    FormatPuzzleFile(puzzle, lines);
     if (!WriteFileSafely(fileName, PuzzleFileBytes(lines))) {
-        Tell(model, MessageKind::Warning, SaveErrorMessage());
+        report.Add(MessageKind::Warning, SaveErrorMessage());
         return false;
     }
-    model.SetCurrentFileName(fileName);
-    model.SetModified(false);
     return true;
 }
 
-bool OpenPuzzleFile(TPuzzleModel& model, const QString& fileName) {
+TReadResult<TPuzzle> ReadPuzzleFile(const QString& fileName, const TPuzzle& start) {
+    TReadResult<TPuzzle> result;
     QByteArray bytes;
-    // On a failed read nothing has been reset yet, so the current puzzle survives.
-    return ReadPuzzleBytes(model, fileName, bytes) && OpenPuzzleBytes(model, bytes, fileName);
+    if (!ReadWholeFileReporting(fileName, bytes, result.Report, PuzzleNotFoundMessage(fileName),
+                                PuzzleReadErrorMessage(fileName)))
+        return result;
+    return ReadPuzzleBytes(bytes, fileName, start);
 }
 
-bool OpenPuzzleBytes(TPuzzleModel& model, const QByteArray& bytes, const QString& fileName) {
+TReadResult<TPuzzle> ReadPuzzleBytes(const QByteArray& bytes, const QString& fileName, const TPuzzle& start) {
     const QStringList lines = SplitLines(DecodePuzzleText(bytes));
-    model.ResetToNewPuzzle();
-    model.Engine().ResetSettings();
-    model.Puzzle().Clear();
     if (lines.isEmpty() || lines.first() != PuzzleFileFormatLine) {
-        Tell(model, MessageKind::Information, UnknownFormatMessage(fileName));
-        return false;
+        TReadResult<TPuzzle> refused;
+        refused.Report.Add(MessageKind::Information, UnknownFormatMessage(fileName));
+        return refused;
     }
-    ReadPuzzleLines(model, lines, fileName);
-    return true;
+    return ReadPuzzleLines(lines, fileName, start);
 }
 
-bool ReadPuzzleFile(TPuzzleModel& model, const QString& fileName) {
-    QByteArray bytes;
-    if (!ReadPuzzleBytes(model, fileName, bytes)) return false;
-    ReadPuzzleLines(model, SplitLines(DecodePuzzleText(bytes)), fileName);
-    return true;
-}
-
-void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QString& fileName) {
-    // Changes made while loading must never ask about or replace the instructions.
-    model.AutoInstructions = InstructionsLoading;
+TReadResult<TPuzzle> ReadPuzzleLines(const QStringList& lines, const QString& fileName, const TPuzzle& start) {
+    TReadResult<TPuzzle> result;
+    TReport& report = result.Report;
+    TPuzzle puzzle = start;
     const TKeyValues keys(lines);
-    TPageFormat& format = model.PageFormat;
-    TWordSearch& puzzle = model.Puzzle();
+    ReadKeys(keys, puzzle);
 
-    model.Credits_NameEd = keys.Text("CreatedBy");
-    model.Credits_RecipientEd = keys.Text("CreatedFor");
-    // The choices of credits lines follow the names, as after an edit of them; the line
-    // itself is the file's, chosen in the list only where the list holds it.
-    model.Credits_NameChange();
-    model.CreditsLineCmBx.Text = keys.Text("CreditsLine");
-    model.CreditsLineCmBx.ItemIndex = int(model.CreditsLineCmBx.Items.indexOf(model.CreditsLineCmBx.Text));
-    model.SetHiddenMessageMode(keys.Bool("Option_HiddenMessage"));
-    model.SetCustomCluesMode(keys.Bool("Option_CustomClues"));
-    puzzle.Constructed = keys.Bool("Constructed");
-    format.GridHPosition = keys.Integer("GridHPosition", 1);
-    format.SolutionStyle = keys.Integer("SolutionStyle", 0);
-    format.SolutionColor = keys.Integer("SolutionColor", NoColor);
-    model.RequestedColumns = keys.Integer("RequestedColumns", 0);
-    model.RequestedRows = keys.Integer("RequestedRows", 0);
+    int rejected = ReadWordList(puzzle, lines);
+    for (const TTextSection& s : PageTextSections) ReadTextSection(lines, s, puzzle.*s.Lines);
+    puzzle.HiddenMessageLines.clear();
+    const bool hiddenSection = puzzle.Type.HiddenMessage &&
+                               FindLine(lines, Latin(HiddenMessageSection.Header)) >= 0 &&
+                               FindLine(lines, Latin(HiddenMessageSection.End)) >= 0;
+    if (hiddenSection) ReadTextSection(lines, HiddenMessageSection, puzzle.HiddenMessageLines);
 
+    // The grid is rebuilt cell by cell under the puzzle's own options, as its build saw them.
+    auto words = std::make_unique<TEngineState>();
+    ApplyPuzzleOptions(puzzle, words->Settings);
+    auto grid = std::make_unique<TWordSearch>(*words);
+    grid->Constructed = keys.Bool("Constructed");
     const int columns = keys.Integer("ActualColumns", 15);
     const int rows = keys.Integer("ActualRows", 15);
     if (TWordSearch::IsValidCell(columns, rows)) {
-        puzzle.ActualColumns = columns;
-        puzzle.ActualRows = rows;
+        grid->ActualColumns = columns;
+        grid->ActualRows = rows;
     } else {
-        Tell(model, MessageKind::Error, InvalidSizeMessage(fileName));
+        report.Add(MessageKind::Error, InvalidSizeMessage(fileName));
     }
+    ReadGrid(*grid, lines, fileName, report);
+    rejected += ReadPlacements(*grid, lines);
+    if (rejected > 0) report.Add(MessageKind::Warning, RejectedLinesMessage(fileName, rejected));
+    if (hiddenSection) grid->MarkHiddenMessageCells();
+    puzzle.Built = std::make_shared<const TBuiltGrid>(*grid);
 
-    for (std::size_t i = 0; i < DirectionKeys.size(); ++i) model.Directions[i] = keys.Bool(DirectionKeys[i]);
-    for (std::size_t level = 0; level < SharingLevelNames.size(); ++level)
-        if (keys.Bool(SharingLevelNames[level])) model.SetSharingLevel(int(level));
-    model.SetCapitalizationName(keys.Text("Capitalization"));
-
-    format.RequestedClueColumns = keys.Integer("RequestedClueColumns", 0);
-    format.ClueTextFont = keys.Text("ClueTextFont");
-    format.ClueTextFontSize = keys.Integer("ClueTextFontSize", 10);
-    // Written by every save, so read back too; a file without them keeps the defaults.
-    format.ClueTextFontColor = keys.Integer("ClueTextFontColor", format.ClueTextFontColor);
-    format.ClueAlignment = keys.Integer("ClueAlignment", format.ClueAlignment);
-
-    constexpr int DefaultSizes[] = {36, 12, 12, 12, 12, 8};
-    for (std::size_t i = 0; i < AllPageElements.size(); ++i) {
-        const TPageElement e = AllPageElements[i];
-        format.SetFace(e, keys.Text(FaceKeyOf(e)));
-        format.SetFontSize(e, keys.Integer(SizeKeyOf(e), DefaultSizes[i]));
-    }
-    format.BorderIndex = keys.Integer("BorderIndex", 0);
-    format.MarginWidth = ParseFileReal(keys.Text("MarginWidth"), 0.75);
-
-    ReadGrid(model, lines, fileName);
-
-    const int rejected = ReadWordList(model, lines) + ReadPlacements(model, lines);
-    if (rejected > 0) Tell(model, MessageKind::Warning, RejectedLinesMessage(fileName, rejected));
-
-    for (const TTextSection& s : PageTextSections) ReadTextSection(lines, s, model.*s.Memo);
-    model.Words_TitleMemoChange();
-    model.Worksheet_MemoChange();
-    model.Layout_InstructionsMemoChange();
-
-    model.Words_HiddenMemo.clear();
-    const bool hiddenSection = model.HiddenMessageMode() && FindLine(lines, Latin(HiddenMessageSection.Header)) >= 0 &&
-                               FindLine(lines, Latin(HiddenMessageSection.End)) >= 0;
-    if (hiddenSection) ReadTextSection(lines, HiddenMessageSection, model.Words_HiddenMemo);
-    model.Words_HiddenMemoChange();
-    if (hiddenSection) puzzle.MarkHiddenMessageCells();
-
-    model.UpdateDirectionsDisplay();
-
-    // Only 0..2 are states a puzzle can be in; 3 belongs to the load itself.
-    const int instructions = keys.Integer("AutoInstructions", InstructionsAutomatic);
-    model.AutoInstructions = instructions == InstructionsCustomized || instructions == InstructionsKeepCustom
-                                 ? InstructionsCustomized
-                                 : InstructionsAutomatic;
-
-    model.NotifyAppearanceChanged();
-    model.SetCurrentFileName(fileName);
-    model.SetModified(false);
+    result.Value = std::move(puzzle);
+    return result;
 }
 
 }  // namespace vorlix

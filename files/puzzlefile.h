@@ -10,33 +10,33 @@
 #include <QStringList>
 #include <QStringView>
 
-namespace vorlix {
+#include "puzzle.h"
+#include "report.h"
 
-class TPuzzleModel;
+namespace vorlix {
 
 inline const QString PuzzleFileFormatLine = QStringLiteral("QZ_WSFileFormat=1.0");
 
 // Appends the lines of the puzzle file, first line to "END.", to lines. Also the text the
 // contact form attaches.
-void FormatPuzzleFile(const TPuzzleModel& model, QStringList& lines);
+void FormatPuzzleFile(const TPuzzle& puzzle, QStringList& lines);
 // The bytes of a file holding lines, each followed by CR LF.
 QByteArray PuzzleFileBytes(const QStringList& lines);
 
-// Writes the puzzle, replacing the file only once the new one is complete. On success the
-// file becomes the current file and the modified mark is cleared; on failure a warning is
-// shown and both stay as they were.
-bool SavePuzzleFile(TPuzzleModel& model, const QString& fileName);
+// Writes the puzzle, replacing the file only once the new one is complete. False, with
+// the reason in report, when nothing was written.
+bool SavePuzzleFile(const TPuzzle& puzzle, const QString& fileName, TReport& report);
 
-// Resets to a new puzzle and reads the file. False when the file could not be read (the
-// puzzle is then untouched) or its first line is not the format line (a new puzzle).
-bool OpenPuzzleFile(TPuzzleModel& model, const QString& fileName);
-// OpenPuzzleFile on bytes already read; fileName only names the file in messages.
-bool OpenPuzzleBytes(TPuzzleModel& model, const QByteArray& bytes, const QString& fileName);
-
-// The reader proper, on a model already reset: reads the file and restores everything.
-bool ReadPuzzleFile(TPuzzleModel& model, const QString& fileName);
-// The same on decoded lines.
-void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QString& fileName);
+// Reads a puzzle file over start: what the file leaves out keeps start's value (a new
+// puzzle's defaults). No value when the file cannot be read or its first line is not the
+// format line; a damaged part is reported and read as far as it goes.
+TReadResult<TPuzzle> ReadPuzzleFile(const QString& fileName, const TPuzzle& start = TPuzzle());
+// The same on bytes already read; fileName only names the file in messages.
+TReadResult<TPuzzle> ReadPuzzleBytes(const QByteArray& bytes, const QString& fileName,
+                                     const TPuzzle& start = TPuzzle());
+// The reader proper on decoded lines.
+TReadResult<TPuzzle> ReadPuzzleLines(const QStringList& lines, const QString& fileName,
+                                     const TPuzzle& start = TPuzzle());
 
 // Value encodings.
 QString FormatFileReal(double value);  // "%5.3f" with a "." separator

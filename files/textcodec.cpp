@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "messages.h"
+#include "report.h"
 
 namespace vorlix {
 
@@ -257,14 +257,14 @@ FileReadResult ReadWholeFile(const QString& path, QByteArray& bytes) {
     return FileReadResult::Ok;
 }
 
-bool ReadWholeFileOrTell(const QString& path, QByteArray& bytes, IMessageHost& host, const QString& notFound,
-                         const QString& readError) {
+bool ReadWholeFileReporting(const QString& path, QByteArray& bytes, TReport& report, const QString& notFound,
+                            const QString& readError) {
     switch (ReadWholeFile(path, bytes)) {
         case FileReadResult::NotFound:
-            host.ShowMessage(MessageKind::Information, notFound.toStdU16String(), MessageButtons::Ok);
+            report.Add(MessageKind::Information, notFound);
             return false;
         case FileReadResult::ReadError:
-            host.ShowMessage(MessageKind::Warning, readError.toStdU16String(), MessageButtons::Ok);
+            report.Add(MessageKind::Warning, readError);
             return false;
         case FileReadResult::Ok:
             break;

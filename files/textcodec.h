@@ -10,7 +10,7 @@
 
 namespace vorlix {
 
-class IMessageHost;
+struct TReport;
 
 // Windows-1252. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90,
 // 0x9D) stand for the C1 control of the same value, so every byte decodes to something
@@ -58,10 +58,9 @@ constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
 
 enum class FileReadResult { Ok, NotFound, ReadError };
 FileReadResult ReadWholeFile(const QString& path, QByteArray& bytes);
-// ReadWholeFile that tells the user when it fails: notFound as information, readError as
-// a warning.
-bool ReadWholeFileOrTell(const QString& path, QByteArray& bytes, IMessageHost& host, const QString& notFound,
-                         const QString& readError);
+// ReadWholeFile that reports a failure: notFound as information, readError as a warning.
+bool ReadWholeFileReporting(const QString& path, QByteArray& bytes, TReport& report, const QString& notFound,
+                            const QString& readError);
 
 // Writes the bytes to a temporary beside path and renames it over path only once all of
 // them are on disk, so a failed write leaves the previous file as it was.

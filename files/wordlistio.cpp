@@ -1,6 +1,5 @@
 #include "wordlistio.h"
 
-#include "puzzlemodel.h"
 #include "textcodec.h"
 
 namespace vorlix {
@@ -14,10 +13,6 @@ bool EndsWithNoCase(const QString& name, QStringView ending) {
 QString DropThroughTab(const QString& text) {
     const qsizetype tab = text.indexOf(u'\t');
     return tab < 0 ? text : text.mid(tab + 1);
-}
-
-void Tell(IMessageHost& host, MessageKind kind, const QString& text) {
-    host.ShowMessage(kind, text.toStdU16String(), MessageButtons::Ok);
 }
 
 }  // namespace
@@ -74,7 +69,7 @@ QString ExportErrorMessage() {
 }
 
 void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,
-                         QStringList& memo, IMessageHost& host) {
+                         QStringList& memo, const TContinueQuestion& goOn, TReport& report) {
     bool inside = kind == WordListFileKind::PlainText || kind == WordListFileKind::ThemeWords;
     // Lines outside a section add nothing, so the count can sit at 250 for several
     // lines; the question is still asked only once.
@@ -82,12 +77,10 @@ void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, co
     for (const QString& line : fileLines) {
         if (memo.size() == WordListQuestionLines && !asked) {
             asked = true;
-            if (host.ShowMessage(MessageKind::Confirmation, TooManyLinesQuestion().toStdU16String(),
-                                 MessageButtons::YesNo) == MessageAnswer::No)
-                return;
+            if (goOn && !goOn()) return;
         }
         if (memo.size() == WordListLimitLines) {
-            Tell(host, MessageKind::Information, LineLimitMessage());
+            report.Add(MessageKind::Information, LineLimitMessage());
             return;
         }
         switch (kind) {
@@ -114,11 +107,14 @@ void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, co
     }
 }
 
-bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo, IMessageHost& host) {
+bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo,
+                    const TContinueQuestion& goOn, TReport& report) {
     QByteArray bytes;
-    if (!ReadWholeFileOrTell(fileName, bytes, host, ImportNotFoundMessage(fileName), ImportReadErrorMessage(fileName)))
+    if (!ReadWholeFileReporting(fileName, bytes, report, ImportNotFoundMessage(fileName),
+                                ImportReadErrorMessage(fileName)))
         return false;
-    ImportWordListLines(SplitLines(DecodeWordListText(bytes)), WordListFileKindOf(fileName), style, memo, host);
+    ImportWordListLines(SplitLines(DecodeWordListText(bytes)), WordListFileKindOf(fileName), style, memo, goOn,
+                        report);
     return true;
 }
 
@@ -150,30 +146,10 @@ QByteArray WordListExportBytes(const QString& fileName, const QStringList& memo,
 }
 
 bool ExportWordList(const QString& fileName, const QStringList& memo, const TWordListStyle& style,
-                    IMessageHost& host) {
+                    TReport& report) {
     if (WriteFileSafely(fileName, WordListExportBytes(fileName, memo, style))) return true;
-    Tell(host, MessageKind::Warning, ExportErrorMessage());
+    report.Add(MessageKind::Warning, ExportErrorMessage());
     return false;
-}
-
-namespace {
-
-TWordListStyle StyleOf(const TPuzzleModel& model) {
-    return {model.CustomCluesMode(), model.Settings().ClueSeparator};
-}
-
-}  // namespace
-
-bool ImportWordList(TPuzzleModel& model, const QString& fileName) {
-    const bool read = ImportWordList(fileName, StyleOf(model), model.Words_Memo, model.Host());
-    model.Words_MemoChange();
-    // The word page counts any import as an edit, even one that failed halfway.
-    model.SetModified(true);
-    return read;
-}
-
-bool ExportWordList(TPuzzleModel& model, const QString& fileName) {
-    return ExportWordList(fileName, model.Words_Memo, StyleOf(model), model.Host());
 }
 
 }  // namespace vorlix

@@ -1,15 +1,16 @@
 // Word-list import (plain text, theme word files, puzzle files, Gridmoor files) and export.
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include "messages.h"
+#include "report.h"
+#include "wordsearch.h"
 
 namespace vorlix {
-
-class TPuzzleModel;
 
 enum class WordListFileKind { PlainText, ThemeWords, PuzzleFile, Gridmoor };
 
@@ -19,8 +20,11 @@ WordListFileKind WordListFileKindOf(const QString& fileName);
 // How word/clue pairs are joined on import and split on export.
 struct TWordListStyle {
     bool CustomClues = false;
-    char16_t ClueSeparator = u'/';
+    char16_t ClueSeparator = vorlix::ClueSeparator;
 };
+
+// Asked once an import has added 250 lines: true goes on.
+using TContinueQuestion = std::function<bool()>;
 
 // The word and clue of a theme word line, split at the first TAB followed by "|".
 struct TThemeWordLine {
@@ -32,16 +36,14 @@ TThemeWordLine SplitThemeWordLine(const QString& line);
 // "word /clue" with custom clues, else the word alone.
 QString JoinThemeWordLine(const TThemeWordLine& parts, const TWordListStyle& style);
 
-// Appends the lines of an already decoded file to memo, asking the 250-line question and
-// stopping at 500 lines.
+// Appends the lines of an already decoded file to memo, asking goOn at 250 lines and
+// stopping, reported, at 500.
 void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,
-                         QStringList& memo, IMessageHost& host);
+                         QStringList& memo, const TContinueQuestion& goOn, TReport& report);
 
-// Reads and appends a file. False, with a message, when it could not be read.
-bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo, IMessageHost& host);
-// Appends to the model's Words_Memo, using
-// the model's puzzle type and clue separator, and marks the puzzle modified.
-bool ImportWordList(TPuzzleModel& model, const QString& fileName);
+// Reads and appends a file. False, with the reason in report, when it could not be read.
+bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo,
+                    const TContinueQuestion& goOn, TReport& report);
 
 // The lines an export writes: a theme word file with custom clues turns "word/clue" into
 // "word TAB | clue"; anything else is written unchanged.
@@ -49,9 +51,9 @@ QStringList FormatWordListExport(const QStringList& memo, bool themeFile, const 
 // The bytes of an export to fileName: UTF-8 for plain text; for ".thm" Windows-1252 when
 // every character fits, else UTF-8 after a byte-order mark.
 QByteArray WordListExportBytes(const QString& fileName, const QStringList& memo, const TWordListStyle& style);
+// False, with the reason in report, when nothing was written.
 bool ExportWordList(const QString& fileName, const QStringList& memo, const TWordListStyle& style,
-                    IMessageHost& host);
-bool ExportWordList(TPuzzleModel& model, const QString& fileName);
+                    TReport& report);
 
 // Message texts, exposed for tests and the word page.
 QString ImportNotFoundMessage(const QString& fileName);

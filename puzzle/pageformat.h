@@ -60,6 +60,7 @@ struct TPageFormat {
     QString CreditsHtmlFace, CreditsHtmlSize;
 
     TPageFormat() { UpdateHtmlCompanions(); }
+    bool operator==(const TPageFormat&) const = default;
 
     const QString& Face(TPageElement e) const;
     int FontSize(TPageElement e) const;

@@ -1,3 +1,4 @@
+// The puzzle model: the current puzzle, its edit rules and the page state around it.
 #include "puzzlemodel.h"
 
 #include <algorithm>
@@ -5,12 +6,6 @@
 #include <QDate>
 
 namespace vorlix {
-
-const std::array<const char*, 5> SharingLevelNames = {"ShareNoCross", "ShareCross", "ShareIntersect", "ShareSome",
-                                                      "ShareAll"};
-
-const std::array<const char*, 8> DirectionKeys = {"North", "NorthEast", "East",  "SouthEast",
-                                                  "South", "SouthWest", "West", "NorthWest"};
 
 const std::array<const char*, 7> WorksheetLines = {
     "Name _______________________",    "Date _______________________",   "Subject ____________________",
@@ -20,12 +15,7 @@ const std::array<const char*, 7> WorksheetLines = {
 
 namespace {
 
-const std::array<const char*, 4> CapitalizationNames = {"AllUpper", "AllLower", "FirstLetter", "AsGiven"};
-
-// Direction indexes (North first) of the page's boxes.
-constexpr int NorthIx = 0, NorthEastIx = 1, EastIx = 2, SouthEastIx = 3, SouthIx = 4, SouthWestIx = 5, WestIx = 6,
-              NorthWestIx = 7;
-
+// No box checked.
 bool OnlyThese(const std::array<bool, 8>& dirs, std::initializer_list<int> wanted) {
     std::array<bool, 8> expected{};
     for (int ix : wanted) expected[static_cast<std::size_t>(ix)] = true;
@@ -39,17 +29,6 @@ void ReplaceFirst(QString& text, const QString& placeholder, const QString& valu
 }
 
 }  // namespace
-
-QString CapitalizationName(TCapitalization c) {
-    const auto ix = static_cast<std::size_t>(c);
-    return QString::fromLatin1(ix < CapitalizationNames.size() ? CapitalizationNames[ix] : CapitalizationNames[0]);
-}
-
-TCapitalization CapitalizationFromName(const QString& name) {
-    for (std::size_t i = 0; i < CapitalizationNames.size(); ++i)
-        if (name == QLatin1String(CapitalizationNames[i])) return static_cast<TCapitalization>(i);
-    return TCapitalization::AllUpper;
-}
 
 QString ReplaceInstructionsQuestion() {
     return QStringLiteral(
@@ -70,59 +49,29 @@ QString SeparateLinesHintText() {
         "Please use a separate line for each item, for example:\r    Red\r    Blue\r    Olive Green\r    Yellow");
 }
 
-void TComboState::Select(int index) {
-    if (index >= 0 && index < Items.size()) {
-        ItemIndex = index;
-        Text = Items[index];
-    } else {
-        ItemIndex = -1;
-    }
-}
-
 TPuzzleModel::TPuzzleModel(IMessageHost& host, TPreferences& prefs)
     : CurrentYear([] { return QDate::currentDate().year(); }),
       host_(&host),
       prefs_(&prefs),
-      engine_(std::make_unique<TEngineState>(host)),
-      result_(std::make_unique<TWordSearch>(*engine_)),
-      trial_(std::make_unique<TWordSearch>(*engine_)) {}
+      signals_(std::make_unique<TModelSignals>()),
+      builder_(std::make_unique<TPuzzleBuilder>()) {}
 
 TPuzzleModel::~TPuzzleModel() = default;
 
+void TPuzzleModel::Changed() { emit signals_->PuzzleChanged(); }
+
 // --- Puzzle type ---
 
-void TPuzzleModel::ApplyPuzzleOptionBit(std::uint16_t bit, bool on) {
-    auto& options = Settings().PuzzleOptions;
-    options = static_cast<std::uint16_t>(on ? (options | bit) : (options & ~bit));
-}
-
-void TPuzzleModel::SetHiddenMessageMode(bool on) {
-    optionHiddenMessage_ = on;
-    ApplyPuzzleOptionBit(Option_HiddenMessage, on);
-    if (listener_) listener_->PuzzleTypeChanged();
-}
-
-void TPuzzleModel::SetCustomCluesMode(bool on) {
-    optionCustomClues_ = on;
-    ApplyPuzzleOptionBit(Option_CustomClues, on);
-    if (listener_) listener_->PuzzleTypeChanged();
+void TPuzzleModel::ShowPuzzleType(const TPuzzleType& type) {
+    puzzle_.Type = type;
+    Changed();
+    emit signals_->PuzzleTypeChanged();
 }
 
 QString TPuzzleModel::WordListLbl() const {
-    return optionCustomClues_ ? QStringLiteral("Type or import your words/clues here.")
-                              : QStringLiteral("Type or import your words here.");
+    return CustomCluesMode() ? QStringLiteral("Type or import your words/clues here.")
+                             : QStringLiteral("Type or import your words here.");
 }
-
-// --- Sharing and capitalization ---
-
-void TPuzzleModel::SetSharingLevel(int level) {
-    if (level < ShareNoCross || level > ShareAll) level = ShareIntersect;
-    Settings().SetSharingLevel(level);
-}
-
-void TPuzzleModel::SetCapitalization(TCapitalization c) { Settings().Capitalization = c; }
-
-void TPuzzleModel::SetCapitalizationName(const QString& name) { SetCapitalization(CapitalizationFromName(name)); }
 
 // --- File name and modified mark ---
 
@@ -132,35 +81,32 @@ void TPuzzleModel::SetCurrentFileName(const QString& name) {
     const QString caption = Caption();
     if (caption != captionShown_) {
         captionShown_ = caption;
-        if (listener_) listener_->CaptionChanged(caption);
+        emit signals_->CaptionChanged(caption);
     }
 }
 
 void TPuzzleModel::SetModified(bool modified) {
-    if (ModifiedSuppressed) return;
     if (modified && !Ready) return;
     modified_ = modified;
-    if (listener_) listener_->ModifiedChanged(modified);
+    emit signals_->ModifiedChanged(modified);
 }
 
 void TPuzzleModel::SetMemorizedShown(bool shown) {
     if (memorizedShown_ == shown) return;
     memorizedShown_ = shown;
-    if (listener_) listener_->MemorizedNoticeChanged(shown);
+    emit signals_->MemorizedNoticeChanged(shown);
 }
 
 void TPuzzleModel::HideMemorized() { SetMemorizedShown(false); }
 
-// --- Word page ---
+// --- Texts ---
 
-void TPuzzleModel::Words_MemoChange() {
-    SetModified(true);
-    SpellingUpToDate = false;
+void TPuzzleModel::RecountWords() {
     ListedWordCount = 0;
     LongClues = false;
     Crowded = false;
-    for (const QString& line : Words_Memo) {
-        if (optionCustomClues_ && line.size() > LongClueLength) LongClues = true;
+    for (const QString& line : puzzle_.WordLines) {
+        if (CustomCluesMode() && line.size() > LongClueLength) LongClues = true;
         bool hasText = false;
         for (QChar c : line)
             if (c != QLatin1Char(' ')) {
@@ -178,142 +124,160 @@ void TPuzzleModel::Words_MemoChange() {
     }
     WordCountLbl = ListedWordCount == 1 ? QStringLiteral("1 word listed.")
                                         : QString::number(ListedWordCount) + QStringLiteral(" words listed.");
+}
+
+void TPuzzleModel::SetWordLines(const QStringList& lines) {
+    puzzle_.WordLines = lines;
+    SetModified(true);
+    SpellingUpToDate = false;
+    RecountWords();
+    Changed();
     if (Crowded && !SeparateLinesHintShown) {
         SeparateLinesHintShown = true;
-        if (listener_) listener_->SeparateLinesHint(SeparateLinesHintText());
+        emit signals_->SeparateLinesHint(SeparateLinesHintText());
     }
 }
 
-void TPuzzleModel::Words_TitleMemoChange() {
+void TPuzzleModel::SetTitleLines(const QStringList& lines) {
+    puzzle_.TitleLines = lines;
     SetModified(true);
     SpellingUpToDate = false;
+    Changed();
 }
 
-void TPuzzleModel::Words_HiddenMemoChange() {
-    Settings().HiddenMessage = ToWide(MemoText(Words_HiddenMemo));
+void TPuzzleModel::SetHiddenMessageLines(const QStringList& lines) {
+    puzzle_.HiddenMessageLines = lines;
     SetModified(true);
     SpellingUpToDate = false;
+    Changed();
 }
 
-void TPuzzleModel::RequestedSizeChange() { SetModified(true); }
+void TPuzzleModel::SetWorksheetLines(bool left, const QStringList& lines) {
+    (left ? puzzle_.WorksheetLeftLines : puzzle_.WorksheetRightLines) = lines;
+    HideMemorized();
+    SetModified(true);
+    SpellingUpToDate = false;
+    Changed();
+}
 
-TWordSearch* TPuzzleModel::RebuildPuzzle() {
-    TEngineState& engine = Engine();
-    engine.ClearList();
+void TPuzzleModel::SetInstructionLines(const QStringList& lines) {
+    puzzle_.InstructionLines = lines;
+    HideMemorized();
+    SetModified(true);
+    SpellingUpToDate = false;
+    Changed();
+}
+
+void TPuzzleModel::MarkInstructionsTyped() { puzzle_.InstructionsMode = TInstructionsMode::Customized; }
+
+void TPuzzleModel::SetInstructionsIncluded(bool included) {
+    puzzle_.InstructionsIncluded = included;
+    HideMemorized();
+    SetModified(true);
+    Changed();
+}
+
+void TPuzzleModel::SetRequestedSize(int columns, int rows) {
+    puzzle_.RequestedColumns = columns;
+    puzzle_.RequestedRows = rows;
+    SetModified(true);
+    Changed();
+}
+
+void TPuzzleModel::SetPageFormat(const TPageFormat& format, bool quiet) {
+    if (format == puzzle_.Format) return;
+    puzzle_.Format = format;
+    if (!quiet) SetModified(true);
+    Changed();
+}
+
+// --- Building ---
+
+bool TPuzzleModel::RebuildPuzzle() {
     ApplyAccidentalPreference();
-    // The message is laid whenever one is typed, whatever the puzzle type says.
-    ApplyPuzzleOptionBit(Option_HiddenMessage, !MemoText(Words_HiddenMemo).isEmpty());
-    Settings().SetSharingLevel(Settings().SharingLevel);
-    for (int d = North; d <= NorthWest; ++d)
-        engine.SetDirectionWeight(d, Directions[static_cast<std::size_t>(d - 1)] ? 50 : 0);
-    for (const QString& line : Words_Memo) engine.Words_ProcessLine(ToWide(line));
-    engine.FinishList();
-    // A size read from a file may lie outside the lists; the engine must not see it.
-    const auto requested = [](int n) { return std::clamp(n, 0, MaxGridSize); };
-    TWordSearch* made = result_->MakePuzzle(trial_.get(), requested(RequestedColumns), requested(RequestedRows));
+    puzzle_.Built = builder_->Build(puzzle_);
     CrowdedWarningPending = true;
     SetModified(true);
-    return made;
+    Changed();
+    emit signals_->GridChanged();
+    return true;
 }
 
-void TPuzzleModel::ApplyAccidentalPreference() {
-    const int accident = prefs_->AccidentPrevent;
-    Settings().AccidentalCheck = static_cast<std::uint8_t>(accident >= 0 && accident <= 2 ? accident : 1);
+void TPuzzleModel::BuildEmptyPuzzle() {
+    TPuzzle empty = puzzle_;
+    empty.WordLines.clear();
+    empty.RequestedColumns = empty.RequestedRows = 0;
+    puzzle_.Built = builder_->Build(empty);
+    Changed();
+    emit signals_->GridChanged();
 }
+
+void TPuzzleModel::TransformGrid(int variant, bool exchangeRequestedSize) {
+    ApplyAccidentalPreference();
+    if (exchangeRequestedSize) std::swap(puzzle_.RequestedColumns, puzzle_.RequestedRows);
+    puzzle_.Built = builder_->Transform(puzzle_, variant);
+    Changed();
+    emit signals_->GridChanged();
+}
+
+void TPuzzleModel::ReplaceGrid(std::shared_ptr<const TBuiltGrid> grid) {
+    puzzle_.Built = grid ? std::move(grid) : EmptyBuiltGrid();
+    Changed();
+    emit signals_->GridChanged();
+}
+
+void TPuzzleModel::ApplyAccidentalPreference() { builder_->SetAccidentalLevel(prefs_->AccidentPrevent); }
 
 // --- Directions and instructions ---
 
-QString TPuzzleModel::DirectionsSummary() const {
-    const auto& on = Directions;
-    QString s;
-    if (on == std::array<bool, 8>{true, true, true, true, true, true, true, true}) {
-        s = QStringLiteral(" horizontally, vertically and diagonally in all eight directions.");
-    } else if (OnlyThese(on, {EastIx, SouthIx})) {
-        s = QStringLiteral(" across and down only.");
-    } else if (OnlyThese(on, {EastIx, SouthEastIx, SouthIx})) {
-        s = QStringLiteral(" across, down and diagonally across and down only.");
-    } else if (OnlyThese(on, {NorthIx, EastIx, SouthIx, WestIx})) {
-        s = QStringLiteral(" horizontally and vertically either way, but not diagonally.");
-    } else if (OnlyThese(on, {NorthEastIx, SouthEastIx, SouthWestIx, NorthWestIx})) {
-        s = QStringLiteral(" in the four diagonal directions only.");
-    } else if (OnlyThese(on, {})) {
-        s = QStringLiteral(" in all eight directions.");
-    } else {
-        QStringList parts;
-        if (on[EastIx]) parts << QStringLiteral(" across");
-        if (on[WestIx]) parts << QStringLiteral(" backwards");
-        if (on[NorthIx]) parts << QStringLiteral(" up");
-        if (on[SouthIx]) parts << QStringLiteral(" down");
-        static const std::array<const char*, 5> diagonals = {" in no diagonals.", " in one diagonal.",
-                                                             " in two diagonals.", " in three diagonals.",
-                                                             " in all four diagonals."};
-        const int d = on[NorthEastIx] + on[SouthEastIx] + on[NorthWestIx] + on[SouthWestIx];
-        parts << QString::fromLatin1(diagonals[static_cast<std::size_t>(d)]);
-        const qsizetype n = parts.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            s += parts[i];
-            if (i < n - 2)
-                s += QLatin1Char(',');
-            else if (i == n - 2)
-                s += QStringLiteral(" and");
-        }
-    }
-    return QStringLiteral("Words can go") + s;
-}
-
-QString TPuzzleModel::AutomaticInstructionsText() const {
-    QString text;
-    if (optionCustomClues_) text = QStringLiteral("Figure out what words the clues represent. Then find the words in the grid.");
-    else text = QStringLiteral("Find the words in the grid.");
-    if (optionHiddenMessage_)
-        text += QStringLiteral(
-            " When you are done, the unused letters in the grid will spell out a hidden message. Pick them out from "
-            "left to right, top line to bottom line.");
-    return text;
-}
-
 MessageAnswer TPuzzleModel::AskReplaceInstructions() {
-    switch (AutoInstructions) {
-        case InstructionsAutomatic: return MessageAnswer::Yes;
-        case InstructionsCustomized: break;
-        default: return MessageAnswer::No;  // declined before, or a file is loading
+    if (loading_) return MessageAnswer::No;
+    switch (puzzle_.InstructionsMode) {
+        case TInstructionsMode::Automatic: return MessageAnswer::Yes;
+        case TInstructionsMode::Customized: break;
+        case TInstructionsMode::KeepCustom: return MessageAnswer::No;
     }
     const MessageAnswer a = host_->ShowMessage(MessageKind::Confirmation, ToWide(ReplaceInstructionsQuestion()),
                                                MessageButtons::YesNoCancel);
-    if (a == MessageAnswer::Yes) AutoInstructions = InstructionsAutomatic;
-    else if (a == MessageAnswer::No) AutoInstructions = InstructionsKeepCustom;
+    if (a == MessageAnswer::Yes) puzzle_.InstructionsMode = TInstructionsMode::Automatic;
+    else if (a == MessageAnswer::No) puzzle_.InstructionsMode = TInstructionsMode::KeepCustom;
     else return MessageAnswer::Cancel;  // a closed box counts as Cancel
     return a;
 }
 
 void TPuzzleModel::ApplyAutomaticInstructions() {
-    Layout_InstructionsMemo = QStringList{AutomaticInstructionsText() + QLatin1Char(' ') + DirectionsSummary()};
-    Layout_InstructionsMemoChange();
+    SetInstructionLines(AutomaticInstructions(puzzle_.Type, puzzle_.Directions));
 }
 
 void TPuzzleModel::UpdateDirectionsDisplay() {
     Dirs_SummaryLbl = DirectionsSummary();
-    AllUncheckedNotice = OnlyThese(Directions, {});
+    AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
     if (AskReplaceInstructions() == MessageAnswer::Yes) ApplyAutomaticInstructions();
 }
 
+void TPuzzleModel::SetDirections(const std::array<bool, 8>& directions) {
+    puzzle_.Directions = directions;
+    Dirs_SummaryLbl = DirectionsSummary();
+    AllUncheckedNotice = OnlyThese(directions, {});
+    Changed();
+}
+
 bool TPuzzleModel::ClickDirection(int index) {
-    if (index < 0 || index >= 8 || undoingDirectionClick_) return true;
-    auto& box = Directions[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= 8) return true;
+    auto& box = puzzle_.Directions[static_cast<std::size_t>(index)];
     box = !box;
-    AllUncheckedNotice = OnlyThese(Directions, {});
+    AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
     const MessageAnswer a = AskReplaceInstructions();
     bool kept = true;
     if (a == MessageAnswer::Cancel) {
-        undoingDirectionClick_ = true;
         box = !box;
-        undoingDirectionClick_ = false;
-        AllUncheckedNotice = OnlyThese(Directions, {});
+        AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
         kept = false;
     } else {
         if (a == MessageAnswer::Yes) ApplyAutomaticInstructions();
         Dirs_SummaryLbl = DirectionsSummary();
         SetModified(true);
+        Changed();
     }
     HideMemorized();
     return kept;
@@ -322,9 +286,8 @@ bool TPuzzleModel::ClickDirection(int index) {
 bool TPuzzleModel::ChoosePuzzleType(bool hidden, bool clues) {
     const MessageAnswer a = AskReplaceInstructions();
     if (a == MessageAnswer::Cancel) return false;
-    const bool changed = hidden != optionHiddenMessage_ || clues != optionCustomClues_;
-    SetHiddenMessageMode(hidden);
-    SetCustomCluesMode(clues);
+    const bool changed = hidden != HiddenMessageMode() || clues != CustomCluesMode();
+    ShowPuzzleType({hidden, clues});
     if (a == MessageAnswer::Yes) ApplyAutomaticInstructions();
     if (changed) SetModified(true);
     HideMemorized();
@@ -334,18 +297,20 @@ bool TPuzzleModel::ChoosePuzzleType(bool hidden, bool clues) {
 void TPuzzleModel::ChooseSharingLevel(int level) {
     HideMemorized();
     SetModified(true);
-    SetSharingLevel(level);
+    puzzle_.SharingLevel = level >= ShareNoCross && level <= ShareAll ? level : ShareIntersect;
+    Changed();
 }
 
 void TPuzzleModel::ChooseCapitalization(TCapitalization c) {
     HideMemorized();
     SetModified(true);
-    SetCapitalization(c);
+    puzzle_.Capitalization = c;
+    Changed();
 }
 
 void TPuzzleModel::ToggleWorksheetLine(bool left, int lineIndex) {
     if (lineIndex < 0 || lineIndex >= static_cast<int>(WorksheetLines.size())) return;
-    QStringList& memo = left ? Worksheet_LeftMemo : Worksheet_RightMemo;
+    QStringList memo = left ? puzzle_.WorksheetLeftLines : puzzle_.WorksheetRightLines;
     const QString line = QString::fromLatin1(WorksheetLines[static_cast<std::size_t>(lineIndex)]);
     qsizetype end = 0;
     while (end < line.size() && line[end].isLetter()) ++end;
@@ -357,139 +322,152 @@ void TPuzzleModel::ToggleWorksheetLine(bool left, int lineIndex) {
             removed = true;
         }
     if (!removed) memo << line;
-    Worksheet_MemoChange();
+    SetWorksheetLines(left, memo);
 }
-
-void TPuzzleModel::Worksheet_MemoChange() {
-    HideMemorized();
-    SpellingUpToDate = false;
-}
-
-void TPuzzleModel::Layout_InstructionsMemoChange() {
-    HideMemorized();
-    SetModified(true);
-    SpellingUpToDate = false;
-}
-
-void TPuzzleModel::Layout_InstructionsMemoKeyPress() { AutoInstructions = InstructionsCustomized; }
 
 // --- Credits ---
 
-void TPuzzleModel::Credits_NameChange() { RebuildCreditsLines(true); }
+void TPuzzleModel::SetCreditsNames(const QString& name, const QString& recipient) {
+    puzzle_.CreditsName = name;
+    puzzle_.CreditsRecipient = recipient;
+    RebuildCreditsLines(true);
+}
 
-void TPuzzleModel::CreditsLineChange() {
+void TPuzzleModel::ChooseCreditsLine(int index) {
+    if (index >= 0 && index < creditsChoices_.size()) {
+        creditsIndex_ = index;
+        puzzle_.CreditsLine = creditsChoices_[index];
+    } else {
+        creditsIndex_ = -1;
+    }
     HideMemorized();
     SetModified(true);
     SpellingUpToDate = false;
+    Changed();
+}
+
+void TPuzzleModel::TypeCreditsLine(const QString& text) {
+    // A typed line is nobody's list entry: a later rebuild keeps it as typed.
+    creditsIndex_ = -1;
+    puzzle_.CreditsLine = text;
+    HideMemorized();
+    SetModified(true);
+    SpellingUpToDate = false;
+    Changed();
 }
 
 void TPuzzleModel::RebuildCreditsLines(bool fromEdit) {
     const QString year = QString::number(CurrentYear ? CurrentYear() : QDate::currentDate().year());
-    const int remembered = CreditsLineCmBx.ItemIndex;
-    CreditsLineCmBx.Items.clear();
+    creditsChoices_.clear();
     for (int k = 1; k <= CreditsTemplateCount; ++k) {
         QString line = FromWide(CreditsLineTemplates(k));
-        ReplaceFirst(line, QStringLiteral("<Name>"), Credits_NameEd);
+        ReplaceFirst(line, QStringLiteral("<Name>"), puzzle_.CreditsName);
         ReplaceFirst(line, QStringLiteral("<Year>"), year);
-        ReplaceFirst(line, QStringLiteral("[PUT A NAME HERE]"), Credits_RecipientEd);
-        CreditsLineCmBx.Items << line;
+        ReplaceFirst(line, QStringLiteral("[PUT A NAME HERE]"), puzzle_.CreditsRecipient);
+        creditsChoices_ << line;
     }
-    if (fromEdit) {
-        // A line typed by the user (no position) keeps its text.
-        CreditsLineCmBx.Select(remembered);
+    // A line typed by the user (no position) keeps its text; a chosen one follows the names.
+    const int position = fromEdit ? creditsIndex_ : prefs_->CreditsLineIndex;
+    if (position >= 0 && position < creditsChoices_.size()) {
+        creditsIndex_ = position;
+        puzzle_.CreditsLine = creditsChoices_[position];
     } else {
-        CreditsLineCmBx.Select(prefs_->CreditsLineIndex);
-        CreditsLineCmBx.Text = prefs_->CreditsLine;
+        creditsIndex_ = -1;
     }
+    if (!fromEdit) puzzle_.CreditsLine = prefs_->CreditsLine;
     HideMemorized();
     SetModified(true);
+    Changed();
 }
+
+void TPuzzleModel::SyncCreditsChoice() { creditsIndex_ = int(creditsChoices_.indexOf(puzzle_.CreditsLine)); }
 
 // --- New puzzle and favourites ---
 
 void TPuzzleModel::ResetToNewPuzzle() {
-    AutoInstructions = InstructionsAutomatic;
-    Layout_InstructionsMemo.clear();
-    Layout_InstructionsMemoChange();
-    Words_Memo.clear();
-    Words_MemoChange();
-    Words_TitleMemo.clear();
-    Words_TitleMemoChange();
-    Words_HiddenMemo.clear();
-    Words_HiddenMemoChange();
+    puzzle_ = NewPuzzle(*prefs_);
 
-    RequestedColumns = 0;
-    RequestedRows = 0;
-
-    SetHiddenMessageMode(false);
-    SetCustomCluesMode(false);
-
-    Directions = prefs_->DirsPref;
-    SetSharingLevel(prefs_->ShareLevelPref);
-    const TCapitalization caps = CapitalizationFromName(prefs_->CapitalizationPref);
-    SetCapitalization(caps);
-
+    SpellingUpToDate = false;
+    RecountWords();
+    HideMemorized();
     SetCurrentFileName(NoNameFileName);
-
-    PageFormat.ResetToPreferences(*prefs_);
-    if (listener_) listener_->AppearanceReset();
-
-    Credits_NameEd = prefs_->YourName;
-    Credits_RecipientEd = prefs_->RecipientName;
     RecipientVisible = !prefs_->RecipientName.isEmpty();
     RebuildCreditsLines(false);
-
-    auto nonEmpty = [](const QStringList& lines) {
-        QStringList kept;
-        for (const QString& l : lines)
-            if (!l.isEmpty()) kept << l;
-        return kept;
-    };
-    Worksheet_LeftMemo = nonEmpty(prefs_->DefaultLeftWorkSheet);
-    Worksheet_RightMemo = nonEmpty(prefs_->DefaultRightWorkSheet);
-
-    // The engine's reset keeps the sharing level but would also undo the preferred
-    // capitalization, which a new puzzle is meant to start with.
-    Engine().ResetSettings();
-    SetCapitalization(caps);
     // A file opened and turned before any build is checked at the preferred level too.
     ApplyAccidentalPreference();
-
     UpdateDirectionsDisplay();
 
+    emit signals_->PuzzleTypeChanged();
+    emit signals_->AppearanceReset();
+    emit signals_->PuzzleReplaced();
     Finished = false;
     SetModified(false);
 }
 
+void TPuzzleModel::LoadPuzzle(const TPuzzle& puzzle, const QString& fileName) {
+    ResetToNewPuzzle();
+    loading_ = true;
+    puzzle_ = puzzle;
+    RebuildCreditsLines(true);
+    // The line is the file's, chosen in the list only where the list holds it.
+    puzzle_.CreditsLine = puzzle.CreditsLine;
+    SyncCreditsChoice();
+    RecountWords();
+    UpdateDirectionsDisplay();
+    loading_ = false;
+    emit signals_->PuzzleTypeChanged();
+    emit signals_->AppearanceReset();
+    emit signals_->GridChanged();
+    emit signals_->PuzzleReplaced();
+    SetCurrentFileName(fileName);
+    SetModified(false);
+}
+
+void TPuzzleModel::ReplacePuzzle(const TPuzzle& puzzle) {
+    puzzle_ = puzzle;
+    SpellingUpToDate = false;
+    RecountWords();
+    Dirs_SummaryLbl = DirectionsSummary();
+    AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
+    SyncCreditsChoice();
+    SetModified(true);
+    Changed();
+    emit signals_->PuzzleTypeChanged();
+    emit signals_->AppearanceReset();
+    emit signals_->PuzzleReplaced();
+}
+
 void TPuzzleModel::CopyFavouritesToPreferences() {
     TPreferences& p = *prefs_;
-    p.DefaultLeftWorkSheet = Worksheet_LeftMemo;
-    p.DefaultRightWorkSheet = Worksheet_RightMemo;
-    p.YourName = Credits_NameEd;
-    p.RecipientName = Credits_RecipientEd;
-    p.CreditsLineIndex = CreditsLineCmBx.ItemIndex;
-    p.CreditsLine = CreditsLineCmBx.Text;
-    p.DirsPref = Directions;
-    p.TitleFontNamePref = PageFormat.TitleFont;
-    p.WorksheetFontNamePref = PageFormat.WorksheetFont;
-    p.InstructionsFontNamePref = PageFormat.InstructionsFont;
-    p.GridFontNamePref = PageFormat.GridFont;
-    p.WordlistFontNamePref = PageFormat.WordlistFont;
-    p.CreditsFontNamePref = PageFormat.CreditsFont;
-    p.TitleFontSizePref = PageFormat.TitleFontSize;
-    p.WorksheetFontSizePref = PageFormat.WorksheetFontSize;
-    p.InstructionsFontSizePref = PageFormat.InstructionsFontSize;
-    p.GridFontSizePref = PageFormat.GridFontSize;
-    p.WordlistFontSizePref = PageFormat.WordlistFontSize;
-    p.CreditsFontSizePref = PageFormat.CreditsFontSize;
-    p.MarginWidthPref = PageFormat.MarginWidth;
-    p.BorderIndexPref = PageFormat.BorderIndex;
-    p.PuzzleAlignmentPref = PageFormat.GridHPosition;
-    p.SolutionStylePref = PageFormat.SolutionStyle;
-    p.WordListColumnsPref = PageFormat.RequestedClueColumns;
-    p.WordListAlignmentPref = PageFormat.ClueAlignment;
-    p.ShareLevelPref = SharingLevel();
-    p.CapitalizationPref = CapitalizationName(Capitalization());
+    const TPuzzle& z = puzzle_;
+    const TPageFormat& f = z.Format;
+    p.DefaultLeftWorkSheet = z.WorksheetLeftLines;
+    p.DefaultRightWorkSheet = z.WorksheetRightLines;
+    p.YourName = z.CreditsName;
+    p.RecipientName = z.CreditsRecipient;
+    p.CreditsLineIndex = creditsIndex_;
+    p.CreditsLine = z.CreditsLine;
+    p.DirsPref = z.Directions;
+    p.TitleFontNamePref = f.TitleFont;
+    p.WorksheetFontNamePref = f.WorksheetFont;
+    p.InstructionsFontNamePref = f.InstructionsFont;
+    p.GridFontNamePref = f.GridFont;
+    p.WordlistFontNamePref = f.WordlistFont;
+    p.CreditsFontNamePref = f.CreditsFont;
+    p.TitleFontSizePref = f.TitleFontSize;
+    p.WorksheetFontSizePref = f.WorksheetFontSize;
+    p.InstructionsFontSizePref = f.InstructionsFontSize;
+    p.GridFontSizePref = f.GridFontSize;
+    p.WordlistFontSizePref = f.WordlistFontSize;
+    p.CreditsFontSizePref = f.CreditsFontSize;
+    p.MarginWidthPref = f.MarginWidth;
+    p.BorderIndexPref = f.BorderIndex;
+    p.PuzzleAlignmentPref = f.GridHPosition;
+    p.SolutionStylePref = f.SolutionStyle;
+    p.WordListColumnsPref = f.RequestedClueColumns;
+    p.WordListAlignmentPref = f.ClueAlignment;
+    p.ShareLevelPref = z.SharingLevel;
+    p.CapitalizationPref = CapitalizationName(z.Capitalization);
 }
 
 bool TPuzzleModel::MemorizeFavouriteOptions(const std::function<void()>& savePreferences) {
@@ -497,7 +475,7 @@ bool TPuzzleModel::MemorizeFavouriteOptions(const std::function<void()>& savePre
         MessageAnswer::Yes)
         return false;
     CopyFavouritesToPreferences();
-    RecipientVisible = !Credits_RecipientEd.isEmpty();
+    RecipientVisible = !puzzle_.CreditsRecipient.isEmpty();
     if (savePreferences) savePreferences();
     SetMemorizedShown(true);
     return true;

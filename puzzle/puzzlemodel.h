@@ -1,77 +1,53 @@
-// The puzzle as the main window's pages hold it, with the operations that need no window.
-// The model never shows anything itself: questions and messages go through IMessageHost,
-// and what the windows must redraw or show is announced through IPuzzleModelListener.
+// The model behind the main window's pages: it owns the one current puzzle and keeps the
+// page state around it (counts, notices, the file name and modified mark). Every change
+// goes through one method, which applies its rule and tells the subscribers through
+// Signals(). The model never shows anything itself: questions go through IMessageHost.
 #pragma once
 
 #include <array>
 #include <functional>
 #include <memory>
-#include <string>
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include "capitalization.h"
 #include "messages.h"
-#include "pageformat.h"
 #include "preferences.h"
-#include "wordsearch.h"
+#include "puzzle.h"
+#include "puzzlebuilder.h"
+#include "puzzledefaults.h"
 
 namespace vorlix {
 
 inline const QString NoNameFileName = QStringLiteral("No_Name.ws");
-constexpr int MaxRequestedSize = 50;  // Words_ColumnsCmBx / Words_RowsCmBx: 0 Automatic, 1..50
+constexpr int MaxRequestedSize = 50;  // the size lists: 0 Automatic, 1..50
 constexpr int LongClueLength = 50;
-
-// AutoInstructions values.
-constexpr int InstructionsAutomatic = 0;
-constexpr int InstructionsCustomized = 1;
-constexpr int InstructionsKeepCustom = 2;
-constexpr int InstructionsLoading = 3;
-
-// Capitalization names as the puzzle file and the preferences write them.
-QString CapitalizationName(TCapitalization c);
-// "AllUpper", "AllLower", "FirstLetter", "AsGiven" (exact case); anything else is AllUpper.
-TCapitalization CapitalizationFromName(const QString& name);
-
-// The sharing levels' puzzle-file keys, indexed by level 0..4.
-extern const std::array<const char*, 5> SharingLevelNames;
-
-// The direction check boxes' puzzle-file keys, North first (index 0 is direction code 1).
-extern const std::array<const char*, 8> DirectionKeys;
 
 // The worksheet header lines the worksheet page's links toggle, in link order.
 extern const std::array<const char*, 7> WorksheetLines;
 
-inline std::u16string ToWide(const QString& s) { return s.toStdU16String(); }
-inline QString FromWide(const std::u16string& s) { return QString::fromStdU16String(s); }
-// A memo's lines as one text, lines joined by CR LF.
-inline QString MemoText(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")); }
-
-// What the windows must reflect. Every method has an empty default.
-class IPuzzleModelListener {
-public:
-    virtual ~IPuzzleModelListener() = default;
-    // The modified mark changed (the toolbar's Save button follows it).
-    virtual void ModifiedChanged(bool /*modified*/) {}
-    // The title bar text changed ("Vorlix - " and the file name).
-    virtual void CaptionChanged(const QString& /*caption*/) {}
+// What the model tells its subscribers; any number of windows may listen.
+class TModelSignals : public QObject {
+    Q_OBJECT
+signals:
+    // Something of the puzzle changed: a text, an option, the format or the grid.
+    void PuzzleChanged();
+    // The grid was built, turned or read.
+    void GridChanged();
+    // A whole puzzle came in (new, open, example, tour): every page shows it again.
+    void PuzzleReplaced();
+    void ModifiedChanged(bool modified);
+    // The title bar text ("Vorlix - " and the file name).
+    void CaptionChanged(const QString& caption);
     // The floating hint beside the word list (one line per item is better).
-    virtual void SeparateLinesHint(const QString& /*text*/) {}
-    // The appearance was reset; the appearance dialog refreshes its controls.
-    virtual void AppearanceReset() {}
+    void SeparateLinesHint(const QString& text);
+    // The page format was replaced as a whole.
+    void AppearanceReset();
     // The puzzle type changed: word-list prompt, wrapping, long-clue link, hidden memo.
-    virtual void PuzzleTypeChanged() {}
-    // The "Memorized." notice was shown or hidden.
-    virtual void MemorizedNoticeChanged(bool /*shown*/) {}
-};
-
-// One editable list box: its entries, the chosen position (-1 none) and its text.
-struct TComboState {
-    QStringList Items;
-    int ItemIndex = -1;
-    QString Text;
-    // Chooses an entry: a position within the list also takes its text.
-    void Select(int index);
+    void PuzzleTypeChanged();
+    void MemorizedNoticeChanged(bool shown);
 };
 
 class TPuzzleModel {
@@ -84,69 +60,41 @@ public:
 
     IMessageHost& Host() const { return *host_; }
     TPreferences& Preferences() const { return *prefs_; }
-    void SetListener(IPuzzleModelListener* listener) { listener_ = listener; }
-    // Tells the windows that PageFormat was replaced as a whole (a file was read).
-    void NotifyAppearanceChanged() {
-        if (listener_) listener_->AppearanceReset();
-    }
+    TModelSignals& Signals() const { return *signals_; }
 
-    // --- The engine: settings and word list, the current puzzle and the trial object.
-    TEngineState& Engine() const { return *engine_; }
-    TWordSearchConfig& Settings() const { return engine_->Settings; }
-    TWordSearch& Puzzle() const { return *result_; }
-    TWordSearch& Trial() const { return *trial_; }
-    // The word set of the all-words accidental check (the spelling checker's main
-    // dictionary); without one that level checks the taboo words only. Not owned.
-    void SetMainDictionary(const IWordSet* words) { Engine().MainDictionary = words; }
-    // The preferred accidental-word level into the engine, as every build and every
-    // transform of the current puzzle uses it.
+    // The current puzzle.
+    const TPuzzle& Puzzle() const { return puzzle_; }
+    // Builds and transforms of the current puzzle draw from this builder's generator.
+    TPuzzleBuilder& Builder() const { return *builder_; }
+    // The word set of the all-words accidental check; not owned.
+    void SetMainDictionary(const IWordSet* words) { builder_->SetMainDictionary(words); }
+    // The preferred accidental-word level, as every build and transform uses it.
     void ApplyAccidentalPreference();
 
-    // --- Texts of the pages, one entry per line. After changing one directly, call its
-    // change handler below, as an edit in the window would.
-    QStringList Words_Memo;
-    QStringList Words_TitleMemo;
-    QStringList Words_HiddenMemo;
-    QStringList Worksheet_LeftMemo;
-    QStringList Worksheet_RightMemo;
-    QStringList Layout_InstructionsMemo;
-    bool Instructions_IncludeCB = true;
-    QString Credits_NameEd;
-    QString Credits_RecipientEd;
-    TComboState CreditsLineCmBx;
-    bool RecipientVisible = false;  // the recipient field and its labels
+    // --- Texts. Each marks the puzzle modified (where its page does) and the spelling stale.
+    void SetWordLines(const QStringList& lines);
+    void SetTitleLines(const QStringList& lines);
+    void SetHiddenMessageLines(const QStringList& lines);
+    void SetWorksheetLines(bool left, const QStringList& lines);
+    void SetInstructionLines(const QStringList& lines);
+    // A key typed into the instructions: they are the user's from now on.
+    void MarkInstructionsTyped();
+    void SetInstructionsIncluded(bool included);
 
-    // --- Puzzle type. The setters also set the engine's PuzzleOptions bits.
-    bool HiddenMessageMode() const { return optionHiddenMessage_; }
-    bool CustomCluesMode() const { return optionCustomClues_; }
-    void SetHiddenMessageMode(bool on);
-    void SetCustomCluesMode(bool on);
-    // Word page texts that follow the type.
+    // --- Puzzle type. Also follows the word page's prompt.
+    bool HiddenMessageMode() const { return puzzle_.Type.HiddenMessage; }
+    bool CustomCluesMode() const { return puzzle_.Type.CustomClues; }
     QString WordListLbl() const;
-    bool LongCluesWarningVisible() const { return optionCustomClues_; }
+    bool LongCluesWarningVisible() const { return puzzle_.Type.CustomClues; }
 
-    // --- Directions, North first (index i is direction code i + 1). After changing them
-    // directly, call UpdateDirectionsDisplay.
-    std::array<bool, 8> Directions{true, true, true, true, true, true, true, true};
+    int SharingLevel() const { return puzzle_.SharingLevel; }
+    TCapitalization Capitalization() const { return puzzle_.Capitalization; }
 
-    // Sharing level 0..4, held in the engine settings; a level outside 0..4 is taken as 2.
-    int SharingLevel() const { return Settings().SharingLevel; }
-    void SetSharingLevel(int level);
+    // The requested grid size, 0 Automatic; marks the puzzle modified.
+    void SetRequestedSize(int columns, int rows);
 
-    // Capitalization, held in the engine settings.
-    TCapitalization Capitalization() const { return Settings().Capitalization; }
-    void SetCapitalization(TCapitalization c);
-    // Any name other than the four selects AllUpper.
-    void SetCapitalizationName(const QString& name);
-
-    // Requested grid size: the combo positions 0..50, 0 = Automatic.
-    int RequestedColumns = 0;
-    int RequestedRows = 0;
-
-    // 0 automatic, 1 customized, 2 customized and replacement declined, 3 a file is loading.
-    int AutoInstructions = InstructionsAutomatic;
-
-    TPageFormat PageFormat;
+    // The appearance; marks the puzzle modified unless quiet.
+    void SetPageFormat(const TPageFormat& format, bool quiet = false);
 
     // --- File name and modified mark.
     const QString& CurrentFileName() const { return currentFileName_; }
@@ -155,39 +103,39 @@ public:
     QString SaveTargetName;  // where Save writes; set with the file name, by Open and by Save As
     void SetModified(bool modified);
     bool IsModified() const { return modified_; }
-    bool ModifiedSuppressed = false;  // while set, SetModified does nothing
-    bool Ready = false;               // until set, SetModified(true) is ignored
+    bool Ready = false;  // until set, SetModified(true) is ignored
 
     // --- Main-window flags.
-    bool Finished = false;               // the finished page shows a current puzzle
+    bool Finished = false;  // the finished page shows a current puzzle
     bool SpellingUpToDate = false;
     bool SeparateLinesHintShown = false;  // once per run
     bool CrowdedWarningPending = false;
     bool MemorizedShown() const { return memorizedShown_; }
     void HideMemorized();
 
-    // --- Word page.
+    // --- Word page, worked out from the word lines.
     int ListedWordCount = 0;
     bool LongClues = false;  // a clue line longer than 50 characters (clue mode only)
     bool Crowded = false;    // a line with more than three spaces before its first "/" or ","
     QString WordCountLbl = QStringLiteral("0 words listed.");
 
-    void Words_MemoChange();
-    void Words_TitleMemoChange();
-    void Words_HiddenMemoChange();  // also copies the text into the engine's HiddenMessage
-    void RequestedSizeChange();     // columns or rows chosen
-
-    // The build steps of the word page: word list, settings and MakePuzzle into the
-    // current puzzle, then the crowded warning is armed and the puzzle marked modified.
-    // The busy cursor and the view refresh stay with the window. Returns the puzzle
-    // MakePuzzle returned (nullptr when the engine refused).
-    TWordSearch* RebuildPuzzle();
+    // --- Building. The word list, options and size into a new grid; the crowded warning is
+    // armed and the puzzle marked modified. False when nothing was built.
+    bool RebuildPuzzle();
+    // An empty grid, as at start-up, without marking anything.
+    void BuildEmptyPuzzle();
+    // Turns or mirrors the grid (variant 1..7), the requested size exchanged too when asked.
+    // Every word stays, so the puzzle is not marked modified.
+    void TransformGrid(int variant, bool exchangeRequestedSize = false);
+    // A grid made elsewhere (a print copy, a test) becomes the current one.
+    void ReplaceGrid(std::shared_ptr<const TBuiltGrid> grid);
 
     // --- Option pages.
-    QString DirectionsSummary() const;
+    QString DirectionsSummary() const { return vorlix::DirectionsSummary(puzzle_.Directions); }
     QString Dirs_SummaryLbl;
     bool AllUncheckedNotice = false;  // "All unchecked is the same as all checked."
-    QString AutomaticInstructionsText() const;
+    QString AutomaticInstructionsText() const { return vorlix::AutomaticInstructionsText(puzzle_.Type); }
+    TInstructionsMode InstructionsMode() const { return puzzle_.InstructionsMode; }
     MessageAnswer AskReplaceInstructions();
     void ApplyAutomaticInstructions();
     void UpdateDirectionsDisplay();
@@ -195,27 +143,33 @@ public:
     // A click on a direction box. False when the instructions question was cancelled
     // and the click undone.
     bool ClickDirection(int index);
+    // Every direction at once (a file, a test); no question.
+    void SetDirections(const std::array<bool, 8>& directions);
     // The type page's Next. False when the instructions question was cancelled.
     bool ChoosePuzzleType(bool hidden, bool clues);
-    // Sharing and capitalization page clicks.
+    // Sharing and capitalization page clicks; a level outside 0..4 is taken as 2.
     void ChooseSharingLevel(int level);
     void ChooseCapitalization(TCapitalization c);
     // A worksheet link: adds the line, or removes every line holding its first word.
     void ToggleWorksheetLine(bool left, int lineIndex);
-    void Worksheet_MemoChange();
-    // Any change of the instructions text; a key typed into it also customizes it.
-    void Layout_InstructionsMemoChange();
-    void Layout_InstructionsMemoKeyPress();
 
-    // Credits page.
-    void Credits_NameChange();       // name or recipient edited: the list is rebuilt
-    void CreditsLineChange();        // a line chosen or typed
+    // --- Credits page: the line's choices follow the names.
+    const QStringList& CreditsLineChoices() const { return creditsChoices_; }
+    int CreditsLineIndex() const { return creditsIndex_; }  // -1 for a typed line
+    bool RecipientVisible = false;                          // the recipient field and its labels
+    void SetCreditsNames(const QString& name, const QString& recipient);
+    void ChooseCreditsLine(int index);
+    void TypeCreditsLine(const QString& text);
     // fromEdit false: start-up form, which takes the preferred position and line.
     void RebuildCreditsLines(bool fromEdit);
     std::function<int()> CurrentYear;  // the calendar year; tests replace it
 
-    // --- New puzzle and favourites.
+    // --- Whole puzzles.
     void ResetToNewPuzzle();
+    // A puzzle read from a file becomes the current one, unmodified, named fileName.
+    void LoadPuzzle(const TPuzzle& puzzle, const QString& fileName);
+    // A puzzle made by the program (an example, the tour) replaces the texts and options.
+    void ReplacePuzzle(const TPuzzle& puzzle);
     // Copies the current puzzle's options into the preferences (the Memorize command
     // without its question and store write).
     void CopyFavouritesToPreferences();
@@ -224,22 +178,24 @@ public:
     bool MemorizeFavouriteOptions(const std::function<void()>& savePreferences);
 
 private:
-    void ApplyPuzzleOptionBit(std::uint16_t bit, bool on);
+    void Changed();
+    void RecountWords();
     void SetMemorizedShown(bool shown);
+    void ShowPuzzleType(const TPuzzleType& type);
+    void SyncCreditsChoice();
 
     IMessageHost* host_;
     TPreferences* prefs_;
-    IPuzzleModelListener* listener_ = nullptr;
-    std::unique_ptr<TEngineState> engine_;
-    std::unique_ptr<TWordSearch> result_;
-    std::unique_ptr<TWordSearch> trial_;
-    bool optionHiddenMessage_ = false;
-    bool optionCustomClues_ = false;
+    std::unique_ptr<TModelSignals> signals_;
+    std::unique_ptr<TPuzzleBuilder> builder_;
+    TPuzzle puzzle_;
+    QStringList creditsChoices_;
+    int creditsIndex_ = -1;
     QString currentFileName_ = NoNameFileName;
     QString captionShown_;  // what the title bar was last told
     bool modified_ = false;
     bool memorizedShown_ = false;
-    bool undoingDirectionClick_ = false;
+    bool loading_ = false;  // a file is being taken in: no instructions question
 };
 
 // Message texts, exposed for tests and the windows.

@@ -52,8 +52,8 @@ void FadeOut(QWidget& window, int ms, const TClock& clock) { Fade(window, ms, cl
 
 TProgram::TProgram(const TServices& services, const QString& iniFileName)
     : services_(services), prefs_(std::make_unique<TPreferences>()) {
-    store_ = iniFileName.isEmpty() ? std::make_unique<TPreferencesStore>(services.Messages)
-                                   : std::make_unique<TPreferencesStore>(services.Messages, iniFileName);
+    store_ = iniFileName.isEmpty() ? std::make_unique<TPreferencesStore>()
+                                   : std::make_unique<TPreferencesStore>(iniFileName);
     model_ = std::make_unique<TPuzzleModel>(services.Messages, *prefs_);
     CreateWindows();
 }
@@ -69,7 +69,9 @@ void TProgram::CreateWindows() {
     main_->SetSecondaryWindows(&windows_);
     main_->CreationStep();
     windows_.OpeningScreen = new TOpeningScreenFm();
-    store_->LoadPuzzleDefaults(*prefs_);
+    TReport report;
+    store_->LoadPuzzleDefaults(*prefs_, report);
+    ShowReport(services_.Messages, report);
     windows_.Layout = new TLayoutFm(*main_);
     windows_.Import = new TImportFm(main_.get());
     windows_.Preview = new TPreviewFm(*main_);

@@ -232,7 +232,7 @@ void TExportFm::SetFieldLimited(QLineEdit* field, bool limited) {
 }
 
 void TExportFm::SuggestBitmapSize() {
-    const TWordSearch& puzzle = main_->Model().Puzzle();
+    const TWordSearch& puzzle = main_->Model().Puzzle().Grid();
     pixelsSpin_->SetGridSize(puzzle.ActualColumns, puzzle.ActualRows);
     const TBitmapSize size = vorlix::SuggestBitmapSize(main_->Document(), Sections(), solution_, PixelsPerCell());
     const QSignalBlocker a(widthEd_), b(heightEd_);
@@ -266,11 +266,10 @@ namespace {
 // The finished page's preview box sets the web page's grid width, as on screen.
 THtmlPreviewScale PreviewScaleOf(TWebFm& main) {
     THtmlPreviewScale scale;
-    auto* finished = main.PageOf<TFinishedPage>();
-    if (TPreviewBox* box = finished ? finished->Preview() : nullptr;
-        box && box->width() >= MinPreviewSide && box->height() >= MinPreviewSide) {
-        scale.BoxWidth = box->width();
-        scale.BoxHeight = box->height();
+    if (const QSize box = main.FinishedPreviewSize();
+        box.width() >= MinPreviewSide && box.height() >= MinPreviewSide) {
+        scale.BoxWidth = box.width();
+        scale.BoxHeight = box.height();
     }
     return scale;
 }
@@ -282,16 +281,16 @@ bool TExportFm::SaveWebPage() {
                                      QStringLiteral("htm"));
     if (name.isEmpty()) return false;
     const TBusyCursor busy;
-    return SaveHtmlPage(name, main_->Model(), Sections(), PreviewScaleOf(*main_), main_->Services().Messages);
+    return SaveHtmlPage(name, main_->Model().Puzzle(), Sections(), PreviewScaleOf(*main_), main_->Services().Messages);
 }
 
 bool TExportFm::CopyHtml() {
-    const QStringList lines = HtmlFragmentLines(main_->Model(), Sections(), PreviewScaleOf(*main_));
+    const QStringList lines = HtmlFragmentLines(main_->Model().Puzzle(), Sections(), PreviewScaleOf(*main_));
     return PutOnClipboard(HtmlMimeData(HtmlClipboardText(lines)));
 }
 
 bool TExportFm::CopyText() {
-    const QStringList lines = TextExportLines(main_->Model(), Sections(), spacingCmBx_->currentIndex());
+    const QStringList lines = TextExportLines(main_->Model().Puzzle(), Sections(), spacingCmBx_->currentIndex());
     return PutOnClipboard(TextMimeData(TextExportClipboard(lines)));
 }
 
@@ -299,7 +298,7 @@ bool TExportFm::SaveText() {
     const QString name = AskSaveName(QStringLiteral("Export as Text File on Disk"), TextFilter, QStringLiteral("txt"));
     if (name.isEmpty()) return false;
     const TBusyCursor busy;
-    return SaveTextExport(name, main_->Model(), Sections(), spacingCmBx_->currentIndex(), main_->Services().Messages);
+    return SaveTextExport(name, main_->Model().Puzzle(), Sections(), spacingCmBx_->currentIndex(), main_->Services().Messages);
 }
 
 bool TExportFm::CopyVectorPicture() {

@@ -572,10 +572,17 @@ bool TLayoutFm::eventFilter(QObject* watched, QEvent* event) {
 // --- Settings and controls.
 
 TPuzzleModel& TLayoutFm::Model() const { return main_->Model(); }
-TPageFormat& TLayoutFm::Format() const { return main_->Model().PageFormat; }
+const TPageFormat& TLayoutFm::Format() const { return main_->Model().Puzzle().Format; }
+
+void TLayoutFm::EditFormat(const std::function<void(TPageFormat&)>& change) {
+    TPageFormat format = Format();
+    change(format);
+    // The mark follows the edit's own rule (the apply timer, a colour choice).
+    Model().SetPageFormat(format, true);
+}
 
 void TLayoutFm::ResetLayoutToPreferences() {
-    Format().ResetToPreferences(Model().Preferences());
+    EditFormat([this](TPageFormat& f) { f.ResetToPreferences(Model().Preferences()); });
     RefreshLayoutControls();
 }
 
@@ -641,11 +648,11 @@ void TLayoutFm::RerunFaceAndSizeChanges() {
 }
 
 void TLayoutFm::ReapplyFontSizes() {
-    TPuzzleModel& m = Model();
-    const bool suppressed = m.ModifiedSuppressed;
-    m.ModifiedSuppressed = true;
+    // The sizes as they are, taken again: no change of the user's.
+    const bool quiet = quietEdits_;
+    quietEdits_ = true;
     for (TPageElement e : AllPageElements) SizeChange(e);
-    m.ModifiedSuppressed = suppressed;
+    quietEdits_ = quiet;
     ApplyAppearance();
 }
 
@@ -674,7 +681,8 @@ void TLayoutFm::ShowSample(TPageElement e) {
 // --- Change handling.
 
 void TLayoutFm::FaceChange(TPageElement e) {
-    Format().SetFace(e, Controls(e).Face->currentText());
+    const QString face = Controls(e).Face->currentText();
+    EditFormat([&](TPageFormat& f) { f.SetFace(e, face); });
     ShowSample(e);
     ArmApplyTimer(FaceApplyDelayMs);
 }
@@ -691,7 +699,7 @@ void TLayoutFm::SizeChange(TPageElement e) {
         applyTimer_->Stop();
         return;
     }
-    Format().SetFontSize(e, points);
+    EditFormat([&](TPageFormat& f) { f.SetFontSize(e, points); });
     ShowSample(e);
     ArmApplyTimer(SizeApplyDelayMs);
 }
@@ -704,17 +712,19 @@ void TLayoutFm::MarginChange() {
         applyTimer_->Stop();
         return;
     }
-    Format().MarginWidth = inches;
+    EditFormat([&](TPageFormat& f) { f.MarginWidth = inches; });
     ArmApplyTimer(SizeApplyDelayMs);
 }
 
 void TLayoutFm::FrameStyleChange() {
-    Format().BorderIndex = frameStyle_->currentIndex();
+    const int border = frameStyle_->currentIndex();
+    EditFormat([&](TPageFormat& f) { f.BorderIndex = border; });
     ArmApplyTimer(FaceApplyDelayMs);
 }
 
 void TLayoutFm::ListChoiceChange(int TPageFormat::*setting, QComboBox* list) {
-    Format().*setting = list->currentIndex();
+    const int chosen = list->currentIndex();
+    EditFormat([&](TPageFormat& f) { f.*setting = chosen; });
     ArmApplyTimer(FaceApplyDelayMs);
 }
 
@@ -728,14 +738,14 @@ void TLayoutFm::ChangeColor() {
     const std::int32_t value = ValueOfColour(*chosen);
     // Saved with the puzzle, so a new colour is a change the save query must know about.
     if (value != now) Model().SetModified(true);
-    Format().SolutionColor = value;
+    EditFormat([&](TPageFormat& f) { f.SolutionColor = value; });
     ShowSolutionColor();
     ApplyAppearance();
 }
 
 void TLayoutFm::DefaultColor() {
     if (Format().SolutionColor != NoColor) Model().SetModified(true);
-    Format().SolutionColor = NoColor;
+    EditFormat([](TPageFormat& f) { f.SolutionColor = NoColor; });
     ShowSolutionColor();
     ApplyAppearance();
 }
@@ -764,7 +774,7 @@ void TLayoutFm::ArmApplyTimer(int ms) {
     if (ms < 0 || ms > MaxApplyDelayMs) ms = SizeApplyDelayMs;
     applyTimer_->SetInterval(ms);
     applyTimer_->Start();
-    Model().SetModified(true);
+    if (!quietEdits_) Model().SetModified(true);
 }
 
 void TLayoutFm::OnApplyTimer() {

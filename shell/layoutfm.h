@@ -3,6 +3,8 @@
 // It edits the model's PageFormat and refreshes the page views a moment after a change.
 #pragma once
 
+#include <functional>
+
 #include <array>
 #include <vector>
 
@@ -116,7 +118,9 @@ private:
                              int TPageFormat::*setting);
 
     TPuzzleModel& Model() const;
-    TPageFormat& Format() const;
+    const TPageFormat& Format() const;
+    // Every change of the appearance goes to the model through here.
+    void EditFormat(const std::function<void(TPageFormat&)>& change);
     TElementControls& Controls(TPageElement e) { return elements_[static_cast<std::size_t>(e)]; }
 
     void FaceChange(TPageElement e);
@@ -136,6 +140,7 @@ private:
     TWebFm* main_;
     TClockTimer* applyTimer_;
     bool loading_ = false;
+    bool quietEdits_ = false;  // edits that leave the modified mark alone
     QString section_;
     QString hintShown_;  // the hint text this dialog put up, while it may still show
     bool reapplyPending_ = false;

@@ -9,12 +9,13 @@
 #include <QVBoxLayout>
 
 #include "link.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "puzzlemodel.h"
 
 namespace vorlix::shell {
 
-TPage::TPage(TWebFm& main, const QString& pageName, const QString& bannerName, const QString& bannerText)
-    : QWidget(nullptr), main_(&main), pageName_(pageName) {
+TPage::TPage(IPageHost& host, const QString& pageName, const QString& bannerName, const QString& bannerText)
+    : QWidget(nullptr), host_(&host), pageName_(pageName) {
     setObjectName(pageName + QStringLiteral("_Page"));
     setAccessibleName(pageName);
     auto* outer = new QVBoxLayout(this);
@@ -36,7 +37,7 @@ TPage::TPage(TWebFm& main, const QString& pageName, const QString& bannerName, c
     outer->addLayout(body_, 1);
 }
 
-TPuzzleModel& TPage::Model() const { return main_->Model(); }
+TPuzzleModel& TPage::Model() const { return host_->Model(); }
 
 TLink* TPage::MakeLink(const QString& name, const QString& caption, std::function<void()> action,
                        QBoxLayout* layout) {
@@ -66,11 +67,11 @@ QPushButton* TPage::MakeButton(const QString& name, const QString& caption, std:
 }
 
 QPushButton* TPage::MakeContinueButton(const QString& name, QBoxLayout* layout) {
-    return MakeButton(name, QStringLiteral("Continue"), [this] { main_->TurnPageContinue(); }, layout);
+    return MakeButton(name, QStringLiteral("Continue"), [this] { host_->TurnPageContinue(); }, layout);
 }
 
 QPushButton* TPage::MakeCreateNowButton(const QString& name, QBoxLayout* layout) {
-    return MakeButton(name, QStringLiteral("Create Puzzle Now"), [this] { main_->CreatePuzzle(); }, layout);
+    return MakeButton(name, QStringLiteral("Create Puzzle Now"), [this] { host_->CreatePuzzle(); }, layout);
 }
 
 QRadioButton* TPage::MakeRadio(const QString& name, const QString& caption, QButtonGroup* group, int id,

@@ -21,8 +21,8 @@ class TPuzzleModel;
 
 namespace vorlix::shell {
 
+class IPageHost;
 class TLink;
-class TWebFm;
 
 // Marks the inset panels that take the colour scheme's inset colour.
 inline constexpr char InsetPanelProperty[] = "vorlixInsetPanel";
@@ -31,17 +31,17 @@ class TPage : public QWidget {
     Q_OBJECT
 public:
     // pageName is the page's caption ("Home", "Design" ...); bannerName ends in "_Bnr".
-    TPage(TWebFm& main, const QString& pageName, const QString& bannerName, const QString& bannerText);
+    TPage(IPageHost& host, const QString& pageName, const QString& bannerName, const QString& bannerText);
     const QString& PageName() const { return pageName_; }
     QLabel* Banner() const { return banner_; }
 
     // The page-entry actions after TurnPage made it current.
     virtual void Enter() {}
-    // Shows the model's state: after a reset, an open, an import or a build.
+    // Shows the model's state; runs whenever a whole puzzle comes in.
     virtual void LoadFromModel() {}
 
 protected:
-    TWebFm& Main() const { return *main_; }
+    IPageHost& Host() const { return *host_; }
     TPuzzleModel& Model() const;
     // The page's content area, under the banner.
     QVBoxLayout* Body() const { return body_; }
@@ -64,7 +64,7 @@ protected:
     QLabel* MakeText(const QString& name, const QString& text, QBoxLayout* layout = nullptr);
 
 private:
-    TWebFm* main_;
+    IPageHost* host_;
     QString pageName_;
     QLabel* banner_;
     QVBoxLayout* body_;

@@ -130,14 +130,18 @@ TPreviewFm::TPreviewFm(TWebFm& main)
     grid->addWidget(hbar_, 1, 0);
     layout->addWidget(viewport, 1);
 
-    store_->LoadPreviewPlacement(*prefs_);
+    TReport report;
+    store_->LoadPreviewPlacement(*prefs_, report);
+    ShowReport(main_->Services().Messages, report);
     ApplyPlacement();
     ShowState();
 }
 
 TPreviewFm::~TPreviewFm() {
     RememberPlacement();
-    store_->SavePreviewPlacement(*prefs_);
+    // Nobody is left to tell when the program closes; the placement is only a convenience.
+    TReport ignored;
+    store_->SavePreviewPlacement(*prefs_, ignored);
 }
 
 QWidget* TPreviewFm::BuildToolbar() {

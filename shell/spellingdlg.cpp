@@ -29,10 +29,31 @@ QString SpellSupWriteFailedText() {
     return QStringLiteral("Unable to update user spelling dictionary; can't write to file SpellSup.");
 }
 
+// A corrected text goes to the model as the edit of its page would.
+void ApplyCorrection(TPuzzleModel& model, int stage, const QStringList& lines) {
+    using namespace spelling;
+    switch (stage) {
+    case StageLeftWorksheet: model.SetWorksheetLines(true, lines); break;
+    case StageRightWorksheet: model.SetWorksheetLines(false, lines); break;
+    case StageTitle: model.SetTitleLines(lines); break;
+    case StageInstructions:
+        model.MarkInstructionsTyped();
+        model.SetInstructionLines(lines);
+        break;
+    case StageWords: model.SetWordLines(lines); break;
+    case StageHiddenMessage: model.SetHiddenMessageLines(lines); break;
+    case StageCredits: model.TypeCreditsLine(lines.value(0)); break;
+    default: return;
+    }
+    model.SetModified(true);
+}
+
 TSpellingDlg::TSpellingDlg(TWebFm& main)
     : QDialog(&main),
       main_(&main),
-      texts_(main.Model()),
+      texts_(main.Model().Puzzle(), [&model = main.Model()](int stage, const QStringList& lines) {
+          ApplyCorrection(model, stage, lines);
+      }),
       walk_(dictionaries_, texts_, *this),
       mainWords_(dictionaries_) {
     setObjectName(QStringLiteral("TSpellingDlg"));

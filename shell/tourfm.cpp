@@ -21,6 +21,8 @@
 #include "preferences.h"
 #include "previewbox.h"
 #include "puzzledocument.h"
+#include "puzzlebuilder.h"
+#include "puzzledefaults.h"
 #include "puzzlemodel.h"
 #include "webfm.h"
 
@@ -82,27 +84,20 @@ double Clamp01(double x) { return std::clamp(x, 0.0, 1.0); }
 
 // --- The tour's own puzzle ---------------------------------------------------------------
 
-TTourPuzzle::TTourPuzzle()
-    : host_(std::make_unique<TSilentMessageHost>()), prefs_(std::make_unique<TPreferences>()) {
-    model_ = std::make_unique<TPuzzleModel>(*host_, *prefs_);
-    TPuzzleModel& m = *model_;
-    m.ResetToNewPuzzle();
-    m.Worksheet_LeftMemo.clear();
-    m.Worksheet_RightMemo.clear();
-    m.Words_TitleMemo = {QStringLiteral("Quick Tour")};
-    m.Words_TitleMemoChange();
-    m.Words_Memo = Words();
-    m.Words_MemoChange();
-    m.SetHiddenMessageMode(true);
-    m.Words_HiddenMemo = {HiddenMessage()};
-    m.Words_HiddenMemoChange();
-    m.RequestedColumns = TourGridSize;
-    m.RequestedRows = TourGridSize;
-    m.PageFormat.TitleFontSize = 28;
-    m.PageFormat.UpdateHtmlCompanions();
-    m.Engine().SetSeed(TourSeed);
-    m.RebuildPuzzle();
-    document_ = std::make_unique<TPuzzleDocument>(m);
+TTourPuzzle::TTourPuzzle() : puzzle_(NewPuzzle(TPreferences())) {
+    puzzle_.WorksheetLeftLines.clear();
+    puzzle_.WorksheetRightLines.clear();
+    puzzle_.TitleLines = {QStringLiteral("Quick Tour")};
+    puzzle_.WordLines = Words();
+    puzzle_.Type.HiddenMessage = true;
+    puzzle_.HiddenMessageLines = {HiddenMessage()};
+    puzzle_.RequestedColumns = TourGridSize;
+    puzzle_.RequestedRows = TourGridSize;
+    puzzle_.Format.SetFontSize(TPageElement::Title, 28);
+    TPuzzleBuilder builder;
+    builder.SetSeed(TourSeed);
+    puzzle_.Built = builder.Build(puzzle_);
+    document_ = std::make_unique<TPuzzleDocument>(puzzle_);
     document_->LayOut();
 }
 
@@ -168,7 +163,7 @@ protected:
 private:
     // --- The puzzle's cells, read once from the tour engine.
     void CollectCells() {
-        const TWordSearch& p = puzzle_->Model().Puzzle();
+        const TWordSearch& p = puzzle_->Puzzle().Grid();
         const int placed = p.PlacedWordCount();
         for (int k = 1; k <= placed; ++k) {
             const int w = p.PlacedWordIndex(k);
@@ -208,7 +203,7 @@ private:
     }
 
     QString Letter(const QPoint& cell) const {
-        const char16_t ch = puzzle_->Model().Puzzle().Grid[cell.x()][cell.y()];
+        const char16_t ch = puzzle_->Puzzle().Grid().Grid[cell.x()][cell.y()];
         return ch == EmptyCell ? QString() : QString(QChar(ch));
     }
 
@@ -248,7 +243,7 @@ private:
         const double ch = doc.CellHeight();
         const TInchRect area{g.Left - ch * 0.4, g.Top - ch * 0.8, g.Right + ch * 0.4, g.Bottom + ch * 1.5};
         canvas->FitRect(area, 1);
-        const int points = doc.Model().PageFormat.GridFontSize;
+        const int points = doc.Puzzle().Format.GridFontSize;
         const double t = tick_;
 
         // The empty grid: a sheet with faint cell boxes.
@@ -257,7 +252,7 @@ private:
         canvas->Rectangle(g);
         canvas->Pen = TCanvasPen{QColor(0xE2, 0xE6, 0xEE), 0.004};
         canvas->Brush.Style = TBrushStyle::Clear;
-        const TWordSearch& p = doc.Model().Puzzle();
+        const TWordSearch& p = doc.Puzzle().Grid();
         for (int r = 1; r <= p.ActualRows; ++r)
             for (int c = 1; c <= p.ActualColumns; ++c)
                 canvas->Rectangle({g.Left + (c - 1) * doc.CellWidth(), g.Top + (r - 1) * ch,
@@ -488,7 +483,7 @@ private:
         const QStringList links = {QStringLiteral("Rescramble"), QStringLiteral("Rotate"), QStringLiteral("Vertical"),
                                    QStringLiteral("Horizontal"), QStringLiteral("Appearance"), QStringLiteral("Print"),
                                    QStringLiteral("Export")};
-        const TWordSearch& puzzle = puzzle_->Model().Puzzle();
+        const TWordSearch& puzzle = puzzle_->Puzzle().Grid();
         Caption(p, QRectF(8, 10, width() * 0.28 - 8, 20),
                 QStringLiteral("Size %1 x %2.").arg(puzzle.ActualColumns).arg(puzzle.ActualRows), 13, true,
                 QColor(0x10, 0x10, 0x10), Qt::AlignLeft | Qt::AlignVCenter);

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "puzzle.h"
+
 class QLabel;
 class QPushButton;
 
@@ -25,21 +27,19 @@ class TTourPicture;
 inline const QString TourIntroMode = QStringLiteral("Intro");
 inline const QString TourAnimationMode = QStringLiteral("Animation");
 
-// The tour's own puzzle: a model with its own engine, generator and preferences, built
-// from a fixed seed, and a document over it.
+// The tour's own puzzle, built by a builder of its own from a fixed seed, and a document
+// over it.
 class TTourPuzzle {
 public:
     TTourPuzzle();
     ~TTourPuzzle();
-    TPuzzleModel& Model() const { return *model_; }
+    const TPuzzle& Puzzle() const { return puzzle_; }
     TPuzzleDocument& Document() const { return *document_; }
     static QStringList Words();
     static QString HiddenMessage();
 
 private:
-    std::unique_ptr<TSilentMessageHost> host_;
-    std::unique_ptr<TPreferences> prefs_;
-    std::unique_ptr<TPuzzleModel> model_;
+    TPuzzle puzzle_;
     std::unique_ptr<TPuzzleDocument> document_;
 };
 

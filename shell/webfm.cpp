@@ -42,6 +42,7 @@
 #include "printjob.h"
 #include "printpage.h"
 #include "puzzledocument.h"
+#include "puzzledefaults.h"
 #include "puzzlefile.h"
 #include "savequeryfm.h"
 #include "sharingpage.h"
@@ -97,10 +98,10 @@ TWebFm::TWebFm(TPuzzleModel& model, TPreferencesStore& store, const TServices& s
     : QMainWindow(parent), model_(&model), store_(&store), services_(services) {
     setObjectName(QStringLiteral("TWebFm"));
     setWindowTitle(QStringLiteral("Vorlix"));
-    document_ = std::make_unique<TPuzzleDocument>(model);
+    document_ = std::make_unique<TPuzzleDocument>(model.Puzzle());
     highlighter_ = new TLinkHighlighter(this);
     qApp->installEventFilter(highlighter_);
-    model.SetListener(this);
+    FollowModel();
 
     BuildToolbar();
     auto* central = new QWidget(this);
@@ -117,10 +118,7 @@ TWebFm::TWebFm(TPuzzleModel& model, TPreferencesStore& store, const TServices& s
     resize(1000, 700);
 }
 
-TWebFm::~TWebFm() {
-    model_->SetListener(nullptr);
-    qApp->removeEventFilter(highlighter_);
-}
+TWebFm::~TWebFm() { qApp->removeEventFilter(highlighter_); }
 
 THintFm& TWebFm::Hint() const { return *windows_->Hint; }
 
@@ -263,7 +261,9 @@ void TWebFm::CreationStep() {
 }
 
 void TWebFm::StartRoutine() {
-    const TWindowPreferences window = store_->LoadWindowPreferences(Preferences());
+    TReport report;
+    const TWindowPreferences window = store_->LoadWindowPreferences(Preferences(), report);
+    ShowReport(report);
     colorScheme_ = window.ColorScheme;
     underlinedLinks_ = window.UnderlinedLinks;
     editTextSize_ = window.EditTextSize;
@@ -289,16 +289,8 @@ void TWebFm::StartRoutine() {
     ApplyEditTextSize(editTextSize_);
     ToolButton(QStringLiteral("ToolBar_ExitBtn"))->setToolTip(QStringLiteral("Close Vorlix."));
 
-    TEngineState& engine = model_->Engine();
-    engine.ClearList();
-    engine.FinishList();
-    model_->Puzzle().MakePuzzle(&model_->Trial(), 0, 0);
+    model_->BuildEmptyPuzzle();
     RefreshPrinter(*document_);
-
-    model_->Credits_NameEd = Preferences().YourName;
-    model_->Credits_RecipientEd = Preferences().RecipientName;
-    model_->RebuildCreditsLines(false);
-    model_->RecipientVisible = !model_->Credits_RecipientEd.isEmpty();
     LoadPagesFromModel();
     HighlightMapLink(HomePageName);
     model_->Ready = true;
@@ -311,12 +303,12 @@ void TWebFm::FocusCreatePanel() {
 
 bool TWebFm::OpenFromCommandLine(const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
-    if (!OpenPuzzleFile(*model_, path)) return false;
+    if (!OpenPuzzle(path)) return false;
     puzzleFromCommandLine_ = true;
     model_->SaveTargetName = path;
     LoadPagesFromModel();
     RefreshPuzzleViews();
-    model_->Finished = model_->Puzzle().Constructed;
+    model_->Finished = model_->Puzzle().Grid().Constructed;
     TurnPage(QStringLiteral("Finished"));
     PageOf<TFinishedPage>()->SetView(ViewTwoPages);
     return true;
@@ -442,18 +434,42 @@ void TWebFm::OpenCommand() {
     request.ConfirmOverwrite = false;
     const QString fileName = services_.Files.OpenFileName(this, request);
     if (fileName.isEmpty()) return;
+    bool opened = false;
     {
         const TBusyCursor busy;
-        OpenPuzzleFile(*model_, fileName);
+        opened = OpenPuzzle(fileName);
     }
-    AfterOpen(fileName);
+    // A file that could not be read leaves the puzzle on screen as it was.
+    if (opened) AfterOpen(fileName);
 }
+
+bool TWebFm::OpenPuzzle(const QString& fileName) {
+    // What the file leaves out keeps a new puzzle's defaults.
+    const TReadResult<TPuzzle> read = ReadPuzzleFile(fileName, NewPuzzle(Preferences()));
+    if (read.Value) model_->LoadPuzzle(*read.Value, fileName);
+    ShowReport(read.Report);
+    return read.Value.has_value();
+}
+
+bool TWebFm::SavePuzzle(const QString& fileName) {
+    const TBusyCursor busy;
+    TReport report;
+    if (!SavePuzzleFile(model_->Puzzle(), fileName, report)) {
+        ShowReport(report);
+        return false;
+    }
+    model_->SetCurrentFileName(fileName);
+    model_->SetModified(false);
+    return true;
+}
+
+void TWebFm::ShowReport(const TReport& report) { vorlix::ShowReport(services_.Messages, report); }
 
 void TWebFm::AfterOpen(const QString& fileName) {
     model_->SaveTargetName = fileName;
     HighlightMapLink(QStringLiteral("New"));
     LoadPagesFromModel();
-    if (model_->Puzzle().Constructed) {
+    if (model_->Puzzle().Grid().Constructed) {
         RefreshPuzzleViews();
         TurnPage(QStringLiteral("Finished"));
         model_->Finished = true;
@@ -466,8 +482,7 @@ void TWebFm::AfterOpen(const QString& fileName) {
 bool TWebFm::SaveCommand() {
     const QString target = model_->SaveTargetName;
     if (target.isEmpty() || target == NoNameFileName) return SaveAsCommand();
-    const TBusyCursor busy;
-    return SavePuzzleFile(*model_, target);
+    return SavePuzzle(target);
 }
 
 bool TWebFm::SaveAsCommand() {
@@ -480,8 +495,7 @@ bool TWebFm::SaveAsCommand() {
     const QString fileName = services_.Files.SaveFileName(this, request);
     if (fileName.isEmpty()) return false;
     model_->SaveTargetName = fileName;
-    const TBusyCursor busy;
-    return SavePuzzleFile(*model_, fileName);
+    return SavePuzzle(fileName);
 }
 
 void TWebFm::closeEvent(QCloseEvent* event) {
@@ -516,7 +530,9 @@ void TWebFm::SavePreferences() {
     prefs.EditTextSize = editTextSize_;
     prefs.ProgramMap = programMapShown_;
     const QScreen* screen = this->screen();
-    store_->SavePreferences(prefs, screen ? screen->size() : QSize(1280, 1024));
+    TReport report;
+    store_->SavePreferences(prefs, screen ? screen->size() : QSize(1280, 1024), report);
+    ShowReport(report);
 }
 
 // --- Building.
@@ -540,8 +556,10 @@ void TWebFm::CreatePuzzle() {
 }
 
 void TWebFm::RebuildPuzzle() {
-    const TBusyCursor busy;
-    model_->RebuildPuzzle();
+    {
+        const TBusyCursor busy;
+        model_->RebuildPuzzle();
+    }
     RefreshPuzzleViews();
 }
 
@@ -550,6 +568,14 @@ void TWebFm::RefreshPuzzleViews() {
     RepaintPreviews();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     PageOf<TFinishedPage>()->RefreshFinishedPage();
+    ShowCrowdedWarning();
+}
+
+// Once per built puzzle, when its letters are too large for the cells.
+void TWebFm::ShowCrowdedWarning() {
+    if (!model_->CrowdedWarningPending || !document_->HasPuzzle() || !document_->GridCrowded()) return;
+    model_->CrowdedWarningPending = false;
+    services_.Messages.ShowMessage(MessageKind::Information, ToWide(CrowdedWarningText()), MessageButtons::Ok);
 }
 
 void TWebFm::RepaintPreviews() {
@@ -585,6 +611,15 @@ void TWebFm::ShowExport() {
 
 void TWebFm::ShowPreview() {
     if (windows_ && windows_->Preview) windows_->Preview->ShowOrRaise();
+}
+
+QSize TWebFm::FinishedPreviewSize() const {
+    const auto* finished = PageOf<TFinishedPage>();
+    return finished && finished->Preview() ? finished->Preview()->size() : QSize();
+}
+
+void TWebFm::PrinterChanged() {
+    if (windows_ && windows_->Preview) windows_->Preview->PaperChanged();
 }
 
 // --- Preferences applied.
@@ -691,27 +726,21 @@ void TWebFm::StepProgramMap() {
 
 // --- Model notices.
 
-void TWebFm::ModifiedChanged(bool) { UpdateToolbar(); }
-
-void TWebFm::CaptionChanged(const QString& caption) {
-    if (windowTitle() != caption) setWindowTitle(caption);
-}
-
-void TWebFm::SeparateLinesHint(const QString& text) {
-    auto* design = PageOf<TDesignPage>();
-    ShowHintBeside(design ? design->WordsMemoWidget() : nullptr, text, 20);
-}
-
-void TWebFm::AppearanceReset() {
-    if (windows_ && windows_->Layout) windows_->Layout->RefreshLayoutControls();
-}
-
-void TWebFm::PuzzleTypeChanged() {
-    if (auto* design = PageOf<TDesignPage>()) design->PuzzleTypeChanged();
-}
-
-void TWebFm::MemorizedNoticeChanged(bool shown) {
-    if (auto* label = findChild<QLabel*>(QStringLiteral("Worksheet_DoneLbl"))) label->setVisible(shown);
+void TWebFm::FollowModel() {
+    const TModelSignals& notices = model_->Signals();
+    connect(&notices, &TModelSignals::ModifiedChanged, this, [this] { UpdateToolbar(); });
+    connect(&notices, &TModelSignals::CaptionChanged, this, [this](const QString& caption) {
+        if (windowTitle() != caption) setWindowTitle(caption);
+    });
+    connect(&notices, &TModelSignals::SeparateLinesHint, this, [this](const QString& text) {
+        ShowHintBeside(findChild<QWidget*>(QStringLiteral("Words_Memo")), text, 20);
+    });
+    connect(&notices, &TModelSignals::AppearanceReset, this, [this] {
+        if (windows_ && windows_->Layout) windows_->Layout->RefreshLayoutControls();
+    });
+    connect(&notices, &TModelSignals::MemorizedNoticeChanged, this, [this](bool shown) {
+        if (auto* label = findChild<QLabel*>(QStringLiteral("Worksheet_DoneLbl"))) label->setVisible(shown);
+    });
 }
 
 }  // namespace vorlix::shell

@@ -1,5 +1,6 @@
 // The main window: toolbar, Program Map and the sixteen pages, opened like a small web site.
-// It mirrors the puzzle model; every edit goes to the model, every page reads from it.
+// It hosts the pages (IPageHost) and follows the model's signals; every edit goes to the
+// model, every page reads from it.
 #pragma once
 
 #include <array>
@@ -10,7 +11,9 @@
 
 #include "colorscheme.h"
 #include "navigation.h"
+#include "pagehost.h"
 #include "puzzlemodel.h"
+#include "report.h"
 #include "services.h"
 
 class QScrollArea;
@@ -36,16 +39,16 @@ class TSecondaryWindows;
 // The pages in their fixed order; the first is Home.
 extern const std::array<const char*, 16> PageNames;
 
-class TWebFm : public QMainWindow, public IPuzzleModelListener {
+class TWebFm : public QMainWindow, public IPageHost {
     Q_OBJECT
 public:
     TWebFm(TPuzzleModel& model, TPreferencesStore& store, const TServices& services, QWidget* parent = nullptr);
     ~TWebFm() override;
 
-    TPuzzleModel& Model() const { return *model_; }
-    TPreferences& Preferences() const { return model_->Preferences(); }
-    const TServices& Services() const { return services_; }
-    TPuzzleDocument& Document() const { return *document_; }
+    TPuzzleModel& Model() const override { return *model_; }
+    TPreferences& Preferences() const override { return model_->Preferences(); }
+    const TServices& Services() const override { return services_; }
+    TPuzzleDocument& Document() const override { return *document_; }
     TClock& Clock() const { return services_.Clock; }
     TPreferencesStore& Store() const { return *store_; }
 
@@ -60,19 +63,20 @@ public:
     void FocusCreatePanel();
     bool OpenFromCommandLine(const QString& path);  // true when read; opens Finished, Two Pages
     void FinishStartup();       // StartupComplete; the empty-puzzle check for a command-line puzzle
-    bool StartupComplete() const { return startupComplete_; }
+    bool StartupComplete() const override { return startupComplete_; }
     bool PuzzleFromCommandLine() const { return puzzleFromCommandLine_; }
-    bool Terminating() const { return terminating_; }
+    bool Terminating() const override { return terminating_; }
+    bool WindowShown() const override { return isVisible(); }
 
     // --- Navigation.
-    void TurnPage(const QString& pageName);
-    void OpenMapPage(const QString& pageName, QWidget* link);
-    void TurnPageContinue();
-    void Back();
+    void TurnPage(const QString& pageName) override;
+    void OpenMapPage(const QString& pageName, QWidget* link) override;
+    void TurnPageContinue() override;
+    void Back() override;
     void Forward();
     void UpdateToolbar();
     void HighlightMapLink(const QString& pageName);
-    QString CurrentPageName() const;
+    QString CurrentPageName() const override;
     TPage* CurrentPage() const;
     TPage* PageNamed(const QString& pageName) const;
     template <class T>
@@ -85,54 +89,49 @@ public:
     TLinkHighlighter& Highlighter() const { return *highlighter_; }
 
     // --- File commands and the save-changes query.
-    void NewCommand();
-    void OpenCommand();
+    void NewCommand() override;
+    void OpenCommand() override;
     bool SaveCommand();    // true when the puzzle was written
     bool SaveAsCommand();  // true when the puzzle was written
     bool QueryProceed(const QString& actionText);
 
     // --- Building and refreshing.
-    void CreatePuzzle();
-    void RebuildPuzzle();
-    void RefreshPuzzleViews();
+    void CreatePuzzle() override;
+    void RebuildPuzzle() override;
+    void RefreshPuzzleViews() override;
     // Every page shows the model again (after a reset, an open or an import).
     void LoadPagesFromModel();
-    // The spelling dialog over every text of the puzzle; automatic closes it once done.
-    void RunSpellingCheck(bool automatic);
+    void RunSpellingCheck(bool automatic) override;
 
     // --- Other windows.
-    // The hint window beside a control: x at its middle, y at its top.
-    void ShowHintBeside(QWidget* anchor, const QString& text, int seconds);
-    void ShowTour(const QString& mode);
-    void ShowExample(const QString& kind);
-    void ShowAppearance(const QString& section = {});
-    void ShowExport();
-    void ShowPreview();
-    void RepaintPreviews();
+    void ShowHintBeside(QWidget* anchor, const QString& text, int seconds) override;
+    void ShowTour(const QString& mode) override;
+    void ShowExample(const QString& kind) override;
+    void ShowAppearance(const QString& section = {}) override;
+    void ShowExport() override;
+    void ShowPreview() override;
+    void RepaintPreviews() override;
+    void PrinterChanged() override;
+    // The finished page's preview, whose size the web page export's grid follows.
+    QSize FinishedPreviewSize() const;
 
     // --- Preferences applied.
-    void ApplyColourScheme(int position);
+    void ApplyColourScheme(int position) override;
     void ApplyLinkStyle();
-    void ApplyEditTextSize(int points);
-    const TColorScheme& Scheme() const { return ColorSchemeAt(colorScheme_); }
-    bool UnderlinedLinks() const { return underlinedLinks_; }
-    void SetUnderlinedLinks(bool on);
-    void SetProgramMapShown(bool shown, bool animate = true);
-    int EditTextSize() const { return editTextSize_; }
-    int ColorSchemeIndex() const { return colorScheme_; }
-    bool ProgramMapShown() const { return programMapShown_; }
+    void ApplyEditTextSize(int points) override;
+    const TColorScheme& Scheme() const override { return ColorSchemeAt(colorScheme_); }
+    bool UnderlinedLinks() const override { return underlinedLinks_; }
+    void SetUnderlinedLinks(bool on) override;
+    void SetProgramMapShown(bool shown, bool animate = true) override;
+    int EditTextSize() const override { return editTextSize_; }
+    int ColorSchemeIndex() const override { return colorScheme_; }
+    bool ProgramMapShown() const override { return programMapShown_; }
 
     QToolButton* ToolButton(const QString& name) const;
     // Saves the preferences to the store (close, Memorize).
-    void SavePreferences();
-
-    // IPuzzleModelListener
-    void ModifiedChanged(bool modified) override;
-    void CaptionChanged(const QString& caption) override;
-    void SeparateLinesHint(const QString& text) override;
-    void AppearanceReset() override;
-    void PuzzleTypeChanged() override;
-    void MemorizedNoticeChanged(bool shown) override;
+    void SavePreferences() override;
+    // Each line of a reader's report in its own message box.
+    void ShowReport(const TReport& report);
 
 signals:
     void PageChanged(const QString& pageName);
@@ -142,6 +141,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void FollowModel();
+    void ShowCrowdedWarning();
     void BuildToolbar();
     QWidget* BuildProgramMap();
     void StepProgramMap();
@@ -149,6 +150,9 @@ private:
     void MakeCurrent(const QString& pageName);
     void RunPageEntryActions(const QString& pageName);
     void AfterOpen(const QString& fileName);
+    // Reads the file into the model; false, with the reader's report shown, when it could not.
+    bool OpenPuzzle(const QString& fileName);
+    bool SavePuzzle(const QString& fileName);
 
     TPuzzleModel* model_;
     TPreferencesStore* store_;

@@ -1,18 +1,18 @@
-// Reading and writing the puzzle's texts for the spelling walk.
+// Reading and correcting a puzzle's texts for the spelling walk.
 #include "puzzletexts.h"
 
-#include "puzzlemodel.h"
+#include "puzzle.h"
 
 namespace vorlix::spelling {
 
 const QStringList* TPuzzleTexts::Memo(int stage) const {
     switch (stage) {
-    case StageLeftWorksheet: return &model_->Worksheet_LeftMemo;
-    case StageRightWorksheet: return &model_->Worksheet_RightMemo;
-    case StageTitle: return &model_->Words_TitleMemo;
-    case StageInstructions: return &model_->Layout_InstructionsMemo;
-    case StageWords: return &model_->Words_Memo;
-    case StageHiddenMessage: return &model_->Words_HiddenMemo;
+    case StageLeftWorksheet: return &puzzle_->WorksheetLeftLines;
+    case StageRightWorksheet: return &puzzle_->WorksheetRightLines;
+    case StageTitle: return &puzzle_->TitleLines;
+    case StageInstructions: return &puzzle_->InstructionLines;
+    case StageWords: return &puzzle_->WordLines;
+    case StageHiddenMessage: return &puzzle_->HiddenMessageLines;
     default: return nullptr;
     }
 }
@@ -24,36 +24,22 @@ int TPuzzleTexts::LineCount(int stage) const {
 }
 
 QString TPuzzleTexts::Line(int stage, int row) const {
-    if (stage == StageCredits) return model_->CreditsLineCmBx.Text;
+    if (stage == StageCredits) return puzzle_->CreditsLine;
     const QStringList* memo = Memo(stage);
     return memo && row >= 0 && row < memo->size() ? memo->at(row) : QString();
 }
 
 void TPuzzleTexts::SetLine(int stage, int row, const QString& text) {
-    TPuzzleModel& m = *model_;
+    QStringList lines;
     if (stage == StageCredits) {
-        // A typed line is nobody's list entry.
-        m.CreditsLineCmBx.ItemIndex = -1;
-        m.CreditsLineCmBx.Text = text;
-        m.CreditsLineChange();
+        lines << text;
     } else {
-        auto* memo = const_cast<QStringList*>(Memo(stage));
+        const QStringList* memo = Memo(stage);
         if (!memo || row < 0 || row >= memo->size()) return;
-        (*memo)[row] = text;
-        switch (stage) {
-        case StageLeftWorksheet:
-        case StageRightWorksheet: m.Worksheet_MemoChange(); break;
-        case StageTitle: m.Words_TitleMemoChange(); break;
-        case StageInstructions:
-            m.Layout_InstructionsMemoKeyPress();
-            m.Layout_InstructionsMemoChange();
-            break;
-        case StageWords: m.Words_MemoChange(); break;
-        case StageHiddenMessage: m.Words_HiddenMemoChange(); break;
-        default: break;
-        }
+        lines = *memo;
+        lines[row] = text;
     }
-    m.SetModified(true);
+    if (apply_) apply_(stage, lines);
     changed_ = true;
 }
 

@@ -1,5 +1,5 @@
-// Shared setup for the engine tests: a recording message host, an engine state with a result
-// and a trial object, and the bookkeeping every finished grid must satisfy.
+// Shared setup for the engine tests: an engine state with a result and a trial object, and
+// the bookkeeping every finished grid must satisfy.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,21 +14,10 @@
 
 namespace vorlix::testing {
 
-using Shown = std::tuple<MessageKind, std::u16string, MessageButtons>;
-
-struct RecordingHost : IMessageHost {
-    std::vector<Shown> shown;
-    MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
-        shown.emplace_back(kind, text, buttons);
-        return FirstAnswerOf(buttons);
-    }
-};
-
 class EngineTest : public ::testing::Test {
 protected:
-    RecordingHost host;
     // The engine objects are large; keep them off the stack.
-    std::unique_ptr<TEngineState> state = std::make_unique<TEngineState>(host);
+    std::unique_ptr<TEngineState> state = std::make_unique<TEngineState>();
     std::unique_ptr<TWordSearch> ws = std::make_unique<TWordSearch>(*state);
     std::unique_ptr<TWordSearch> trial = std::make_unique<TWordSearch>(*state);
 

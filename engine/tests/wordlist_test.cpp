@@ -6,8 +6,7 @@ namespace {
 // A typed line splits at each word separator; each item, kept as typed, yields its grid form and its clue.
 TEST_F(EngineTest, ItemsAndForms) {
     using enum TCapitalization;
-    struct Case { TCapitalization cap; std::u16string line; std::vector<std::array<std::u16string, 3>> entries;
-                  bool keepClueCase = true; char16_t wordSeparator = u',', clueSeparator = u'/'; };
+    struct Case { TCapitalization cap; std::u16string line; std::vector<std::array<std::u16string, 3>> entries; };
     const Case cases[] = {
         // items without grid letters are dropped; spaces leave the grid form, only spaces are trimmed from clues
         {AllUpper, u"", {}}, {AllUpper, u",,,", {}}, {AllUpper, u"   ,  ", {}}, {AllUpper, u"/only a clue", {}},
@@ -27,16 +26,10 @@ TEST_F(EngineTest, ItemsAndForms) {
         {FirstLetter, u"1ABC", {{u"1ABC", u"1abc", u"1ABC"}}},
         {FirstLetter, u"ZEBRA", {{u"ZEBRA", u"Zebra", u"ZEBRA"}}},
         {FirstLetter, u"\u00c9COLE", {{u"\u00c9COLE", u"\u00c9cole", u"\u00c9COLE"}}},
-        // KeepClueCase off upper-cases the clue's ASCII letters; the separators are settings
-        {AllUpper, u"cat/  a small caf\u00e9\t  ",
-         {{u"cat/  a small caf\u00e9\t  ", u"CAT", u"A SMALL CAF\u00e9\t"}}, false},
-        {AllUpper, u"a,b:first/clue;c", {{u"a,b:first/clue", u"A,B", u"first/clue"}, {u"c", u"C", u"c"}}, true, u';', u':'},
+        {AllUpper, u"cat/  a small caf\u00e9\t  ", {{u"cat/  a small caf\u00e9\t  ", u"CAT", u"a small caf\u00e9\t"}}},
     };
     for (const Case& c : cases) {
         Settings().Capitalization = c.cap;
-        Settings().KeepClueCase = c.keepClueCase;
-        Settings().WordSeparator = c.wordSeparator;
-        Settings().ClueSeparator = c.clueSeparator;
         SetList(c.line);
         std::vector<std::array<std::u16string, 3>> got;
         for (int i = 1; i <= state->WordCount; ++i) {
@@ -46,7 +39,6 @@ TEST_F(EngineTest, ItemsAndForms) {
         }
         EXPECT_EQ(got, c.entries) << "case " << &c - cases;
     }
-    EXPECT_TRUE(host.shown.empty());
 }
 
 // The list holds 5000 words; later items are dropped silently.
@@ -58,41 +50,23 @@ TEST_F(EngineTest, ListLimit) {
     state->Words_ProcessLine(u"later");
     EXPECT_EQ(state->WordCount, MaxWords);
     EXPECT_EQ(state->WordList[MaxWords].GridWord, u"W5000");
-    EXPECT_TRUE(host.shown.empty());
 }
 
-// Untimely calls: lines for a finished list are refused until ClearList; building needs FinishList.
-TEST_F(EngineTest, UntimelyCalls) {
-    SetList(u"cat,dog");
-    state->Words_ProcessLine(u"emu");
-    EXPECT_EQ(state->WordCount, 2);
-    state->ClearList();
-    EXPECT_EQ(state->WordList[2].Length, 0);
-    state->Words_ProcessLine(u"emu");
-    EXPECT_EQ(state->WordCount, 1);
-    EXPECT_EQ(ws->MakePuzzle(trial.get(), 0, 0), nullptr);
-    const std::u16string refused = u"TWordSearch: Untimely call to Words_ProcessLine. Call ClearList first.";
-    EXPECT_EQ(host.shown, (std::vector<Shown>{{MessageKind::Warning, refused, MessageButtons::Ok},
-                                              {MessageKind::Error, u"TWS.PM: Untimely call.", MessageButtons::OkAbort}}));
-}
-
-// Display order: ascending UTF-16 code units, prefixes first, ties in list order; order 2 is entry order.
+// Display order: ascending UTF-16 code units, prefixes first, ties in list order.
 TEST_F(EngineTest, DisplayOrder) {
-    struct Case { TCapitalization cap; std::uint8_t order; std::u16string line; std::vector<int> expected; };
+    struct Case { TCapitalization cap; std::u16string line; std::vector<int> expected; };
     std::vector<Case> cases = {
-        {TCapitalization::AsGiven, 0, u"pear,Apple,apple", {2, 3, 1}},
-        {TCapitalization::AllUpper, 0, u"dog,cat,Dog,cats,DOG", {2, 4, 1, 3, 5}},
+        {TCapitalization::AsGiven, u"pear,Apple,apple", {2, 3, 1}},
+        {TCapitalization::AllUpper, u"dog,cat,Dog,cats,DOG", {2, 4, 1, 3, 5}},
         // A surrogate pair sorts below U+FF21 by code unit, though above it by code point.
-        {TCapitalization::AsGiven, 0, u"\uff21,\U0001F600,z,\u00e9", {3, 4, 2, 1}},
-        {TCapitalization::AsGiven, 2, u"pear,Apple,apple", {1, 2, 3}},
-        {TCapitalization::AllUpper, 0, u"", {}},  // a,a,B,a,a,B,...: a sort that is not stable shows
+        {TCapitalization::AsGiven, u"\uff21,\U0001F600,z,\u00e9", {3, 4, 2, 1}},
+        {TCapitalization::AllUpper, u"", {}},  // a,a,B,a,a,B,...: a sort that is not stable shows
     };
     for (int k = 1; k <= 60; ++k) cases.back().line += k % 3 ? u"a," : u"B,";
     for (int k = 1; k <= 60; ++k) if (k % 3) cases.back().expected.push_back(k);
     for (int k = 3; k <= 60; k += 3) cases.back().expected.push_back(k);
     for (const Case& c : cases) {
         Settings().Capitalization = c.cap;
-        Settings().WordListOrder = c.order;
         SetList(c.line);
         EXPECT_EQ(std::vector<int>(&state->DisplayIndex[1], &state->DisplayIndex[1] + state->WordCount), c.expected);
     }

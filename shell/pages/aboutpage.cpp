@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 #include "link.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "puzzlemodel.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -19,8 +21,8 @@ QString OperatingSystemLine() {
            (admin ? QStringLiteral(" (admin)") : QStringLiteral(" (non admin)"));
 }
 
-TAboutPage::TAboutPage(TWebFm& main)
-    : TPage(main, QStringLiteral("About"), QStringLiteral("About_Bnr"), QStringLiteral("About Vorlix")) {
+TAboutPage::TAboutPage(IPageHost& host)
+    : TPage(host, QStringLiteral("About"), QStringLiteral("About_Bnr"), QStringLiteral("About Vorlix")) {
     auto* name = MakeText(QStringLiteral("About_NameLbl"), QStringLiteral("Vorlix ") + QStringLiteral(VORLIX_VERSION),
                           Body());
     QFont f = name->font();
@@ -38,9 +40,9 @@ TAboutPage::TAboutPage(TWebFm& main)
              Body());
     auto* links = new QHBoxLayout();
     MakeLink(QStringLiteral("About_TourLnk"), QStringLiteral("Quick Tour"),
-             [this] { Main().ShowTour(QStringLiteral("Intro")); }, links);
+             [this] { Host().ShowTour(QStringLiteral("Intro")); }, links);
     MakeLink(QStringLiteral("About_FAQsLnk"), QStringLiteral("FAQ's"),
-             [this] { Main().TurnPage(QStringLiteral("FAQs")); }, links);
+             [this] { Host().TurnPage(QStringLiteral("FAQs")); }, links);
     links->addStretch(1);
     Body()->addLayout(links);
     Body()->addSpacing(12);

@@ -11,7 +11,7 @@ QString OperatingSystemLine();
 class TAboutPage : public TPage {
     Q_OBJECT
 public:
-    explicit TAboutPage(TWebFm& main);
+    explicit TAboutPage(IPageHost& host);
 };
 
 }  // namespace vorlix::shell

@@ -5,12 +5,14 @@
 #include <QVBoxLayout>
 
 #include "preferences.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "puzzlemodel.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
-TAccidentPage::TAccidentPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Accident"), QStringLiteral("Accident_Bnr"), QStringLiteral("Accidental Words")) {
+TAccidentPage::TAccidentPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Accident"), QStringLiteral("Accident_Bnr"), QStringLiteral("Accidental Words")) {
     MakeText(QStringLiteral("Accident_IntroLbl"),
              QStringLiteral("The random letters that fill a grid can spell words by accident. Which words should "
                             "Vorlix keep out of your puzzles?"),
@@ -22,14 +24,14 @@ TAccidentPage::TAccidentPage(TWebFm& main)
         MakeRadio(QString::fromLatin1(names[level]), QString::fromLatin1(captions[level]), group, level, Body());
     }
     connect(group, &QButtonGroup::idToggled, this, [this](int level, bool on) {
-        if (on) Main().Preferences().AccidentPrevent = level;
+        if (on) Host().Preferences().AccidentPrevent = level;
     });
     MakeContinueButton(QStringLiteral("Accident_ContinueBtn"), Body());
     Body()->addStretch(1);
 }
 
 void TAccidentPage::LoadFromModel() {
-    int level = Main().Preferences().AccidentPrevent;
+    int level = Host().Preferences().AccidentPrevent;
     if (level < 0 || level > 2) level = 1;
     const char* names[] = {"AccidentalCheckNoneRB", "AccidentalCheckTabooRB", "AccidentalCheckAllRB"};
     findChild<QRadioButton*>(QString::fromLatin1(names[level]))->setChecked(true);

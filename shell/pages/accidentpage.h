@@ -8,7 +8,7 @@ namespace vorlix::shell {
 class TAccidentPage : public TPage {
     Q_OBJECT
 public:
-    explicit TAccidentPage(TWebFm& main);
+    explicit TAccidentPage(IPageHost& host);
     void LoadFromModel() override;
 };
 

@@ -12,7 +12,8 @@
 
 #include "link.h"
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -35,8 +36,8 @@ constexpr std::array<TCapsChoice, 4> CapsChoices{{
 
 }  // namespace
 
-TCapsPage::TCapsPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Caps"), QStringLiteral("Caps_Bnr"), QStringLiteral("Capitalization")) {
+TCapsPage::TCapsPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Caps"), QStringLiteral("Caps_Bnr"), QStringLiteral("Capitalization")) {
     MakeText(QStringLiteral("Caps_IntroLbl"),
              QStringLiteral("Choose how the letters in the grid are written. Capitals are the easiest for "
                             "young solvers to read. The choice takes effect the next time the puzzle is "
@@ -62,7 +63,7 @@ TCapsPage::TCapsPage(TWebFm& main)
              QStringLiteral("To show clues under the grid instead of the words themselves, use the"), cluesRow)
         ->setWordWrap(false);
     MakeLink(QStringLiteral("Caps_CluesLnk"), QStringLiteral("clues option"),
-             [this] { Main().TurnPage(QStringLiteral("Type_")); }, cluesRow);
+             [this] { Host().TurnPage(QStringLiteral("Type_")); }, cluesRow);
     MakeText(QStringLiteral("Caps_CluesEndLbl"), QStringLiteral("of the puzzle type page."), cluesRow)->setWordWrap(false);
     cluesRow->addStretch(1);
     Body()->addLayout(cluesRow);

@@ -10,7 +10,7 @@ namespace vorlix::shell {
 class TCapsPage : public TPage {
     Q_OBJECT
 public:
-    explicit TCapsPage(TWebFm& main);
+    explicit TCapsPage(IPageHost& host);
 
     void LoadFromModel() override;
 

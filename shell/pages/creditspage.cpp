@@ -12,12 +12,13 @@
 
 #include "link.h"
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
-TCreditsPage::TCreditsPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Credits"), QStringLiteral("Credits_Bnr"), QStringLiteral("Credits Line")) {
+TCreditsPage::TCreditsPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Credits"), QStringLiteral("Credits_Bnr"), QStringLiteral("Credits Line")) {
     MakeText(QStringLiteral("Credits_IntroLbl"),
              QStringLiteral("A credits line is printed at the bottom of the puzzle page. Type your name, then "
                             "choose one of the ready-made lines, which fill in your name for you, or type a "
@@ -86,27 +87,12 @@ TCreditsPage::TCreditsPage(TWebFm& main)
     form->addWidget(line_, 3, 1, 1, 2);
     Body()->addLayout(form);
 
-    connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        Model().Credits_NameEd = text;
-        NameOrRecipientEdited();
-    });
-    connect(recipient_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        Model().Credits_RecipientEd = text;
-        NameOrRecipientEdited();
-    });
+    connect(name_, &QLineEdit::textEdited, this, [this] { NameOrRecipientEdited(); });
+    connect(recipient_, &QLineEdit::textEdited, this, [this] { NameOrRecipientEdited(); });
     // activated: every choice from the list, also of the entry already chosen.
-    connect(line_, &QComboBox::activated, this, [this](int index) {
-        TPuzzleModel& m = Model();
-        m.CreditsLineCmBx.Select(index);
-        m.CreditsLineChange();
-    });
-    connect(line_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        TPuzzleModel& m = Model();
-        // A typed line is nobody's list entry: a later rebuild keeps it as typed.
-        m.CreditsLineCmBx.ItemIndex = -1;
-        m.CreditsLineCmBx.Text = text;
-        m.CreditsLineChange();
-    });
+    connect(line_, &QComboBox::activated, this, [this](int index) { Model().ChooseCreditsLine(index); });
+    connect(line_->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { Model().TypeCreditsLine(text); });
 
     auto* buttons = new QHBoxLayout;
     MakeContinueButton(QStringLiteral("Credits_ContinueBtn"), buttons);
@@ -123,18 +109,19 @@ void TCreditsPage::Enter() {
 }
 
 void TCreditsPage::NameOrRecipientEdited() {
-    Model().Credits_NameChange();
+    Model().SetCreditsNames(name_->text(), recipient_->text());
     ShowCreditsLines();
 }
 
 void TCreditsPage::ShowCreditsLines() {
-    const TComboState& state = Model().CreditsLineCmBx;
+    const TPuzzleModel& m = Model();
     const QSignalBlocker block(line_);
     const QSignalBlocker blockEdit(line_->lineEdit());
     line_->clear();
-    line_->addItems(state.Items);
-    line_->setCurrentIndex(state.ItemIndex >= 0 && state.ItemIndex < line_->count() ? state.ItemIndex : -1);
-    line_->setEditText(state.Text);
+    line_->addItems(m.CreditsLineChoices());
+    const int index = m.CreditsLineIndex();
+    line_->setCurrentIndex(index >= 0 && index < line_->count() ? index : -1);
+    line_->setEditText(m.Puzzle().CreditsLine);
 }
 
 void TCreditsPage::ShowRecipient(bool shown) {
@@ -159,8 +146,8 @@ void TCreditsPage::LoadFromModel() {
     {
         const QSignalBlocker blockName(name_);
         const QSignalBlocker blockRecipient(recipient_);
-        name_->setText(m.Credits_NameEd);
-        recipient_->setText(m.Credits_RecipientEd);
+        name_->setText(m.Puzzle().CreditsName);
+        recipient_->setText(m.Puzzle().CreditsRecipient);
     }
     const bool shown = m.RecipientVisible;
     recipientLabel_->setVisible(shown);

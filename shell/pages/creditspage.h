@@ -12,7 +12,7 @@ namespace vorlix::shell {
 class TCreditsPage : public TPage {
     Q_OBJECT
 public:
-    explicit TCreditsPage(TWebFm& main);
+    explicit TCreditsPage(IPageHost& host);
 
     void Enter() override;  // focuses Credits_NameEd
     void LoadFromModel() override;

@@ -20,7 +20,7 @@
 #include "memolines.h"
 #include "puzzlemodel.h"
 #include "services.h"
-#include "webfm.h"
+#include "pagehost.h"
 #include "wordlistio.h"
 
 namespace vorlix::shell {
@@ -78,8 +78,8 @@ QLabel* BoldText(QLabel* label) {
 
 }  // namespace
 
-TDesignPage::TDesignPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Design"), QStringLiteral("Words_Bnr"),
+TDesignPage::TDesignPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Design"), QStringLiteral("Words_Bnr"),
             QStringLiteral("Design Puzzle:  Your Words and Other Content")) {
     auto* columns = new QHBoxLayout;
     columns->setSpacing(24);
@@ -87,6 +87,9 @@ TDesignPage::TDesignPage(TWebFm& main)
     columns->addWidget(BuildOptionsColumn(), 2);
     Body()->addLayout(columns, 1);
     LoadFromModel();
+    const TModelSignals& notices = Model().Signals();
+    connect(&notices, &TModelSignals::PuzzleChanged, this, &TDesignPage::ShowModelTexts);
+    connect(&notices, &TModelSignals::PuzzleTypeChanged, this, &TDesignPage::PuzzleTypeChanged);
 }
 
 QWidget* TDesignPage::BuildWordListColumn() {
@@ -158,7 +161,7 @@ QWidget* TDesignPage::BuildOptionsColumn() {
     QLabel* titleLbl = BoldText(MakeText(QStringLiteral("Words_TitleLbl"), QStringLiteral("Enter puzzle title here, if any.")));
     titleRow->addWidget(titleLbl, 1);
     MakeLink(QStringLiteral("Words_TitleOptionsLnk"), QStringLiteral("Title options"),
-             [this] { Main().ShowAppearance(QStringLiteral("Title")); }, titleRow);
+             [this] { Host().ShowAppearance(QStringLiteral("Title")); }, titleRow);
     layout->addLayout(titleRow);
     titleMemo_ = new TShortMemo(2, column);
     titleMemo_->setObjectName(QStringLiteral("Words_TitleMemo"));
@@ -173,7 +176,7 @@ QWidget* TDesignPage::BuildOptionsColumn() {
     hiddenLbl_ = BoldText(MakeText(QStringLiteral("Words_HiddenLbl"), QStringLiteral("Enter hidden message here.")));
     hiddenRow->addWidget(hiddenLbl_, 1);
     hiddenExampleLnk_ = MakeLink(QStringLiteral("Words_HiddenExampleLnk"), QStringLiteral("Example"),
-                                 [this] { Main().ShowTour(QStringLiteral("Animation")); }, hiddenRow);
+                                 [this] { Host().ShowTour(QStringLiteral("Animation")); }, hiddenRow);
     layout->addLayout(hiddenRow);
     hiddenMemo_ = new TShortMemo(3, column);
     hiddenMemo_->setObjectName(QStringLiteral("Words_HiddenMemo"));
@@ -205,7 +208,7 @@ QWidget* TDesignPage::BuildOptionsColumn() {
     MakeLink(QStringLiteral("Words_ImportLnk"), QStringLiteral("Import words from a file"), [this] { ImportList(); },
              layout);
     MakeLink(QStringLiteral("Words_ExampleLnk"), QStringLiteral("Example"),
-             [this] { Main().ShowExample(QString()); }, layout);
+             [this] { Host().ShowExample(QString()); }, layout);
 
     // The option pages, two short columns.
     layout->addSpacing(6);
@@ -233,7 +236,7 @@ QWidget* TDesignPage::BuildOptionsColumn() {
     for (const TPageLink& l : PageLinks) {
         const QString page = QString::fromLatin1(l.Page);
         TLink* link = MakeLink(QString::fromLatin1(l.Name), QString::fromLatin1(l.Caption),
-                               [this, page] { Main().TurnPage(page); });
+                               [this, page] { Host().TurnPage(page); });
         links->addWidget(link, i % perColumn, i / perColumn, Qt::AlignLeft);
         ++i;
     }
@@ -254,17 +257,22 @@ void TDesignPage::Enter() {
 }
 
 void TDesignPage::LoadFromModel() {
-    const TPuzzleModel& m = Model();
-    {
-        const QSignalBlocker b1(memo_), b2(titleMemo_), b3(hiddenMemo_), b4(columns_), b5(rows_);
-        ShowMemoLines(*memo_, m.Words_Memo);
-        ShowMemoLines(*titleMemo_, m.Words_TitleMemo);
-        ShowMemoLines(*hiddenMemo_, m.Words_HiddenMemo);
-        // A size read from a file may lie outside the list; the box shows the nearest.
-        columns_->setCurrentIndex(std::clamp(m.RequestedColumns, 0, MaxRequestedSize));
-        rows_->setCurrentIndex(std::clamp(m.RequestedRows, 0, MaxRequestedSize));
-    }
+    ShowModelTexts();
     PuzzleTypeChanged();
+}
+
+void TDesignPage::ShowModelTexts() {
+    const TPuzzle& p = Model().Puzzle();
+    const QSignalBlocker b1(memo_), b2(titleMemo_), b3(hiddenMemo_), b4(columns_), b5(rows_);
+    // Only a text that differs is shown again, so typing keeps its caret.
+    const std::pair<QPlainTextEdit*, const QStringList*> memos[] = {
+        {memo_, &p.WordLines}, {titleMemo_, &p.TitleLines}, {hiddenMemo_, &p.HiddenMessageLines}};
+    for (const auto& [memo, lines] : memos)
+        if (MemoLines(*memo) != *lines) ShowMemoLines(*memo, *lines);
+    // A size read from a file may lie outside the list; the box shows the nearest.
+    columns_->setCurrentIndex(std::clamp(p.RequestedColumns, 0, MaxRequestedSize));
+    rows_->setCurrentIndex(std::clamp(p.RequestedRows, 0, MaxRequestedSize));
+    ShowWordCount();
 }
 
 void TDesignPage::PuzzleTypeChanged() {
@@ -296,35 +304,27 @@ void TDesignPage::SetWordWrap(bool on) {
 bool TDesignPage::WordWrap() const { return memo_->lineWrapMode() != QPlainTextEdit::NoWrap; }
 
 void TDesignPage::WordsChanged() {
-    TPuzzleModel& m = Model();
-    m.Words_Memo = MemoLines(*memo_);
-    m.Words_MemoChange();
+    Model().SetWordLines(MemoLines(*memo_));
     ShowWordCount();
 }
 
-void TDesignPage::TitleChanged() {
-    TPuzzleModel& m = Model();
-    m.Words_TitleMemo = MemoLines(*titleMemo_);
-    m.Words_TitleMemoChange();
-}
+void TDesignPage::TitleChanged() { Model().SetTitleLines(MemoLines(*titleMemo_)); }
 
-void TDesignPage::HiddenChanged() {
-    TPuzzleModel& m = Model();
-    m.Words_HiddenMemo = MemoLines(*hiddenMemo_);
-    m.Words_HiddenMemoChange();
-}
+void TDesignPage::HiddenChanged() { Model().SetHiddenMessageLines(MemoLines(*hiddenMemo_)); }
 
 void TDesignPage::SizeChanged() {
-    TPuzzleModel& m = Model();
-    m.RequestedColumns = std::max(0, columns_->currentIndex());
-    m.RequestedRows = std::max(0, rows_->currentIndex());
-    m.RequestedSizeChange();
+    Model().SetRequestedSize(std::max(0, columns_->currentIndex()), std::max(0, rows_->currentIndex()));
 }
 
-void TDesignPage::ShowWordCount() {
+void TDesignPage::ShowWordCountLabel() {
     const TPuzzleModel& m = Model();
     wordCountLbl_->setText(m.WordCountLbl);
     wordCountLbl_->setAccessibleName(m.WordCountLbl);
+}
+
+void TDesignPage::ShowWordCount() {
+    ShowWordCountLabel();
+    const TPuzzleModel& m = Model();
     if (!m.CustomCluesMode()) return;
     const bool warn = m.LongClues;
     QFont f = longCluesLbl_->font();
@@ -349,12 +349,21 @@ void TDesignPage::ImportList() {
     request.Title = QStringLiteral("Import Word List");
     request.Filter = ImportFilter;
     request.FilterIndex = 4;  // "Most useful files"
-    const QString fileName = Main().Services().Files.OpenFileName(this, request);
+    const QString fileName = Host().Services().Files.OpenFileName(this, request);
     if (fileName.isEmpty()) return;
+    QStringList lines = Model().Puzzle().WordLines;
+    TReport report;
+    const TContinueQuestion goOn = [this] {
+        return Host().Services().Messages.ShowMessage(MessageKind::Confirmation, ToWide(TooManyLinesQuestion()),
+                                                      MessageButtons::YesNo) != MessageAnswer::No;
+    };
     {
         const TBusyCursor busy;
-        ImportWordList(Model(), fileName);
+        ImportWordList(fileName, {Model().CustomCluesMode()}, lines, goOn, report);
     }
+    // The word page counts any import as an edit, even one that failed halfway.
+    Model().SetWordLines(lines);
+    ShowReport(Host().Services().Messages, report);
     LoadFromModel();
 }
 
@@ -363,20 +372,24 @@ void TDesignPage::ExportList() {
     request.Title = QStringLiteral("Export only the word list to a file");
     request.Filter = ExportFilter;
     request.DefaultSuffix = QStringLiteral("thm");
-    const QString fileName = Main().Services().Files.SaveFileName(this, request);
+    const QString fileName = Host().Services().Files.SaveFileName(this, request);
     if (fileName.isEmpty()) return;
-    const TBusyCursor busy;
-    ExportWordList(Model(), fileName);
+    TReport report;
+    {
+        const TBusyCursor busy;
+        ExportWordList(fileName, Model().Puzzle().WordLines, {Model().CustomCluesMode()}, report);
+    }
+    ShowReport(Host().Services().Messages, report);
 }
 
 void TDesignPage::CheckSpelling() {
-    Main().RunSpellingCheck(false);
+    Host().RunSpellingCheck(false);
     Model().SpellingUpToDate = true;
 }
 
 void TDesignPage::ShowLongCluesHint() {
     SetWordWrap(false);
-    Main().ShowHintBeside(longCluesLnk_, LongCluesHint, LongCluesHintSeconds);
+    Host().ShowHintBeside(longCluesLnk_, LongCluesHint, LongCluesHintSeconds);
 }
 
 }  // namespace vorlix::shell

@@ -14,10 +14,12 @@ namespace vorlix::shell {
 class TDesignPage : public TPage {
     Q_OBJECT
 public:
-    explicit TDesignPage(TWebFm& main);
+    explicit TDesignPage(IPageHost& host);
 
     void Enter() override;  // lays out, focuses Words_Memo
     void LoadFromModel() override;
+    // The model's texts and size where the boxes show something else.
+    void ShowModelTexts();
     // The model's puzzle type changed: prompt, wrapping, long-clue link, hidden message.
     void PuzzleTypeChanged();
     // The word list control (hints are shown beside it).
@@ -46,6 +48,7 @@ private:
     void SizeChanged();
     // Count and long-clue labels from the model's last count.
     void ShowWordCount();
+    void ShowWordCountLabel();
 
     QLabel* wordListLbl_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "instructionspage.h"
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -39,8 +39,8 @@ constexpr std::array<TDirectionBox, 8> DirectionBoxes{{
 
 }  // namespace
 
-TDirsPage::TDirsPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Dirs"), QStringLiteral("Dirs_Bnr"), QStringLiteral("Word Directions")) {
+TDirsPage::TDirsPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Dirs"), QStringLiteral("Dirs_Bnr"), QStringLiteral("Word Directions")) {
     MakeText(QStringLiteral("Dirs_IntroLbl"),
              QStringLiteral("Choose the directions in which the hidden words may run. Words that read across "
                             "and down are the easiest to find; backwards and diagonal words make the puzzle "
@@ -103,15 +103,13 @@ void TDirsPage::DirectionClicked(int index) {
     // The model flips its own copy; the boxes follow it, which also undoes a cancelled click.
     Model().ClickDirection(index);
     ShowDirections();
-    // The click may have rewritten the automatic instructions.
-    if (auto* instructions = Main().PageOf<TInstructionsPage>()) instructions->ShowModelInstructions();
 }
 
 void TDirsPage::ShowDirections() {
     const TPuzzleModel& m = Model();
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const QSignalBlocker block(boxes_[i]);
-        boxes_[i]->setChecked(m.Directions[i]);
+        boxes_[i]->setChecked(m.Puzzle().Directions[i]);
     }
     summary_->setText(m.Dirs_SummaryLbl);
     allUnchecked_->setVisible(m.AllUncheckedNotice);

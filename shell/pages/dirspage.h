@@ -14,7 +14,7 @@ namespace vorlix::shell {
 class TDirsPage : public TPage {
     Q_OBJECT
 public:
-    explicit TDirsPage(TWebFm& main);
+    explicit TDirsPage(IPageHost& host);
 
     void LoadFromModel() override;
 

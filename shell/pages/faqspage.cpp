@@ -4,7 +4,9 @@
 #include <QVBoxLayout>
 
 #include "link.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "puzzlemodel.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -70,8 +72,8 @@ QString QuestionsText() {
         "See About Us below.");
 }
 
-TFaqsPage::TFaqsPage(TWebFm& main)
-    : TPage(main, QStringLiteral("FAQs"), QStringLiteral("FAQs_Bnr"), QStringLiteral("Frequently Asked Questions")) {
+TFaqsPage::TFaqsPage(IPageHost& host)
+    : TPage(host, QStringLiteral("FAQs"), QStringLiteral("FAQs_Bnr"), QStringLiteral("Frequently Asked Questions")) {
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("FAQs_Memo"));
     text->setAccessibleName(QStringLiteral("Frequently Asked Questions"));
@@ -81,7 +83,7 @@ TFaqsPage::TFaqsPage(TWebFm& main)
     text->setHtml(FormatQuestionsText(QuestionsText()));
     Body()->addWidget(text, 1);
     MakeLink(QStringLiteral("FAQs_AboutLnk"), QStringLiteral("About Us"),
-             [this] { Main().TurnPage(QStringLiteral("About")); }, Body());
+             [this] { Host().TurnPage(QStringLiteral("About")); }, Body());
 }
 
 }  // namespace vorlix::shell

@@ -14,7 +14,7 @@ QString QuestionsText();
 class TFaqsPage : public TPage {
     Q_OBJECT
 public:
-    explicit TFaqsPage(TWebFm& main);
+    explicit TFaqsPage(IPageHost& host);
 };
 
 }  // namespace vorlix::shell

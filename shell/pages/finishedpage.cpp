@@ -14,12 +14,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "designpage.h"
 #include "link.h"
 #include "previewbox.h"
 #include "puzzledocument.h"
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -67,8 +67,8 @@ QString EmptyPuzzleHintText() {
         "to a place where you can type your words.");
 }
 
-TFinishedPage::TFinishedPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Finished"), QStringLiteral("Puzzle_Bnr"), QStringLiteral("Finished Puzzle")) {
+TFinishedPage::TFinishedPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Finished"), QStringLiteral("Puzzle_Bnr"), QStringLiteral("Finished Puzzle")) {
     auto* row = new QHBoxLayout;
     row->setSpacing(14);
     Body()->addLayout(row, 1);
@@ -79,7 +79,7 @@ TFinishedPage::TFinishedPage(TWebFm& main)
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(BuildViewBar());
-    preview_ = new TPreviewBox(main.Document(), this);
+    preview_ = new TPreviewBox(host.Document(), this);
     right->addWidget(preview_, 1);
     row->addLayout(right, 1);
 
@@ -105,7 +105,7 @@ QWidget* TFinishedPage::BuildLeftPanel() {
     col->addWidget(MakeText(QStringLiteral("Puzzle_RescrambleTxt"),
                             QStringLiteral("Same words, new arrangement:")));
     auto* rescramble = MakeButton(QStringLiteral("Puzzle_TryAgainBtn"), QStringLiteral("Rescramble"), [this] {
-        Main().RebuildPuzzle();
+        Host().RebuildPuzzle();
         EmptyPuzzleCheck();
     });
     rescramble->setToolTip(QStringLiteral("Build the grid again with the same words and options"));
@@ -132,20 +132,20 @@ QWidget* TFinishedPage::BuildLeftPanel() {
 
     col->addSpacing(4);
     col->addWidget(Heading(QStringLiteral("What next?"), panel));
-    MakeLink(QStringLiteral("Puzzle_FormatLnk"), QStringLiteral("Appearance"), [this] { Main().ShowAppearance(); },
+    MakeLink(QStringLiteral("Puzzle_FormatLnk"), QStringLiteral("Appearance"), [this] { Host().ShowAppearance(); },
              col);
     MakeLink(QStringLiteral("Puzzle_DesignLnk"), QStringLiteral("Design Puzzle"),
-             [this] { Main().TurnPage(QStringLiteral("Design")); }, col);
+             [this] { Host().TurnPage(QStringLiteral("Design")); }, col);
     MakeLink(QStringLiteral("Puzzle_PrintLnk"), QStringLiteral("Print"), [this] {
-        Main().OpenMapPage(QStringLiteral("Print"), findChild<TLink*>(QStringLiteral("Puzzle_PrintLnk")));
+        Host().OpenMapPage(QStringLiteral("Print"), findChild<TLink*>(QStringLiteral("Puzzle_PrintLnk")));
     }, col);
-    MakeLink(QStringLiteral("Puzzle_ExportLnk"), QStringLiteral("Export"), [this] { Main().ShowExport(); }, col);
-    MakeLink(QStringLiteral("Puzzle_ShowPreviewLnk"), QStringLiteral("Enlarge It"), [this] { Main().ShowPreview(); },
+    MakeLink(QStringLiteral("Puzzle_ExportLnk"), QStringLiteral("Export"), [this] { Host().ShowExport(); }, col);
+    MakeLink(QStringLiteral("Puzzle_ShowPreviewLnk"), QStringLiteral("Enlarge It"), [this] { Host().ShowPreview(); },
              col);
 
     col->addSpacing(6);
     auto* backRow = new QHBoxLayout;
-    MakeButton(QStringLiteral("Button1"), QStringLiteral("<< Back"), [this] { Main().Back(); }, backRow);
+    MakeButton(QStringLiteral("Button1"), QStringLiteral("<< Back"), [this] { Host().Back(); }, backRow);
     backRow->addStretch(1);
     col->addLayout(backRow);
 
@@ -220,7 +220,7 @@ void TFinishedPage::SetView(int view) {
 int TFinishedPage::View() const { return preview_->View(); }
 
 void TFinishedPage::RefreshFinishedPage() {
-    const TWordSearch& puzzle = Model().Puzzle();
+    const TWordSearch& puzzle = Model().Puzzle().Grid();
     excludedLB_->clear();
     const int n = puzzle.UnplacedWordCount();
     excludedLbl_->setText(QStringLiteral("Words that did not fit: ") + QString::number(n));
@@ -264,36 +264,32 @@ void TFinishedPage::SizeExcludedList() {
 }
 
 void TFinishedPage::EmptyPuzzleCheck() {
-    if (!Main().StartupComplete() || Model().ListedWordCount >= 1) return;
+    if (!Host().StartupComplete() || Model().ListedWordCount >= 1) return;
     const int number = ++emptyCheckNumber_;
-    const TClock& clock = Main().Services().Clock;
+    const TClock& clock = Host().Services().Clock;
     clock.After(HintDelayMs, this, [this, number, &clock] {
-        if (number != emptyCheckNumber_ || Main().Terminating()) return;
-        Main().ShowHintBeside(excludedLB_, EmptyPuzzleHintText(), HintSeconds);
+        if (number != emptyCheckNumber_ || Host().Terminating()) return;
+        Host().ShowHintBeside(excludedLB_, EmptyPuzzleHintText(), HintSeconds);
         clock.After(LeaveDelayMs, this, [this, number] {
-            if (number != emptyCheckNumber_ || Main().Terminating() || !Main().isVisible()) return;
+            if (number != emptyCheckNumber_ || Host().Terminating() || !Host().WindowShown()) return;
             // The user may have gone elsewhere meanwhile; then they are left there.
-            if (Main().CurrentPage() != this) return;
-            Main().TurnPage(QStringLiteral("Design"));
+            if (Host().CurrentPageName() != PageName()) return;
+            Host().TurnPage(QStringLiteral("Design"));
         });
     });
 }
 
 void TFinishedPage::Puzzle_Rotate90LnkClick() {
-    TPuzzleModel& model = Model();
-    std::swap(model.RequestedColumns, model.RequestedRows);
-    // The design page's column and row boxes show the exchanged choices.
-    if (auto* design = Main().PageOf<TDesignPage>()) design->LoadFromModel();
-    ApplyTransform(RotateVariant);
+    // The requested columns and rows turn with the grid.
+    ApplyTransform(RotateVariant, true);
 }
 
-void TFinishedPage::ApplyTransform(int variant) {
-    // Turning keeps every word; only the hidden message and filler are laid afresh, and
-    // the puzzle is not marked modified.
-    Model().Puzzle().Transform(variant);
-    Main().Document().LayOut();
+void TFinishedPage::ApplyTransform(int variant, bool exchangeRequestedSize) {
+    // Turning keeps every word; only the hidden message and filler are laid afresh.
+    Model().TransformGrid(variant, exchangeRequestedSize);
+    Host().Document().LayOut();
     RefreshFinishedPage();
-    Main().RepaintPreviews();
+    Host().RepaintPreviews();
 }
 
 }  // namespace vorlix::shell

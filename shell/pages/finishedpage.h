@@ -23,7 +23,7 @@ QString EmptyPuzzleHintText();
 class TFinishedPage : public TPage {
     Q_OBJECT
 public:
-    explicit TFinishedPage(TWebFm& main);
+    explicit TFinishedPage(IPageHost& host);
 
     // Entering the page: Solution view, the list sized to the page, the empty-puzzle check.
     void Enter() override;
@@ -42,7 +42,7 @@ private:
     QToolBar* BuildViewBar();
     void ShowAccidentalWords(const TWordSearch& puzzle);
     // Rotate and the two flips: the grid is turned in place, never rebuilt.
-    void ApplyTransform(int variant);
+    void ApplyTransform(int variant, bool exchangeRequestedSize = false);
     void Puzzle_Rotate90LnkClick();
 
     TPreviewBox* preview_ = nullptr;

@@ -5,7 +5,9 @@
 #include <QLabel>
 
 #include "link.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "puzzlemodel.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -18,8 +20,8 @@ const QString HyperlinksHint = QStringLiteral(
 
 }  // namespace
 
-THomePage::THomePage(TWebFm& main)
-    : TPage(main, QStringLiteral("Home"), QStringLiteral("Home_Bnr"), QStringLiteral("Welcome to Vorlix")) {
+THomePage::THomePage(IPageHost& host)
+    : TPage(host, QStringLiteral("Home"), QStringLiteral("Home_Bnr"), QStringLiteral("Welcome to Vorlix")) {
     MakeText(QStringLiteral("Home_WelcomeLbl"),
              QStringLiteral("Make word-search puzzles for your class, your family or your readers: type a list of "
                             "words, choose how they may run, and Vorlix hides them in a grid of letters, ready to "
@@ -39,9 +41,9 @@ THomePage::THomePage(TWebFm& main)
         return panel;
     };
     makePanel(QStringLiteral("Home_OpenLnk"), QStringLiteral("Open an Existing Puzzle"),
-              [this] { Main().OpenCommand(); });
+              [this] { Host().OpenCommand(); });
     makePanel(QStringLiteral("Home_CreateLnk"), QStringLiteral("Create a New Puzzle"),
-              [this] { Main().NewCommand(); });
+              [this] { Host().NewCommand(); });
     Body()->addSpacing(8);
     Body()->addLayout(panels);
     Body()->addSpacing(16);
@@ -57,20 +59,20 @@ THomePage::THomePage(TWebFm& main)
     };
     addRow(0, QStringLiteral("Home_TourLnk"), QStringLiteral("Quick Tour"),
            QStringLiteral("A two-minute walk from a list of words to a printed puzzle."),
-           [this] { Main().ShowTour(QStringLiteral("Intro")); });
+           [this] { Host().ShowTour(QStringLiteral("Intro")); });
     addRow(1, QStringLiteral("Home_FAQsLnk"), QStringLiteral("FAQ's"),
            QStringLiteral("Answers to the questions teachers ask most."),
-           [this] { Main().OpenMapPage(QStringLiteral("FAQs"), findChild<QWidget*>(QStringLiteral("Home_FAQsLnk"))); });
+           [this] { Host().OpenMapPage(QStringLiteral("FAQs"), findChild<QWidget*>(QStringLiteral("Home_FAQsLnk"))); });
     addRow(2, QStringLiteral("Home_AboutLnk"), QStringLiteral("About"),
            QStringLiteral("The version of Vorlix and where to get help."),
-           [this] { Main().OpenMapPage(QStringLiteral("About"), findChild<QWidget*>(QStringLiteral("Home_AboutLnk"))); });
+           [this] { Host().OpenMapPage(QStringLiteral("About"), findChild<QWidget*>(QStringLiteral("Home_AboutLnk"))); });
     addRow(3, QStringLiteral("Home_PrefLnk"), QStringLiteral("Personalize"),
            QStringLiteral("Colours, text size and the options every new puzzle starts with."),
-           [this] { Main().OpenMapPage(QStringLiteral("Pref"), findChild<QWidget*>(QStringLiteral("Home_PrefLnk"))); });
+           [this] { Host().OpenMapPage(QStringLiteral("Pref"), findChild<QWidget*>(QStringLiteral("Home_PrefLnk"))); });
     addRow(4, QStringLiteral("Home_HyperlinkLnk"), QStringLiteral("hyperlinks"),
            QStringLiteral("New to links like these? Click to learn how they work."), [this] {
                auto* link = findChild<QWidget*>(QStringLiteral("Home_HyperlinkLnk"));
-               Main().ShowHintBeside(link, HyperlinksHint, 20);
+               Host().ShowHintBeside(link, HyperlinksHint, 20);
            });
     more->setColumnStretch(1, 1);
     Body()->addLayout(more);

@@ -9,7 +9,7 @@ namespace vorlix::shell {
 class THomePage : public TPage {
     Q_OBJECT
 public:
-    explicit THomePage(TWebFm& main);
+    explicit THomePage(IPageHost& host);
 };
 
 }  // namespace vorlix::shell

@@ -11,7 +11,8 @@
 
 #include "link.h"
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "services.h"
 #include "worksheetpage.h"
 
 namespace vorlix::shell {
@@ -39,8 +40,8 @@ bool KeyEditsText(const QKeyEvent& key) {
 
 }  // namespace
 
-TInstructionsPage::TInstructionsPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Instructions"), QStringLiteral("Instructions_Bnr"),
+TInstructionsPage::TInstructionsPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Instructions"), QStringLiteral("Instructions_Bnr"),
             QStringLiteral("Instructions")) {
     MakeText(QStringLiteral("Instructions_IntroLbl"),
              QStringLiteral("The instructions are printed above the grid and tell the solver how to do the "
@@ -54,10 +55,10 @@ TInstructionsPage::TInstructionsPage(TWebFm& main)
     MakeText(QStringLiteral("Instructions_FollowsLbl"), QStringLiteral("The standard text follows the"), followsRow)
         ->setWordWrap(false);
     MakeLink(QStringLiteral("Instructions_TypeLnk"), QStringLiteral("puzzle type"),
-             [this] { Main().TurnPage(QStringLiteral("Type_")); }, followsRow);
+             [this] { Host().TurnPage(QStringLiteral("Type_")); }, followsRow);
     MakeText(QStringLiteral("Instructions_AndLbl"), QStringLiteral("and the"), followsRow)->setWordWrap(false);
     MakeLink(QStringLiteral("Instructions_DirsLnk"), QStringLiteral("word directions"),
-             [this] { Main().TurnPage(QStringLiteral("Dirs")); }, followsRow);
+             [this] { Host().TurnPage(QStringLiteral("Dirs")); }, followsRow);
     MakeText(QStringLiteral("Instructions_ChosenLbl"), QStringLiteral("you choose."), followsRow)
         ->setWordWrap(false);
     followsRow->addStretch(1);
@@ -76,17 +77,12 @@ TInstructionsPage::TInstructionsPage(TWebFm& main)
     include_ = new QCheckBox(QStringLiteral("Include Instructions"), this);
     include_->setObjectName(QStringLiteral("Instructions_IncludeCB"));
     include_->setAccessibleName(QStringLiteral("Include Instructions"));
-    connect(include_, &QCheckBox::toggled, this, [this](bool on) {
-        TPuzzleModel& m = Model();
-        m.Instructions_IncludeCB = on;
-        m.HideMemorized();
-        m.SetModified(true);
-    });
+    connect(include_, &QCheckBox::toggled, this, [this](bool on) { Model().SetInstructionsIncluded(on); });
     Body()->addWidget(include_);
 
     auto* fontRow = new QHBoxLayout;
     MakeLink(QStringLiteral("Instructions_FontLnk"), QStringLiteral("Change instructions font"),
-             [this] { Main().ShowAppearance(QStringLiteral("Instructions")); }, fontRow);
+             [this] { Host().ShowAppearance(QStringLiteral("Instructions")); }, fontRow);
     fontRow->addStretch(1);
     Body()->addLayout(fontRow);
 
@@ -98,30 +94,32 @@ TInstructionsPage::TInstructionsPage(TWebFm& main)
     Body()->addStretch(1);
 
     LoadFromModel();
+    // Other pages' choices rewrite automatic instructions.
+    connect(&Model().Signals(), &TModelSignals::PuzzleChanged, this, &TInstructionsPage::ShowModelInstructions);
 }
 
 bool TInstructionsPage::eventFilter(QObject* watched, QEvent* event) {
     // Before the memo handles the key, so the change it makes already counts as customized.
     if (watched == memo_ && event->type() == QEvent::KeyPress && !memo_->isReadOnly() &&
         KeyEditsText(*static_cast<QKeyEvent*>(event)))
-        Model().Layout_InstructionsMemoKeyPress();
+        Model().MarkInstructionsTyped();
     return TPage::eventFilter(watched, event);
 }
 
-void TInstructionsPage::MemoEdited() {
-    TPuzzleModel& m = Model();
-    m.Layout_InstructionsMemo = MemoLines(*memo_);
-    m.Layout_InstructionsMemoChange();
-}
+void TInstructionsPage::MemoEdited() { Model().SetInstructionLines(MemoLines(*memo_)); }
 
 void TInstructionsPage::ShowModelInstructions() {
-    if (MemoLines(*memo_) != Model().Layout_InstructionsMemo) ShowMemoLines(*memo_, Model().Layout_InstructionsMemo);
+    const TPuzzle& p = Model().Puzzle();
+    if (MemoLines(*memo_) != p.InstructionLines) ShowMemoLines(*memo_, p.InstructionLines);
+    const QSignalBlocker block(include_);
+    include_->setChecked(p.InstructionsIncluded);
 }
 
 void TInstructionsPage::LoadFromModel() {
-    ShowMemoLines(*memo_, Model().Layout_InstructionsMemo);
+    const TPuzzle& p = Model().Puzzle();
+    ShowMemoLines(*memo_, p.InstructionLines);
     const QSignalBlocker block(include_);
-    include_->setChecked(Model().Instructions_IncludeCB);
+    include_->setChecked(p.InstructionsIncluded);
 }
 
 void TInstructionsPage::showEvent(QShowEvent* event) {

@@ -11,7 +11,7 @@ namespace vorlix::shell {
 class TInstructionsPage : public TPage {
     Q_OBJECT
 public:
-    explicit TInstructionsPage(TWebFm& main);
+    explicit TInstructionsPage(IPageHost& host);
 
     void LoadFromModel() override;
     // Shows the model's instructions text when it was rewritten elsewhere (a direction or

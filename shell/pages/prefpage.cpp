@@ -14,12 +14,13 @@
 #include "link.h"
 #include "preferences.h"
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
-TPrefPage::TPrefPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Pref"), QStringLiteral("Pref_Bnr"), QStringLiteral("Personalize")) {
+TPrefPage::TPrefPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Pref"), QStringLiteral("Pref_Bnr"), QStringLiteral("Personalize")) {
     auto* favourites = new QGroupBox(QStringLiteral("A.   Favorite Puzzle Options"), this);
     favourites->setObjectName(QStringLiteral("Pref_FavoritesGrp"));
     auto* fav = new QVBoxLayout(favourites);
@@ -30,7 +31,7 @@ TPrefPage::TPrefPage(TWebFm& main)
              fav);
     auto* memorizeRow = new QHBoxLayout();
     MakeButton(QStringLiteral("Pref_MemorizeBtn"), QStringLiteral("Memorize"),
-               [this] { Model().MemorizeFavouriteOptions([this] { Main().SavePreferences(); }); }, memorizeRow);
+               [this] { Model().MemorizeFavouriteOptions([this] { Host().SavePreferences(); }); }, memorizeRow);
     auto* done = new QLabel(QStringLiteral("Memorized."), this);
     done->setObjectName(QStringLiteral("Worksheet_DoneLbl"));
     done->setVisible(false);
@@ -54,15 +55,15 @@ TPrefPage::TPrefPage(TWebFm& main)
     for (const Target& t : targets) {
         const QString page = QString::fromLatin1(t.page);
         TLink* link = MakeLink(QString::fromLatin1(t.name), QString::fromLatin1(t.caption),
-                               [this, page] { Main().TurnPage(page); });
+                               [this, page] { Host().TurnPage(page); });
         links->addWidget(link, i / 4, i % 4, Qt::AlignLeft);
         ++i;
     }
     TLink* format = MakeLink(QStringLiteral("Pref_FormatLnk"), QStringLiteral("format"),
-                             [this] { Main().ShowAppearance(); });
+                             [this] { Host().ShowAppearance(); });
     links->addWidget(format, i / 4, i % 4, Qt::AlignLeft);
     TLink* accident = MakeLink(QStringLiteral("Pref_AccidentLnk"), QStringLiteral("accidental words"),
-                               [this] { Main().TurnPage(QStringLiteral("Accident")); });
+                               [this] { Host().TurnPage(QStringLiteral("Accident")); });
     // Shown, unlike the older program: the level now decides what the filler may spell,
     // so the user must be able to reach it.
     links->addWidget(accident, (i + 1) / 4, (i + 1) % 4, Qt::AlignLeft);
@@ -93,11 +94,11 @@ TPrefPage::TPrefPage(TWebFm& main)
     underline->setAccessibleName(underline->text());
     form->addRow(underline);
     Body()->addWidget(taste);
-    connect(colours, &QComboBox::currentIndexChanged, this, [this](int index) { Main().ApplyColourScheme(index); });
+    connect(colours, &QComboBox::currentIndexChanged, this, [this](int index) { Host().ApplyColourScheme(index); });
     connect(size, &QComboBox::currentIndexChanged, this,
-            [this](int index) { Main().ApplyEditTextSize(index == 1 ? 10 : 8); });
-    connect(map, &QCheckBox::toggled, this, [this](bool on) { Main().SetProgramMapShown(on); });
-    connect(underline, &QCheckBox::toggled, this, [this](bool on) { Main().SetUnderlinedLinks(on); });
+            [this](int index) { Host().ApplyEditTextSize(index == 1 ? 10 : 8); });
+    connect(map, &QCheckBox::toggled, this, [this](bool on) { Host().SetProgramMapShown(on); });
+    connect(underline, &QCheckBox::toggled, this, [this](bool on) { Host().SetUnderlinedLinks(on); });
 
     MakeContinueButton(QStringLiteral("Pref_ContinueBtn"), Body());
     Body()->addStretch(1);
@@ -108,10 +109,10 @@ void TPrefPage::LoadFromModel() {
     const QSignalBlocker b2(findChild<QComboBox*>(QStringLiteral("Pref_EditTextSizeCmBx")));
     const QSignalBlocker b3(findChild<QCheckBox*>(QStringLiteral("Pref_ShowNavigationBarCB")));
     const QSignalBlocker b4(findChild<QCheckBox*>(QStringLiteral("Pref_UnderlinedLinksCB")));
-    findChild<QComboBox*>(QStringLiteral("Pref_ColorsCmBx"))->setCurrentIndex(Main().ColorSchemeIndex());
-    findChild<QComboBox*>(QStringLiteral("Pref_EditTextSizeCmBx"))->setCurrentIndex(Main().EditTextSize() >= 10 ? 1 : 0);
-    findChild<QCheckBox*>(QStringLiteral("Pref_ShowNavigationBarCB"))->setChecked(Main().ProgramMapShown());
-    findChild<QCheckBox*>(QStringLiteral("Pref_UnderlinedLinksCB"))->setChecked(Main().UnderlinedLinks());
+    findChild<QComboBox*>(QStringLiteral("Pref_ColorsCmBx"))->setCurrentIndex(Host().ColorSchemeIndex());
+    findChild<QComboBox*>(QStringLiteral("Pref_EditTextSizeCmBx"))->setCurrentIndex(Host().EditTextSize() >= 10 ? 1 : 0);
+    findChild<QCheckBox*>(QStringLiteral("Pref_ShowNavigationBarCB"))->setChecked(Host().ProgramMapShown());
+    findChild<QCheckBox*>(QStringLiteral("Pref_UnderlinedLinksCB"))->setChecked(Host().UnderlinedLinks());
     findChild<QLabel*>(QStringLiteral("Worksheet_DoneLbl"))->setVisible(Model().MemorizedShown());
 }
 

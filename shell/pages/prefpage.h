@@ -8,7 +8,7 @@ namespace vorlix::shell {
 class TPrefPage : public TPage {
     Q_OBJECT
 public:
-    explicit TPrefPage(TWebFm& main);
+    explicit TPrefPage(IPageHost& host);
     void LoadFromModel() override;
 };
 

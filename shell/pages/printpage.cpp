@@ -18,12 +18,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "previewfm.h"
+#include "pagehost.h"
+#include "printchoices.h"
 #include "puzzledocument.h"
 #include "puzzlemodel.h"
+#include "services.h"
 #include "sheetdiagram.h"
-#include "webfm.h"
-#include "windows.h"
 
 namespace vorlix::shell {
 
@@ -35,8 +35,7 @@ const QColor InvalidQuantityColor(255, 0, 0);
 // The sheets the page's choices would print, redrawn whenever they change.
 class TThumbnailsBox : public QWidget {
 public:
-    TThumbnailsBox(const TPrintPage& page, TEngineState& engine, QWidget* parent)
-        : QWidget(parent), page_(page), engine_(engine) {
+    TThumbnailsBox(const TPrintPage& page, QWidget* parent) : QWidget(parent), page_(page) {
         setObjectName(QStringLiteral("Print_ThumbnailsPB"));
         setAccessibleName(QStringLiteral("Sheets that will be printed"));
         setMinimumHeight(84);
@@ -45,12 +44,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        // A unique palette reseeds the program's generator; in the middle of an all-unique
-        // run that would make the remaining copies alike, so a run shows the picture it began with.
+        // A run shows the picture it began with.
         if (!page_.Printing() || shown_.isNull()) {
             shown_ = QPixmap(size());
             QPainter onPixmap(&shown_);
-            PaintSheetDiagram(onPixmap, size(), page_.Options(), engine_);
+            PaintSheetDiagram(onPixmap, size(), page_.Options());
         }
         QPainter painter(this);
         painter.drawPixmap(rect(), shown_);
@@ -58,7 +56,6 @@ protected:
 
 private:
     const TPrintPage& page_;
-    TEngineState& engine_;
     QPixmap shown_;
 };
 
@@ -79,8 +76,8 @@ QLabel* MakeCaption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-TPrintPage::TPrintPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Print"), QStringLiteral("Print_Bnr"), QStringLiteral("Print")),
+TPrintPage::TPrintPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Print"), QStringLiteral("Print_Bnr"), QStringLiteral("Print")),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     MakeText(QStringLiteral("Print_IntroLbl"),
              QStringLiteral("Choose how many copies to print and whether they should all be alike. Variations "
@@ -119,11 +116,11 @@ TPrintPage::TPrintPage(TWebFm& main)
     radios->setSpacing(4);
     solutions_ = new QButtonGroup(this);
     MakeRadio(QStringLiteral("Print_NoSolutionsRB"), NoSolutionsCaption, solutions_,
-              static_cast<int>(TSolutionChoice::Print_NoSolutionsRB), radios, panel);
+              static_cast<int>(TSolutionSheets::None), radios, panel);
     oneSolution_ = MakeRadio(QStringLiteral("Print_OneSolutionRB"), OneSolutionCaption(1), solutions_,
-                             static_cast<int>(TSolutionChoice::Print_OneSolutionRB), radios, panel);
+                             static_cast<int>(TSolutionSheets::One), radios, panel);
     MakeRadio(QStringLiteral("Print_ManySolutionsRB"), ManySolutionsCaption, solutions_,
-              static_cast<int>(TSolutionChoice::Print_ManySolutionsRB), radios, panel);
+              static_cast<int>(TSolutionSheets::Many), radios, panel);
     oneSolution_->setChecked(true);
     connect(solutions_, &QButtonGroup::idClicked, this, [this] { Print_SolutionsClick(); });
     grid->addWidget(new QLabel(QStringLiteral("Solutions:"), panel), 2, 0, Qt::AlignTop);
@@ -133,7 +130,7 @@ TPrintPage::TPrintPage(TWebFm& main)
     framed->setFrameShape(QFrame::StyledPanel);
     auto* framedLayout = new QVBoxLayout(framed);
     framedLayout->setContentsMargins(1, 1, 1, 1);
-    thumbnails_ = new TThumbnailsBox(*this, Model().Engine(), framed);
+    thumbnails_ = new TThumbnailsBox(*this, framed);
     framedLayout->addWidget(thumbnails_);
     grid->addWidget(framed, 3, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -202,14 +199,14 @@ void TPrintPage::Enter() {
 
 // --- Choices.
 
-TSolutionChoice TPrintPage::Solutions() const {
+TSolutionSheets TPrintPage::Solutions() const {
     const int id = solutions_->checkedId();
-    return id < 0 ? TSolutionChoice::Print_OneSolutionRB : static_cast<TSolutionChoice>(id);
+    return id < 0 ? TSolutionSheets::One : static_cast<TSolutionSheets>(id);
 }
 
 TPrintOptions TPrintPage::Options() const {
-    return TPrintOptions::FromPrintPage(quantity_->currentText(), uniques_->currentIndex(), uniques_->currentText(),
-                                        Solutions());
+    return PrintOptionsFromPage(quantity_->currentText(), uniques_->currentIndex(), uniques_->currentText(),
+                                Solutions());
 }
 
 void TPrintPage::Print_QuantityCmBxChange() {
@@ -239,7 +236,7 @@ void TPrintPage::Print_SolutionsClick() { thumbnails_->update(); }
 // --- Printer.
 
 void TPrintPage::ShowPrinterNotice() {
-    const bool installed = Main().Services().Printers.PrinterInstalled();
+    const bool installed = Host().Services().Printers.PrinterInstalled();
     pdfNote_->setText(installed ? PdfOfferText : NoPrinterText);
     QFont font = pdfNote_->font();
     font.setBold(!installed);
@@ -253,21 +250,21 @@ void TPrintPage::ShowPrinterNotice() {
 }
 
 void TPrintPage::RefreshPrinter() {
-    TPuzzleDocument& document = Main().Document();
-    if (printerChosen_ && Main().Services().Printers.PrinterInstalled())
+    TPuzzleDocument& document = Host().Document();
+    if (printerChosen_ && Host().Services().Printers.PrinterInstalled())
         document.SetPrinterMetrics(MetricsFromPrinter(*printer_));
     else
         document.SetPrinterMetrics(ReadPrinterMetrics());
     document.SetWordListPage(1);
     document.LayOut();
-    if (Main().Windows() && Main().Windows()->Preview) Main().Windows()->Preview->PaperChanged();
-    Main().RepaintPreviews();
+    Host().PrinterChanged();
+    Host().RepaintPreviews();
 }
 
 void TPrintPage::Print_SelectPrinterBtnClick() {
-    IPrinterDialogs& printers = Main().Services().Printers;
+    IPrinterDialogs& printers = Host().Services().Printers;
     if (!printers.PrinterInstalled()) {
-        Main().Services().Messages.ShowMessage(MessageKind::Information, NoPrinterText.toStdU16String(),
+        Host().Services().Messages.ShowMessage(MessageKind::Information, NoPrinterText.toStdU16String(),
                                                MessageButtons::Ok);
         ShowPrinterNotice();
         return;
@@ -290,26 +287,29 @@ void TPrintPage::SetControlsEnabled(bool enabled) {
 
 TPrintOutcome TPrintPage::RunJob(ISheetSink& sink) {
     if (job_ || TPrintJob::AnyRunning()) return TPrintOutcome::Busy;
-    TPrintJob job(Main().Document(), sink, this);
+    TPrintJob job(Host().Document(), sink, this);
+    // The copies are built beside the puzzle on screen, checked as its own builds are.
+    TPuzzleBuilder copies;
+    copies.CheckLike(Model().Builder());
     job_ = &job;
     SetControlsEnabled(false);
-    const TPrintOutcome outcome = job.Run(Options());
+    TReport report;
+    const TPrintOutcome outcome = job.Run(Options(), copies, report);
     job_ = nullptr;
     lastSheets_ = job.SheetsPrinted();
     SetControlsEnabled(true);
+    ShowReport(Host().Services().Messages, report);
     if (outcome == TPrintOutcome::Failed) {
         const QString error = job.ErrorText().isEmpty() ? QStringLiteral("Printing failed.") : job.ErrorText();
-        Main().Services().Messages.ShowMessage(MessageKind::Warning, error.toStdU16String(), MessageButtons::Ok);
+        Host().Services().Messages.ShowMessage(MessageKind::Warning, error.toStdU16String(), MessageButtons::Ok);
     }
-    // An all-unique run leaves the last puzzle built; every view shows it.
-    Main().RefreshPuzzleViews();
     thumbnails_->update();
     return outcome;
 }
 
 bool TPrintPage::Print_NowBtnClick() {
-    if (!Main().Services().Printers.PrinterInstalled()) {
-        Main().Services().Messages.ShowMessage(MessageKind::Information, NoPrinterText.toStdU16String(),
+    if (!Host().Services().Printers.PrinterInstalled()) {
+        Host().Services().Messages.ShowMessage(MessageKind::Information, NoPrinterText.toStdU16String(),
                                                MessageButtons::Ok);
         ShowPrinterNotice();
         return false;
@@ -327,7 +327,7 @@ bool TPrintPage::Print_PdfBtnClick() {
     QString base = Model().CurrentFileName();
     if (base.endsWith(QLatin1String(".ws"), Qt::CaseInsensitive)) base.chop(3);
     request.FileName = base + QStringLiteral(".pdf");
-    const QString fileName = Main().Services().Files.SaveFileName(this, request);
+    const QString fileName = Host().Services().Files.SaveFileName(this, request);
     if (fileName.isEmpty()) return false;
     TPdfSheetSink sink(fileName, PdfPaperOf(*printer_));
     return RunJob(sink) == TPrintOutcome::Printed;
@@ -350,7 +350,5 @@ void TPrintPage::ShowProgress(const QString& printing, const QString& count) {
 }
 
 void TPrintPage::LetEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
-void TPrintPage::PuzzleRebuilt() { Main().RepaintPreviews(); }
 
 }  // namespace vorlix::shell

@@ -19,13 +19,13 @@ namespace vorlix::shell {
 class TPrintPage : public TPage, private IPrintProgress {
     Q_OBJECT
 public:
-    explicit TPrintPage(TWebFm& main);
+    explicit TPrintPage(IPageHost& host);
     ~TPrintPage() override;
     void Enter() override;  // focuses Print_NowBtn; shows whether a printer is installed
 
     // The run the page's choices describe.
     TPrintOptions Options() const;
-    TSolutionChoice Solutions() const;
+    TSolutionSheets Solutions() const;
 
     // --- Handlers.
     void Print_QuantityCmBxChange();
@@ -52,7 +52,6 @@ private:
     void ProgressVisible(bool shown) override;
     void ShowProgress(const QString& printing, const QString& count) override;
     void LetEventsRun() override;
-    void PuzzleRebuilt() override;
 
     QComboBox* quantity_;
     QComboBox* uniques_;

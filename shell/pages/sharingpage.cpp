@@ -11,7 +11,8 @@
 #include <QSignalBlocker>
 
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -37,8 +38,8 @@ constexpr std::array<TSharingChoice, 5> SharingChoices{{
 
 }  // namespace
 
-TSharingPage::TSharingPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Sharing"), QStringLiteral("Sharing_Bnr"),
+TSharingPage::TSharingPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Sharing"), QStringLiteral("Sharing_Bnr"),
             QStringLiteral("Word Crossing and Letter Sharing")) {
     MakeText(QStringLiteral("Sharing_IntroLbl"),
              QStringLiteral("Choose how freely the words may run into one another. Words that never touch are "

@@ -10,7 +10,7 @@ namespace vorlix::shell {
 class TSharingPage : public TPage {
     Q_OBJECT
 public:
-    explicit TSharingPage(TWebFm& main);
+    explicit TSharingPage(IPageHost& host);
 
     void LoadFromModel() override;
 

@@ -6,12 +6,14 @@
 
 #include "link.h"
 #include "preferences.h"
-#include "webfm.h"
+#include "pagehost.h"
+#include "puzzlemodel.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
-TSpellPage::TSpellPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Spell"), QStringLiteral("Spell_Bnr"), QStringLiteral("Spelling Checker")) {
+TSpellPage::TSpellPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Spell"), QStringLiteral("Spell_Bnr"), QStringLiteral("Spelling Checker")) {
     MakeText(QStringLiteral("Spell_IntroLbl"),
              QStringLiteral("Vorlix can check the spelling of your words, title, hidden message, worksheet lines, "
                             "instructions and credits line. When should it check?"),
@@ -20,7 +22,7 @@ TSpellPage::TSpellPage(TWebFm& main)
     auto addChoice = [&](const QString& name, const QString& caption, bool semiAuto) {
         QRadioButton* rb = MakeRadio(name, caption, group, -1, Body());
         connect(rb, &QRadioButton::toggled, this, [this, semiAuto](bool on) {
-            if (on) Main().Preferences().SpellerSemiAuto = semiAuto;
+            if (on) Host().Preferences().SpellerSemiAuto = semiAuto;
         });
         return rb;
     };
@@ -35,7 +37,7 @@ TSpellPage::TSpellPage(TWebFm& main)
         ->setContentsMargins(24, 0, 0, 6);
     MakeLink(QStringLiteral("Spell_DesignLnk"), QStringLiteral("Design Puzzle"),
              [this] {
-                 Main().OpenMapPage(QStringLiteral("Design"), findChild<QWidget*>(QStringLiteral("Spell_DesignLnk")));
+                 Host().OpenMapPage(QStringLiteral("Design"), findChild<QWidget*>(QStringLiteral("Spell_DesignLnk")));
              },
              Body());
     MakeContinueButton(QStringLiteral("Spell_ContinueBtn"), Body());
@@ -43,7 +45,7 @@ TSpellPage::TSpellPage(TWebFm& main)
 }
 
 void TSpellPage::LoadFromModel() {
-    const bool semi = Main().Preferences().SpellerSemiAuto;
+    const bool semi = Host().Preferences().SpellerSemiAuto;
     findChild<QRadioButton*>(semi ? QStringLiteral("SpellSemiAutoRB") : QStringLiteral("SpellConstructRB"))
         ->setChecked(true);
 }

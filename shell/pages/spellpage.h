@@ -8,7 +8,7 @@ namespace vorlix::shell {
 class TSpellPage : public TPage {
     Q_OBJECT
 public:
-    explicit TSpellPage(TWebFm& main);
+    explicit TSpellPage(IPageHost& host);
     void LoadFromModel() override;
 };
 

@@ -13,11 +13,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "designpage.h"
 #include "link.h"
 #include "puzzlemodel.h"
 #include "services.h"
-#include "webfm.h"
+#include "pagehost.h"
 
 namespace vorlix::shell {
 
@@ -43,8 +42,8 @@ constexpr int MarkerDropY = 2;
 
 }  // namespace
 
-TTypePage::TTypePage(TWebFm& main)
-    : TPage(main, QStringLiteral("Type_"), QStringLiteral("Type_Bnr"), QStringLiteral("Puzzle Type")) {
+TTypePage::TTypePage(IPageHost& host)
+    : TPage(host, QStringLiteral("Type_"), QStringLiteral("Type_Bnr"), QStringLiteral("Puzzle Type")) {
     MakeText(QStringLiteral("Type_IntroLbl"),
              QStringLiteral("Choose the kind of puzzle you want to make. A hidden message is spelled out by "
                             "the letters the words leave unused; with clues, the solver reads a clue for "
@@ -94,9 +93,9 @@ TTypePage::TTypePage(TWebFm& main)
     examplesLbl->setWordWrap(false);
     examples->addWidget(examplesLbl);
     MakeLink(QStringLiteral("Type_ExampleLnk"), QStringLiteral("Example"),
-             [this] { Main().ShowExample(QStringLiteral("Clues")); }, examples);
+             [this] { Host().ShowExample(QStringLiteral("Clues")); }, examples);
     MakeLink(QStringLiteral("Type_AnimatedExampleLnk"), QStringLiteral("Animated Example"),
-             [this] { Main().ShowTour(QStringLiteral("Animation")); }, examples);
+             [this] { Host().ShowTour(QStringLiteral("Animation")); }, examples);
     examples->addStretch(1);
     Body()->addLayout(examples);
 
@@ -135,22 +134,18 @@ void TTypePage::Next() {
         Check(choice);
         MoveMarker(choice);
     }
-    // Wrapping comes back even when the question is cancelled; clue mode turns it off again.
-    if (auto* design = Main().PageOf<TDesignPage>()) design->SetWordWrap(true);
+    // The word page and the instructions follow the type through the model.
     const int choice = CheckedChoice();
     if (!Model().ChoosePuzzleType(ChoiceHasHidden(choice), ChoiceHasClues(choice))) return;
-    // The automatic instructions may have been rewritten.
-    if (TPage* instructions = Main().PageNamed(QStringLiteral("Instructions"))) instructions->LoadFromModel();
-    Main().TurnPage(QStringLiteral("Design"));
+    Host().TurnPage(QStringLiteral("Design"));
 }
 
 void TTypePage::Cancel() {
     DropPendingPress();
-    const TWordSearchConfig& settings = Model().Settings();
-    const int choice = ChoiceOf(settings.HasOption(Option_HiddenMessage), settings.HasOption(Option_CustomClues));
+    const int choice = ChoiceOf(Model().HiddenMessageMode(), Model().CustomCluesMode());
     Check(choice);
     MoveMarker(choice);
-    Main().Back();
+    Host().Back();
 }
 
 bool TTypePage::eventFilter(QObject* watched, QEvent* event) {
@@ -188,7 +183,7 @@ void TTypePage::PressChoice(int choice) {
     if (panel_->isVisible()) panel_->repaint();
     pendingChoice_ = choice;
     const unsigned token = ++pressToken_;
-    Main().Services().Clock.After(PressPauseMs, this, [this, token] { FinishPress(token); });
+    Host().Services().Clock.After(PressPauseMs, this, [this, token] { FinishPress(token); });
 }
 
 void TTypePage::FinishPress(unsigned token) {
@@ -196,7 +191,7 @@ void TTypePage::FinishPress(unsigned token) {
     const int choice = pendingChoice_;
     pendingChoice_ = -1;
     // The user went elsewhere meanwhile: the press is void and the marker goes back.
-    if (Main().CurrentPage() != this || Main().Terminating()) {
+    if (Host().CurrentPageName() != PageName() || Host().Terminating()) {
         MoveMarker(CheckedChoice());
         return;
     }

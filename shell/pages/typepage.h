@@ -22,7 +22,7 @@ public:
     static bool ChoiceHasHidden(int choice) { return (choice & Hidden) != 0; }
     static bool ChoiceHasClues(int choice) { return (choice & Clues) != 0; }
 
-    explicit TTypePage(TWebFm& main);
+    explicit TTypePage(IPageHost& host);
 
     void Enter() override;  // focuses Type_NextBtn
     void LoadFromModel() override;

@@ -13,7 +13,9 @@
 
 #include "link.h"
 #include "puzzlemodel.h"
-#include "webfm.h"
+#include "colorscheme.h"
+#include "pagehost.h"
+#include "services.h"
 
 namespace vorlix::shell {
 
@@ -37,8 +39,8 @@ constexpr std::array<TWorksheetLink, 7> WorksheetLinks{{
 
 }  // namespace
 
-TWorksheetPage::TWorksheetPage(TWebFm& main)
-    : TPage(main, QStringLiteral("Worksheet"), QStringLiteral("Worksheet_Bnr"),
+TWorksheetPage::TWorksheetPage(IPageHost& host)
+    : TPage(host, QStringLiteral("Worksheet"), QStringLiteral("Worksheet_Bnr"),
             QStringLiteral("Worksheet Header Lines")) {
     MakeText(QStringLiteral("Worksheet_IntroLbl"),
              QStringLiteral("Header lines are printed at the top of the puzzle page for the solver to fill in, "
@@ -55,7 +57,7 @@ TWorksheetPage::TWorksheetPage(TWebFm& main)
     Body()->addSpacing(4);
     auto* fontRow = new QHBoxLayout;
     MakeLink(QStringLiteral("Worksheet_FontLnk"), QStringLiteral("Change worksheet font"),
-             [this] { Main().ShowAppearance(QStringLiteral("Worksheet")); }, fontRow);
+             [this] { Host().ShowAppearance(QStringLiteral("Worksheet")); }, fontRow);
     fontRow->addStretch(1);
     Body()->addLayout(fontRow);
 
@@ -66,7 +68,7 @@ TWorksheetPage::TWorksheetPage(TWebFm& main)
              prefRow)
         ->setWordWrap(false);
     MakeLink(QStringLiteral("Worksheet_PrefLnk"), QStringLiteral("click here"),
-             [this] { Main().TurnPage(QStringLiteral("Pref")); }, prefRow);
+             [this] { Host().TurnPage(QStringLiteral("Pref")); }, prefRow);
     prefRow->addStretch(1);
     Body()->addLayout(prefRow);
 
@@ -106,7 +108,7 @@ QWidget* TWorksheetPage::MakeSide(bool left) {
     auto* links = new QGridLayout;
     links->setHorizontalSpacing(24);
     links->setVerticalSpacing(4);
-    const TColorScheme& scheme = Main().Scheme();
+    const TColorScheme& scheme = Host().Scheme();
     for (std::size_t i = 0; i < WorksheetLinks.size(); ++i) {
         const int index = static_cast<int>(i);
         TLink* link = MakeLink(QStringLiteral("Worksheet_") + side + QString::fromLatin1(WorksheetLinks[i].Word) +
@@ -125,7 +127,7 @@ QWidget* TWorksheetPage::MakeSide(bool left) {
 
 void TWorksheetPage::Toggle(bool left, int lineIndex) {
     TPuzzleModel& m = Model();
-    const QStringList& lines = left ? m.Worksheet_LeftMemo : m.Worksheet_RightMemo;
+    const QStringList& lines = left ? m.Puzzle().WorksheetLeftLines : m.Puzzle().WorksheetRightLines;
     const qsizetype before = lines.size();
     m.ToggleWorksheetLine(left, lineIndex);
     QPlainTextEdit* memo = left ? leftMemo_ : rightMemo_;
@@ -138,14 +140,12 @@ void TWorksheetPage::Toggle(bool left, int lineIndex) {
 }
 
 void TWorksheetPage::MemoEdited(bool left) {
-    TPuzzleModel& m = Model();
-    (left ? m.Worksheet_LeftMemo : m.Worksheet_RightMemo) = MemoLines(left ? *leftMemo_ : *rightMemo_);
-    m.Worksheet_MemoChange();
+    Model().SetWorksheetLines(left, MemoLines(left ? *leftMemo_ : *rightMemo_));
 }
 
 void TWorksheetPage::LoadFromModel() {
-    ShowMemoLines(*leftMemo_, Model().Worksheet_LeftMemo);
-    ShowMemoLines(*rightMemo_, Model().Worksheet_RightMemo);
+    ShowMemoLines(*leftMemo_, Model().Puzzle().WorksheetLeftLines);
+    ShowMemoLines(*rightMemo_, Model().Puzzle().WorksheetRightLines);
 }
 
 }  // namespace vorlix::shell

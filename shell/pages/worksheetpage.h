@@ -14,7 +14,7 @@ namespace vorlix::shell {
 class TWorksheetPage : public TPage {
     Q_OBJECT
 public:
-    explicit TWorksheetPage(TWebFm& main);
+    explicit TWorksheetPage(IPageHost& host);
 
     void LoadFromModel() override;
 
