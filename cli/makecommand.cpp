@@ -60,7 +60,7 @@ std::u16string HiddenMessageFromArgument(const std::string& text) {
             expanded.push_back(text[i]);
         }
     }
-    return DecodeUtf8(expanded);
+    return Utf8Text(expanded);
 }
 
 using Rule = OptionRule<MakeOptions>;
