@@ -1,5 +1,6 @@
 #include "printcommand.h"
 
+#include <array>
 #include <optional>
 #include <ostream>
 
@@ -36,7 +37,11 @@ constexpr NamedChoice<TSolutionChoice> SolutionChoices[] = {
     {"many", TSolutionChoice::Print_ManySolutionsRB},
 };
 
-constexpr NamedChoice<std::string_view> Papers[] = {{"letter", "letter"}, {"legal", "legal"}, {"a4", "a4"}};
+constexpr auto PaperChoices = [] {
+    std::array<NamedChoice<std::string_view>, Papers.size()> choices{};
+    for (std::size_t i = 0; i < Papers.size(); ++i) choices[i] = {Papers[i].Name, Papers[i].Name};
+    return choices;
+}();
 
 const OptionRule<PrintOptions> PrintOptionTable[] = {
     {"--copies", true,
@@ -53,7 +58,7 @@ const OptionRule<PrintOptions> PrintOptionTable[] = {
      }},
     {"--paper", true,
      [](PrintOptions& o, std::string_view n, const std::string& v) {
-         o.paper = std::string(ParseChoice<std::string_view>(n, v, Papers));
+         o.paper = std::string(ParseChoice<std::string_view>(n, v, PaperChoices));
      }},
     {"--printer", true,
      [](PrintOptions& o, std::string_view n, const std::string& v) {
@@ -128,8 +133,8 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     // job ended well; a failed run leaves any earlier file as it was.
     std::unique_ptr<ISheetSink> sink;
     if (options.output) {
-        sink = std::make_unique<TPdfSheetSink>(QString::fromLocal8Bit(*options.output),
-                                               QString::fromStdString(options.paper.value_or("letter")));
+        const QString paper = options.paper ? QString::fromStdString(*options.paper) : DefaultPaperName();
+        sink = std::make_unique<TPdfSheetSink>(QString::fromLocal8Bit(*options.output), paper);
     } else {
         sink = std::make_unique<TPrinterSheetSink>(QString::fromLocal8Bit(options.printer.value_or("")),
                                                    QString::fromStdString(options.paper.value_or("")));
