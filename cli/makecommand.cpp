@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "arguments.h"
+#include "capitalization.h"
 #include "puzzleoutput.h"
 #include "session.h"
 #include "textcodec.h"
@@ -35,17 +36,15 @@ std::array<bool, 9> ParseDirections(const std::string& list) {
     return checked;
 }
 
+// The puzzle file's names, without regard to case.
 TCapitalization ParseCapitalization(const std::string& name) {
-    static constexpr std::array<std::pair<std::string_view, TCapitalization>, 4> Names = {{
-        {"ALLUPPER", TCapitalization::AllUpper},
-        {"ALLLOWER", TCapitalization::AllLower},
-        {"FIRSTLETTER", TCapitalization::FirstLetter},
-        {"ASGIVEN", TCapitalization::AsGiven},
-    }};
-    const std::string key = Upper(name);
-    for (const auto& [text, value] : Names)
-        if (key == text) return value;
-    throw UsageError("unknown capitalization '" + name + "' for --caps (use AllUpper, AllLower, FirstLetter or AsGiven)");
+    std::string names;
+    for (const TCapitalization c : Capitalizations) {
+        const std::string text = CapitalizationName(c).toStdString();
+        if (Upper(text) == Upper(name)) return c;
+        names += (names.empty() ? "" : c == Capitalizations.back() ? " or " : ", ") + text;
+    }
+    throw UsageError("unknown capitalization '" + name + "' for --caps (use " + names + ")");
 }
 
 // The two characters backslash and n stand for a line break, which a shell argument

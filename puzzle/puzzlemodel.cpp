@@ -20,8 +20,6 @@ const std::array<const char*, 7> WorksheetLines = {
 
 namespace {
 
-const std::array<const char*, 4> CapitalizationNames = {"AllUpper", "AllLower", "FirstLetter", "AsGiven"};
-
 // Direction indexes (North first) of the page's boxes.
 constexpr int NorthIx = 0, NorthEastIx = 1, EastIx = 2, SouthEastIx = 3, SouthIx = 4, SouthWestIx = 5, WestIx = 6,
               NorthWestIx = 7;
@@ -39,17 +37,6 @@ void ReplaceFirst(QString& text, const QString& placeholder, const QString& valu
 }
 
 }  // namespace
-
-QString CapitalizationName(TCapitalization c) {
-    const auto ix = static_cast<std::size_t>(c);
-    return QString::fromLatin1(ix < CapitalizationNames.size() ? CapitalizationNames[ix] : CapitalizationNames[0]);
-}
-
-TCapitalization CapitalizationFromName(const QString& name) {
-    for (std::size_t i = 0; i < CapitalizationNames.size(); ++i)
-        if (name == QLatin1String(CapitalizationNames[i])) return static_cast<TCapitalization>(i);
-    return TCapitalization::AllUpper;
-}
 
 QString ReplaceInstructionsQuestion() {
     return QStringLiteral(

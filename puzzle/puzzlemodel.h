@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "capitalization.h"
 #include "messages.h"
 #include "pageformat.h"
 #include "preferences.h"
@@ -27,11 +28,6 @@ constexpr int InstructionsAutomatic = 0;
 constexpr int InstructionsCustomized = 1;
 constexpr int InstructionsKeepCustom = 2;
 constexpr int InstructionsLoading = 3;
-
-// Capitalization names as the puzzle file and the preferences write them.
-QString CapitalizationName(TCapitalization c);
-// "AllUpper", "AllLower", "FirstLetter", "AsGiven" (exact case); anything else is AllUpper.
-TCapitalization CapitalizationFromName(const QString& name);
 
 // The sharing levels' puzzle-file keys, indexed by level 0..4.
 extern const std::array<const char*, 5> SharingLevelNames;
