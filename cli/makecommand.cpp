@@ -36,15 +36,19 @@ std::array<bool, 9> ParseDirections(const std::string& list) {
     return checked;
 }
 
+// "AllUpper, AllLower, FirstLetter or AsGiven"
+std::string CapitalizationNames() {
+    std::string names;
+    for (const TCapitalization c : Capitalizations)
+        names += (names.empty() ? "" : c == Capitalizations.back() ? " or " : ", ") + CapitalizationName(c).toStdString();
+    return names;
+}
+
 // The puzzle file's names, without regard to case.
 TCapitalization ParseCapitalization(const std::string& name) {
-    std::string names;
-    for (const TCapitalization c : Capitalizations) {
-        const std::string text = CapitalizationName(c).toStdString();
-        if (Upper(text) == Upper(name)) return c;
-        names += (names.empty() ? "" : c == Capitalizations.back() ? " or " : ", ") + text;
-    }
-    throw UsageError("unknown capitalization '" + name + "' for --caps (use " + names + ")");
+    for (const TCapitalization c : Capitalizations)
+        if (Upper(CapitalizationName(c).toStdString()) == Upper(name)) return c;
+    throw UsageError("unknown capitalization '" + name + "' for --caps (use " + CapitalizationNames() + ")");
 }
 
 // The two characters backslash and n stand for a line break, which a shell argument
@@ -161,7 +165,8 @@ std::string MakeCommand::Help() const {
            "  --rows N            rows, 1..100, or 0 for automatic (default 0)\n"
            "  --directions LIST   comma-separated N,NE,E,SE,S,SW,W,NW (default all eight)\n"
            "  --sharing N         0 no crossing, 1 cross, 2 intersect, 3 share some, 4 share all (default 2)\n"
-           "  --caps NAME         AllUpper, AllLower, FirstLetter or AsGiven (default AllUpper)\n"
+           "  --caps NAME         " + CapitalizationNames() + " (default " +
+           CapitalizationName(TCapitalization::AllUpper).toStdString() + ")\n"
            "  --type TYPE         standard, hidden, clues or clues-hidden (default: hidden when\n"
            "                      --hidden is not empty, else standard)\n"
            "  --hidden TEXT       hidden message laid into the free cells; \\n is a line break\n"

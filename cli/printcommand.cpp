@@ -37,6 +37,14 @@ constexpr NamedChoice<TSolutionChoice> SolutionChoices[] = {
     {"many", TSolutionChoice::Print_ManySolutionsRB},
 };
 
+// "letter, legal or a4"
+std::string PaperNames() {
+    std::string names;
+    for (const TPaper& paper : Papers)
+        names += (names.empty() ? "" : &paper == &Papers.back() ? " or " : ", ") + std::string(paper.Name);
+    return names;
+}
+
 constexpr auto PaperChoices = [] {
     std::array<NamedChoice<std::string_view>, Papers.size()> choices{};
     for (std::size_t i = 0; i < Papers.size(); ++i) choices[i] = {Papers[i].Name, Papers[i].Name};
@@ -95,7 +103,8 @@ std::string PrintCommand::Help() const {
            "                      for a newly built puzzle on every copy (default 1)\n"
            "  --solutions WHICH   none, one (one sheet per form, the default) or many (one per\n"
            "                      copy); unique puzzles are each followed by their own solution\n"
-           "  --paper NAME        letter, legal or a4 (default: letter for a PDF, the printer's\n"
+           "  --paper NAME        " + PaperNames() + " (default: " + std::string(Papers.front().Name) +
+           " for a PDF, the printer's\n"
            "                      own paper for a printer)\n"
            "  --printer NAME      this printer instead of the default one\n"
            "  -o OUT.pdf          print into a PDF file instead of on a printer\n"
