@@ -185,7 +185,9 @@ std::string ExportCommand::Help() const {
            "                      with --solution, solution\n"
            "  --spacing N         text: blanks between two letters of a row, 0..3 (default 2)\n"
            "  --pixels-per-cell N bitmaps: the size is suggested from N pixels per grid cell,\n"
-           "                      5 and up (default 20), each side held to 30..2000\n"
+           "                      " + std::to_string(MinPixelsPerCell) + " and up (default " +
+           std::to_string(StartPixelsPerCell) + "), each side held to " + std::to_string(MinSuggestedSide) + ".." +
+           std::to_string(MaxSuggestedSide) + "\n"
            "  --width W --height H  bitmaps: the size in pixels instead, 1..10000 each\n"
            "  -o OUT              the file; '-' writes html, html-fragment and text to standard\n"
            "                      output. A picture name without a dot gets .BMP, .png, .svg or\n"
