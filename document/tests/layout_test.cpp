@@ -71,7 +71,7 @@ TEST(LayOutGrid, HeightCutAndCrowdedWarning) {
         EXPECT_NEAR(t.document.WordListRect().Top, g.Bottom + c.cell + 0.33, 1e-9);
         t.Render(1, 20);
         t.Render(1, 20);
-        EXPECT_EQ(t.host.Texts, c.warned ? QStringList{CrowdedWarningText()} : QStringList());
+        EXPECT_EQ(t.host.Texts(), c.warned ? QStringList{CrowdedWarningText()} : QStringList());
     }
 }
 

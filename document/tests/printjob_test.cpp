@@ -235,7 +235,7 @@ TEST_F(TPrintFixture, CancelAndMissingPrinter) {
     EXPECT_EQ(Run(none, 2, 1, Sol::Print_OneSolutionRB), TPrintOutcome::NoPrinter);
     EXPECT_TRUE(none.Sheets.empty());
     EXPECT_FALSE(none.Ended);
-    EXPECT_EQ(t.host.Texts, QStringList{NoPrinterText});
+    EXPECT_EQ(t.host.Texts(), QStringList{NoPrinterText});
     EXPECT_FALSE(TPrinterSheetSink(QStringLiteral("vorlix-no-such-printer")).Available());
 }
 
