@@ -20,6 +20,7 @@
 #include "printpage.h"
 #include "windows.h"
 #include "puzzlemodel.h"
+#include "scripteddialogs.h"
 #include "services.h"
 #include "webfm.h"
 

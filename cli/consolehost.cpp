@@ -24,7 +24,7 @@ std::u16string OneLine(const std::u16string& text) {
 }  // namespace
 
 MessageAnswer ConsoleMessageHost::ShowMessage(MessageKind, const std::u16string& text, MessageButtons buttons) {
-    err_ << ProgramName << ": " << EncodeUtf8(OneLine(text)) << '\n';
+    err_ << ProgramName << ": " << Utf8Bytes(OneLine(text)) << '\n';
     err_.flush();
     return FirstAnswerOf(buttons);
 }

@@ -74,7 +74,7 @@ const OptionRule<ExportOptions> ExportOptionTable[] = {
      }},
     {"--pixels-per-cell", true,
      [](ExportOptions& o, std::string_view n, const std::string& v) {
-         o.pixelsPerCell = static_cast<int>(ParseNumber(n, v, MinPixelsPerCell, 1000));
+         o.pixelsPerCell = static_cast<int>(ParseNumber(n, v, MinPixelsPerCell, MaxGridSidePixels));
      }},
     {"--width", true,
      [](ExportOptions& o, std::string_view n, const std::string& v) {
@@ -157,10 +157,9 @@ void CheckCombinations(const ExportOptions& o) {
         throw UsageError("--include names nothing to draw");
 }
 
-// As the spin button allows: up to 1000 pixels along the longer grid side, or the start value.
+// As the spin button allows: up to its limit for the grid, or the start value.
 void CheckPixelsPerCell(int pixelsPerCell, const TWordSearch& puzzle) {
-    const int side = std::max(puzzle.ActualColumns, puzzle.ActualRows);
-    const int most = std::max(StartPixelsPerCell, side > 0 ? 1000 / side : 50);
+    const int most = std::max(StartPixelsPerCell, MaxPixelsPerCell(puzzle.ActualColumns, puzzle.ActualRows));
     if (pixelsPerCell > most)
         throw UsageError("--pixels-per-cell " + std::to_string(pixelsPerCell) + " is too large for a " +
                          std::to_string(puzzle.ActualColumns) + " x " + std::to_string(puzzle.ActualRows) +
@@ -186,7 +185,9 @@ std::string ExportCommand::Help() const {
            "                      with --solution, solution\n"
            "  --spacing N         text: blanks between two letters of a row, 0..3 (default 2)\n"
            "  --pixels-per-cell N bitmaps: the size is suggested from N pixels per grid cell,\n"
-           "                      5 and up (default 20), each side held to 30..2000\n"
+           "                      " + std::to_string(MinPixelsPerCell) + " and up (default " +
+           std::to_string(StartPixelsPerCell) + "), each side held to " + std::to_string(MinSuggestedSide) + ".." +
+           std::to_string(MaxSuggestedSide) + "\n"
            "  --width W --height H  bitmaps: the size in pixels instead, 1..10000 each\n"
            "  -o OUT              the file; '-' writes html, html-fragment and text to standard\n"
            "                      output. A picture name without a dot gets .BMP, .png, .svg or\n"

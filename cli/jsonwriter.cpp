@@ -42,13 +42,13 @@ void AppendJsonString(std::string& out, std::u16string_view text) {
             appendEscape(c);
         } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
                    text[i + 1] <= 0xDFFF) {
-            out += EncodeUtf8(text.substr(i, 2));
+            out += Utf8Bytes(text.substr(i, 2));
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             // Grid cells and cut words can hold half a pair; the escape keeps the value exact.
             appendEscape(c);
         } else {
-            out += EncodeUtf8(text.substr(i, 1));
+            out += Utf8Bytes(text.substr(i, 1));
         }
     }
     out.push_back('"');

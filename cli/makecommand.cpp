@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "arguments.h"
+#include "capitalization.h"
 #include "puzzleoutput.h"
 #include "puzzledefaults.h"
 #include "session.h"
@@ -36,17 +37,19 @@ std::array<bool, 9> ParseDirections(const std::string& list) {
     return checked;
 }
 
+// "AllUpper, AllLower, FirstLetter or AsGiven"
+std::string CapitalizationNames() {
+    std::string names;
+    for (const TCapitalization c : Capitalizations)
+        names += (names.empty() ? "" : c == Capitalizations.back() ? " or " : ", ") + CapitalizationName(c).toStdString();
+    return names;
+}
+
+// The puzzle file's names, without regard to case.
 TCapitalization ParseCapitalization(const std::string& name) {
-    static constexpr std::array<std::pair<std::string_view, TCapitalization>, 4> Names = {{
-        {"ALLUPPER", TCapitalization::AllUpper},
-        {"ALLLOWER", TCapitalization::AllLower},
-        {"FIRSTLETTER", TCapitalization::FirstLetter},
-        {"ASGIVEN", TCapitalization::AsGiven},
-    }};
-    const std::string key = Upper(name);
-    for (const auto& [text, value] : Names)
-        if (key == text) return value;
-    throw UsageError("unknown capitalization '" + name + "' for --caps (use AllUpper, AllLower, FirstLetter or AsGiven)");
+    for (const TCapitalization c : Capitalizations)
+        if (Upper(CapitalizationName(c).toStdString()) == Upper(name)) return c;
+    throw UsageError("unknown capitalization '" + name + "' for --caps (use " + CapitalizationNames() + ")");
 }
 
 // The two characters backslash and n stand for a line break, which a shell argument
@@ -61,7 +64,7 @@ std::u16string HiddenMessageFromArgument(const std::string& text) {
             expanded.push_back(text[i]);
         }
     }
-    return DecodeUtf8(expanded);
+    return Utf8Text(expanded);
 }
 
 using Rule = OptionRule<MakeOptions>;
@@ -163,7 +166,8 @@ std::string MakeCommand::Help() const {
            "  --rows N            rows, 1..100, or 0 for automatic (default 0)\n"
            "  --directions LIST   comma-separated N,NE,E,SE,S,SW,W,NW (default all eight)\n"
            "  --sharing N         0 no crossing, 1 cross, 2 intersect, 3 share some, 4 share all (default 2)\n"
-           "  --caps NAME         AllUpper, AllLower, FirstLetter or AsGiven (default AllUpper)\n"
+           "  --caps NAME         " + CapitalizationNames() + " (default " +
+           CapitalizationName(TCapitalization::AllUpper).toStdString() + ")\n"
            "  --type TYPE         standard, hidden, clues or clues-hidden (default: hidden when\n"
            "                      --hidden is not empty, else standard)\n"
            "  --hidden TEXT       hidden message laid into the free cells; \\n is a line break\n"

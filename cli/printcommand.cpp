@@ -1,5 +1,6 @@
 #include "printcommand.h"
 
+#include <array>
 #include <optional>
 #include <ostream>
 
@@ -35,7 +36,19 @@ constexpr NamedChoice<TSolutionSheets> SolutionChoices[] = {
     {"many", TSolutionSheets::Many},
 };
 
-constexpr NamedChoice<std::string_view> Papers[] = {{"letter", "letter"}, {"legal", "legal"}, {"a4", "a4"}};
+// "letter, legal or a4"
+std::string PaperNames() {
+    std::string names;
+    for (const TPaper& paper : Papers)
+        names += (names.empty() ? "" : &paper == &Papers.back() ? " or " : ", ") + std::string(paper.Name);
+    return names;
+}
+
+constexpr auto PaperChoices = [] {
+    std::array<NamedChoice<std::string_view>, Papers.size()> choices{};
+    for (std::size_t i = 0; i < Papers.size(); ++i) choices[i] = {Papers[i].Name, Papers[i].Name};
+    return choices;
+}();
 
 const OptionRule<PrintOptions> PrintOptionTable[] = {
     {"--copies", true,
@@ -52,7 +65,7 @@ const OptionRule<PrintOptions> PrintOptionTable[] = {
      }},
     {"--paper", true,
      [](PrintOptions& o, std::string_view n, const std::string& v) {
-         o.paper = std::string(ParseChoice<std::string_view>(n, v, Papers));
+         o.paper = std::string(ParseChoice<std::string_view>(n, v, PaperChoices));
      }},
     {"--printer", true,
      [](PrintOptions& o, std::string_view n, const std::string& v) {
@@ -89,7 +102,8 @@ std::string PrintCommand::Help() const {
            "                      for a newly built puzzle on every copy (default 1)\n"
            "  --solutions WHICH   none, one (one sheet per form, the default) or many (one per\n"
            "                      copy); unique puzzles are each followed by their own solution\n"
-           "  --paper NAME        letter, legal or a4 (default: letter for a PDF, the printer's\n"
+           "  --paper NAME        " + PaperNames() + " (default: " + std::string(Papers.front().Name) +
+           " for a PDF, the printer's\n"
            "                      own paper for a printer)\n"
            "  --printer NAME      this printer instead of the default one\n"
            "  -o OUT.pdf          print into a PDF file instead of on a printer\n"
@@ -123,8 +137,8 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     // job ended well; a failed run leaves any earlier file as it was.
     std::unique_ptr<ISheetSink> sink;
     if (options.output) {
-        sink = std::make_unique<TPdfSheetSink>(QString::fromLocal8Bit(*options.output),
-                                               QString::fromStdString(options.paper.value_or("letter")));
+        const QString paper = options.paper ? QString::fromStdString(*options.paper) : DefaultPaperName();
+        sink = std::make_unique<TPdfSheetSink>(QString::fromLocal8Bit(*options.output), paper);
     } else {
         sink = std::make_unique<TPrinterSheetSink>(QString::fromLocal8Bit(options.printer.value_or("")),
                                                    QString::fromStdString(options.paper.value_or("")));

@@ -12,7 +12,7 @@ namespace {
 std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 // One grid cell as printable text; half of a surrogate pair cannot stand alone in UTF-8.
-std::string CellText(char16_t letter) { return EncodeUtf8(std::u16string_view(&letter, 1)); }
+std::string CellText(char16_t letter) { return Utf8Bytes(std::u16string_view(&letter, 1)); }
 
 std::string PadRight(std::string text, std::size_t width, std::size_t shown) {
     if (shown < width) text.append(width - shown, ' ');
@@ -76,17 +76,17 @@ std::string FormatPuzzleText(const TWordSearch& puzzle) {
             continue;
         }
         const std::u16string& word = state.WordList[i].GridWord;
-        placed += PadRight(EncodeUtf8(word), width, word.size()) + " " + PadLeft(std::to_string(p.Column), 3) +
+        placed += PadRight(Utf8Bytes(word), width, word.size()) + " " + PadLeft(std::to_string(p.Column), 3) +
                   " " + PadLeft(std::to_string(p.Row), 3) + "  " + DirectionNames[p.Direction <= 8 ? p.Direction : 0] + "\n";
     }
 
     if (!placed.empty()) text += "\n" + placed;
     text += "\nWords that did not fit: " + std::to_string(unplaced.size()) + "\n";
-    for (const int i : unplaced) text += EncodeUtf8(state.WordList[i].GridWord) + "\n";
+    for (const int i : unplaced) text += Utf8Bytes(state.WordList[i].GridWord) + "\n";
     if (!puzzle.AccidentalWords.empty()) {
         text += "\nWords spelled by the grid's own letters: " + std::to_string(puzzle.AccidentalWords.size()) + "\n";
         for (const TAccidentalWord& a : puzzle.AccidentalWords)
-            text += EncodeUtf8(a.Word) + " (column " + std::to_string(a.Column) + ", row " + std::to_string(a.Row) +
+            text += Utf8Bytes(a.Word) + " (column " + std::to_string(a.Column) + ", row " + std::to_string(a.Row) +
                     ", " + DirectionNames[a.Direction <= 8 ? a.Direction : 0] + ")\n";
     }
     return text;

@@ -30,7 +30,7 @@ void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message
 
 void FilterQtMessages() { qInstallMessageHandler(QtMessage); }
 
-QString ArgumentText(const std::string& argument) { return QString::fromStdU16String(DecodeUtf8(argument)); }
+QString ArgumentText(const std::string& argument) { return QString::fromStdU16String(Utf8Text(argument)); }
 
 PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences, std::optional<int> accidental) : host_(err) {
     if (usePreferences) {

@@ -1,24 +1,20 @@
-// Conversions between the UTF-8 of files and terminals and the engine's UTF-16 texts.
+// The command line's texts as std strings, through the one UTF-8 codec in its standard
+// form: a lone surrogate never reaches a terminal or comes from an argument.
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "textcodec.h"
 
 namespace vorlix::cli {
 
-constexpr char16_t ReplacementCharacter = 0xFFFD;
+inline std::u16string Utf8Text(std::string_view bytes) {
+    return DecodeUtf8(QByteArrayView(bytes), LoneSurrogates::Replace).toStdU16String();
+}
 
-// Each maximal ill-formed subsequence becomes one U+FFFD, so no input is ever refused.
-std::u16string DecodeUtf8(std::string_view bytes);
-
-// A lone surrogate becomes U+FFFD: standard UTF-8 cannot carry it.
-std::string EncodeUtf8(std::u16string_view text);
-
-// Lines end at CR LF, LF or CR; a terminator at the very end starts no further line.
-std::vector<std::u16string> SplitLines(std::u16string_view text);
-
-// A whole text file: UTF-8 with an optional byte-order mark at its start.
-std::vector<std::u16string> DecodeTextFile(std::string_view bytes);
+inline std::string Utf8Bytes(std::u16string_view text) {
+    return EncodeUtf8(QStringView(text), LoneSurrogates::Replace).toStdString();
+}
 
 }  // namespace vorlix::cli

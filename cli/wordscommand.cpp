@@ -66,7 +66,7 @@ int WordsCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
         ShowReport(host, written);
         return saved ? ExitSuccess : ExitFailure;
     }
-    for (const QString& line : lines) io.out << EncodeUtf8(line.toStdU16String()) << '\n';
+    for (const QString& line : lines) io.out << Utf8Bytes(line.toStdU16String()) << '\n';
     return ExitSuccess;
 }
 

@@ -81,19 +81,24 @@ PrinterPageMetrics ReadPrinterMetrics() {
     return MetricsFromPrinter(printer);
 }
 
-namespace {
-
-QPageSize::PageSizeId PaperId(const QString& paperName) {
-    const QString name = paperName.trimmed().toLower();
-    if (name == QLatin1String("legal")) return QPageSize::Legal;
-    if (name == QLatin1String("a4")) return QPageSize::A4;
-    return QPageSize::Letter;
+QPageSize::PageSizeId PaperSizeId(const QString& paperName) {
+    const QString name = paperName.trimmed();
+    for (const TPaper& paper : Papers)
+        if (name.compare(QLatin1StringView(paper.Name.data(), paper.Name.size()), Qt::CaseInsensitive) == 0)
+            return paper.Id;
+    return Papers.front().Id;
 }
 
-}  // namespace
+QString PaperName(QPageSize::PageSizeId id) {
+    for (const TPaper& paper : Papers)
+        if (paper.Id == id) return QString::fromLatin1(paper.Name);
+    return DefaultPaperName();
+}
+
+QString DefaultPaperName() { return QString::fromLatin1(Papers.front().Name); }
 
 PrinterPageMetrics MetricsForPaper(const QString& paperName, int resolution) {
-    const QSizeF inches = QPageSize(PaperId(paperName)).size(QPageSize::Inch);
+    const QSizeF inches = QPageSize(PaperSizeId(paperName)).size(QPageSize::Inch);
     PrinterPageMetrics m;
     m.PageWidth = inches.width();
     m.PageHeight = inches.height();
@@ -206,7 +211,7 @@ std::unique_ptr<TAsCanvas> TAsCanvas::NewPdf(QIODevice* out, const QString& pape
     auto writer = std::make_unique<QPdfWriter>(out);
     writer->setResolution(PdfResolution);
     writer->setCreator(QStringLiteral("Vorlix"));
-    writer->setPageLayout(QPageLayout(QPageSize(PaperId(paperName)), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer->setPageLayout(QPageLayout(QPageSize(PaperSizeId(paperName)), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     auto canvas = std::make_unique<TAsCanvas>(TCanvasKind::Printer, writer.get(), PdfResolution, PdfResolution);
     QPdfWriter* w = writer.get();
     canvas->newPage_ = [w] { return w->newPage(); };

@@ -5,12 +5,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QPageSize>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
@@ -75,8 +77,25 @@ PrinterPageMetrics MetricsFromPrinter(const QPrinter& printer);
 bool PrinterInstalled();
 // The default printer's metrics, or the defaults when no printer is installed.
 PrinterPageMetrics ReadPrinterMetrics();
-// Metrics of PDF output on "letter", "legal" or "a4" paper (case-insensitive; anything else
-// is letter): the whole sheet is printable, at the given resolution.
+// The papers a PDF can have, by the names the command line and the print page use; the
+// first is the default.
+struct TPaper {
+    std::string_view Name;
+    QPageSize::PageSizeId Id;
+};
+inline constexpr std::array<TPaper, 3> Papers = {{
+    {"letter", QPageSize::Letter},
+    {"legal", QPageSize::Legal},
+    {"a4", QPageSize::A4},
+}};
+// The paper of a name, without regard to case or surrounding blanks; anything else is letter.
+QPageSize::PageSizeId PaperSizeId(const QString& paperName);
+// The name of a printer's paper when a PDF can have it, else letter's.
+QString PaperName(QPageSize::PageSizeId id);
+QString DefaultPaperName();
+
+// Metrics of PDF output on one of the Papers (by name, as PaperSizeId reads it): the whole
+// sheet is printable, at the given resolution.
 constexpr int PdfResolution = 1200;
 PrinterPageMetrics MetricsForPaper(const QString& paperName, int resolution = PdfResolution);
 

@@ -40,13 +40,18 @@ TInchRect PictureExportArea(TPuzzleDocument& document, const TExportSections& se
     return document.PictureArea(PictureElementsOf(sections), solution);
 }
 
-int PixelsPerCellUp(int pixelsPerCell, int columns, int rows) {
+int MaxPixelsPerCell(int columns, int rows) {
     const int side = std::max(columns, rows);
-    const int limit = side > 0 ? 1000 / side : 50;
-    return pixelsPerCell < limit ? pixelsPerCell + 1 : pixelsPerCell;
+    return side > 0 ? MaxGridSidePixels / side : MaxPixelsPerCellWithoutGrid;
 }
 
-int PixelsPerCellDown(int pixelsPerCell) { return pixelsPerCell >= 6 ? pixelsPerCell - 1 : pixelsPerCell; }
+int PixelsPerCellUp(int pixelsPerCell, int columns, int rows) {
+    return pixelsPerCell < MaxPixelsPerCell(columns, rows) ? pixelsPerCell + 1 : pixelsPerCell;
+}
+
+int PixelsPerCellDown(int pixelsPerCell) {
+    return pixelsPerCell > MinPixelsPerCell ? pixelsPerCell - 1 : pixelsPerCell;
+}
 
 namespace {
 

@@ -18,6 +18,11 @@ namespace vorlix {
 // Pixels per grid cell: where the export window starts, and how low the spin goes.
 constexpr int StartPixelsPerCell = 20;
 constexpr int MinPixelsPerCell = 5;
+// The most pixels along the longer grid side the spin climbs to, which is also the most
+// per cell of any grid (one cell); a puzzle without a grid stops at 50.
+constexpr int MaxGridSidePixels = 1000;
+constexpr int MaxPixelsPerCellWithoutGrid = 50;
+int MaxPixelsPerCell(int columns, int rows);
 // Limits of a suggested bitmap side.
 constexpr int MinSuggestedSide = 30;
 constexpr int MaxSuggestedSide = 2000;
@@ -40,8 +45,7 @@ void RefreshPictureLayout(TPuzzleDocument& document);
 TInchRect PictureExportArea(TPuzzleDocument& document, const TExportSections& sections, bool solution);
 inline bool PictureAreaEmpty(const TInchRect& area) { return area.Top == EmptyPictureArea.Top; }
 
-// The spin button: up while below 1000 div the larger grid side (50 without a grid);
-// down while 6 or more.
+// The spin button: up while below MaxPixelsPerCell, down while above MinPixelsPerCell.
 int PixelsPerCellUp(int pixelsPerCell, int columns, int rows);
 int PixelsPerCellDown(int pixelsPerCell);
 

@@ -59,17 +59,6 @@ std::vector<TPlannedSheet> PlanSheets(const TPrintOptions& options) {
 
 // --- Sinks ---
 
-namespace {
-
-QPageSize::PageSizeId PaperSizeId(const QString& paperName) {
-    const QString name = paperName.trimmed().toLower();
-    if (name == QLatin1String("legal")) return QPageSize::Legal;
-    if (name == QLatin1String("a4")) return QPageSize::A4;
-    return QPageSize::Letter;
-}
-
-}  // namespace
-
 TPdfSheetSink::TPdfSheetSink(QString fileName, QString paperName)
     : fileName_(std::move(fileName)), paperName_(std::move(paperName)) {}
 

@@ -89,12 +89,12 @@ public:
     virtual QString ErrorText() const { return {}; }
 };
 
-// A PDF file on letter, legal or a4 paper. The sheets go to a temporary file in the same
+// A PDF file on one of the Papers. The sheets go to a temporary file in the same
 // folder, renamed over the file only when the job succeeds; after a cancelled or failed
 // job the temporary is removed and an earlier file stays as it was.
 class TPdfSheetSink : public ISheetSink {
 public:
-    TPdfSheetSink(QString fileName, QString paperName = QStringLiteral("letter"));
+    TPdfSheetSink(QString fileName, QString paperName = DefaultPaperName());
     ~TPdfSheetSink() override;
     PrinterPageMetrics Metrics() const override;
     bool BeginDocument() override;

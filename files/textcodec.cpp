@@ -22,8 +22,6 @@ constexpr std::array<char16_t, 32> HighControls = {
 
 constexpr char16_t Replacement = 0xFFFD;
 
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-
 void AppendCodePoint(QString& out, char32_t cp) {
     if (cp >= 0x10000) {
         cp -= 0x10000;
@@ -34,37 +32,46 @@ void AppendCodePoint(QString& out, char32_t cp) {
     }
 }
 
-// Length of the well-formed sequence at bytes[i], or 0. With allowSurrogates the
-// three-byte forms of U+D800..U+DFFF count as well-formed.
-int SequenceLength(QByteArrayView bytes, qsizetype i, bool allowSurrogates, char32_t& cp) {
+struct Utf8Sequence {
+    int Length;  // of the well-formed sequence, or of the maximal ill-formed subpart
+    bool Valid;
+    char32_t CodePoint;
+};
+
+// The sequence at bytes[i]. The allowed range of the second byte rules out overlong forms,
+// surrogates (unless allowSurrogates) and anything above U+10FFFF, so a malformed sequence
+// ends at the first byte that cannot continue it and the bytes after it are read afresh.
+Utf8Sequence ReadUtf8Sequence(QByteArrayView bytes, qsizetype i, bool allowSurrogates) {
     const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
-    const qsizetype left = bytes.size() - i;
-    const unsigned char b0 = at(i);
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
+    const unsigned char lead = at(i);
+    if (lead < 0x80) return {1, true, lead};
+    int need = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    char32_t cp = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        need = 1;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        need = 2;
+        cp = lead & 0x0F;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED && !allowSurrogates) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        need = 3;
+        cp = lead & 0x07;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return {1, false, 0};
     }
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        if (left < 2 || !IsContinuation(at(i + 1))) return 0;
-        cp = (char32_t(b0 & 0x1F) << 6) | (at(i + 1) & 0x3F);
-        return 2;
+    int length = 1;
+    for (int k = 0; k < need; ++k, ++length) {
+        if (i + length >= bytes.size()) return {length, false, 0};
+        const unsigned char b = at(i + length);
+        if (b < (k == 0 ? low : 0x80) || b > (k == 0 ? high : 0xBF)) return {length, false, 0};
+        cp = (cp << 6) | (b & 0x3F);
     }
-    if (b0 >= 0xE0 && b0 <= 0xEF) {
-        if (left < 3 || !IsContinuation(at(i + 1)) || !IsContinuation(at(i + 2))) return 0;
-        cp = (char32_t(b0 & 0x0F) << 12) | (char32_t(at(i + 1) & 0x3F) << 6) | (at(i + 2) & 0x3F);
-        if (cp < 0x800) return 0;
-        if (cp >= 0xD800 && cp <= 0xDFFF && !allowSurrogates) return 0;
-        return 3;
-    }
-    if (b0 >= 0xF0 && b0 <= 0xF4) {
-        if (left < 4 || !IsContinuation(at(i + 1)) || !IsContinuation(at(i + 2)) || !IsContinuation(at(i + 3)))
-            return 0;
-        cp = (char32_t(b0 & 0x07) << 18) | (char32_t(at(i + 1) & 0x3F) << 12) | (char32_t(at(i + 2) & 0x3F) << 6) |
-             (at(i + 3) & 0x3F);
-        if (cp < 0x10000 || cp > 0x10FFFF) return 0;
-        return 4;
-    }
-    return 0;
+    return {length, true, cp};
 }
 
 QString DecodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes) {
@@ -110,17 +117,15 @@ QByteArray EncodeWindows1252(QStringView text) {
 }
 
 bool IsValidUtf8(QByteArrayView bytes) {
-    qsizetype i = 0;
-    char32_t cp = 0;
-    while (i < bytes.size()) {
-        const int n = SequenceLength(bytes, i, false, cp);
-        if (n == 0) return false;
-        i += n;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const Utf8Sequence s = ReadUtf8Sequence(bytes, i, false);
+        if (!s.Valid) return false;
+        i += s.Length;
     }
     return true;
 }
 
-QByteArray EncodeUtf8(QStringView text) {
+QByteArray EncodeUtf8(QStringView text, LoneSurrogates lone) {
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -128,6 +133,8 @@ QByteArray EncodeUtf8(QStringView text) {
         if (QChar::isHighSurrogate(cp) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             cp = QChar::surrogateToUcs4(char16_t(cp), text[i + 1].unicode());
             ++i;
+        } else if (QChar::isSurrogate(cp) && lone == LoneSurrogates::Replace) {
+            cp = Replacement;
         }
         if (cp < 0x80) {
             out.append(char(cp));
@@ -148,20 +155,16 @@ QByteArray EncodeUtf8(QStringView text) {
     return out;
 }
 
-QString DecodeUtf8(QByteArrayView bytes) {
+QString DecodeUtf8(QByteArrayView bytes, LoneSurrogates lone) {
     QString out;
     out.reserve(bytes.size());
-    qsizetype i = 0;
-    char32_t cp = 0;
-    while (i < bytes.size()) {
-        const int n = SequenceLength(bytes, i, true, cp);
-        if (n == 0) {
+    for (qsizetype i = 0; i < bytes.size();) {
+        const Utf8Sequence s = ReadUtf8Sequence(bytes, i, lone == LoneSurrogates::Keep);
+        if (s.Valid)
+            AppendCodePoint(out, s.CodePoint);
+        else
             out.append(QChar(Replacement));
-            ++i;
-        } else {
-            AppendCodePoint(out, cp);
-            i += n;
-        }
+        i += s.Length;
     }
     return out;
 }

@@ -25,11 +25,14 @@ QByteArray EncodeWindows1252(QStringView text);
 
 // Strict UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(QByteArrayView bytes);
-// UTF-8 that also carries unpaired UTF-16 surrogates (as their three-byte forms):
-// grid cells are single code units, so half of a pair may sit alone in a cell.
-QByteArray EncodeUtf8(QStringView text);
-// Reads what EncodeUtf8 writes; every malformed byte becomes U+FFFD.
-QString DecodeUtf8(QByteArrayView bytes);
+// What UTF-8 does with an unpaired UTF-16 surrogate. Files keep it as its three-byte form:
+// grid cells are single code units, so half of a pair may sit alone in a cell. Terminals
+// and command-line arguments get standard UTF-8, where it is U+FFFD.
+enum class LoneSurrogates { Keep, Replace };
+QByteArray EncodeUtf8(QStringView text, LoneSurrogates lone = LoneSurrogates::Keep);
+// Reads what EncodeUtf8 writes. Each maximal ill-formed subsequence becomes one U+FFFD, so
+// no input is ever refused and the valid bytes after a bad one are kept.
+QString DecodeUtf8(QByteArrayView bytes, LoneSurrogates lone = LoneSurrogates::Keep);
 
 bool StartsWithUtf8Bom(QByteArrayView bytes);
 QByteArray Utf8Bom();

@@ -1,13 +1,14 @@
 // The capitalization names.
 #include "capitalization.h"
 
-#include <array>
-
 namespace vorlix {
 
 namespace {
+
+// Indexed by TCapitalization.
 const std::array<const char*, 4> CapitalizationNames = {"AllUpper", "AllLower", "FirstLetter", "AsGiven"};
-}
+
+}  // namespace
 
 QString CapitalizationName(TCapitalization c) {
     const auto ix = static_cast<std::size_t>(c);

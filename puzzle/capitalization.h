@@ -1,5 +1,7 @@
-// The capitalization names as the puzzle file, the preferences and the command line write them.
+// Capitalization names as the puzzle file, the preferences and the command line write them.
 #pragma once
+
+#include <array>
 
 #include <QString>
 
@@ -7,9 +9,11 @@
 
 namespace vorlix {
 
-// "AllUpper", "AllLower", "FirstLetter", "AsGiven".
+inline constexpr std::array<TCapitalization, 4> Capitalizations = {
+    TCapitalization::AllUpper, TCapitalization::AllLower, TCapitalization::FirstLetter, TCapitalization::AsGiven};
+
 QString CapitalizationName(TCapitalization c);
-// The four names, exact case; anything else is AllUpper.
+// "AllUpper", "AllLower", "FirstLetter", "AsGiven" (exact case); anything else is AllUpper.
 TCapitalization CapitalizationFromName(const QString& name);
 
 }  // namespace vorlix

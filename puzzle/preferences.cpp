@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "capitalization.h"
 #include "wordsearch.h"
 
 namespace vorlix {
@@ -51,7 +52,8 @@ const std::vector<TPreferenceKey>& KeyTable() {
         {"WordListColumnsPref", K::Integer, G::PuzzleDefaults, &P::WordListColumnsPref, 0},
         {"WordListAlignmentPref", K::Integer, G::PuzzleDefaults, &P::WordListAlignmentPref, 1},
         {"PuzzleAlignmentPref", K::Integer, G::PuzzleDefaults, &P::PuzzleAlignmentPref, 1},
-        {"CapitalizationPref", K::String, G::PuzzleDefaults, &P::CapitalizationPref, QStringLiteral("AllUpper")},
+        {"CapitalizationPref", K::String, G::PuzzleDefaults, &P::CapitalizationPref,
+         CapitalizationName(TCapitalization::AllUpper)},
         {"SolutionStylePref", K::Integer, G::PuzzleDefaults, &P::SolutionStylePref, 0},
         {"MarginWidthPref", K::Real, G::PuzzleDefaults, &P::MarginWidthPref, 0.75},
         {"BorderIndexPref", K::Integer, G::PuzzleDefaults, &P::BorderIndexPref, 0},

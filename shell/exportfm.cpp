@@ -65,7 +65,7 @@ QString TextBasedWayHintText() {
 
 TPixelsPerCellSpin::TPixelsPerCellSpin(QWidget* parent) : QSpinBox(parent) {
     // Any value the rules can reach; the arrows, not the range, keep it in bounds.
-    setRange(MinPixelsPerCell, 1000);
+    setRange(MinPixelsPerCell, MaxGridSidePixels);
     setValue(StartPixelsPerCell);
     lineEdit()->setReadOnly(true);
 }

@@ -410,17 +410,17 @@ QWidget* TLayoutFm::BuildPuzzleSection() {
     QGridLayout* grid = NewSection(sections_, QStringLiteral("Puzzle"));
     QWidget* page = grid->parentWidget();
 
-    gridPosition_ = AddSettingRow(grid, 0, {QStringLiteral("GridPosition"), QStringLiteral("Grid position"), 1},
+    gridPosition_ = AddSettingRow(grid, 0, {QStringLiteral("GridPosition"), QStringLiteral("Grid position"), 1, {}},
                                   {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")},
                                   &TPageFormat::GridHPosition);
 
     AddFontRows(grid, 1, TPageElement::Grid, QStringLiteral("Puzzle"));
 
-    solutionStyle_ = AddSettingRow(grid, 4, {QStringLiteral("SolutionStyle"), QStringLiteral("Solution style"), 2},
-                                   {QStringLiteral("Loops (normally blue)"),
-                                    QStringLiteral("Thins lines (normally blue)"),
-                                    QStringLiteral("Thick marker (color by direction)")},
-                                   &TPageFormat::SolutionStyle);
+    solutionStyle_ =
+        AddSettingRow(grid, 4, {QStringLiteral("SolutionStyle"), QStringLiteral("Solution style"), 2, {}},
+                      {QStringLiteral("Loops (normally blue)"), QStringLiteral("Thin lines (normally blue)"),
+                       QStringLiteral("Thick marker (color by direction)")},
+                      &TPageFormat::SolutionStyle);
 
     auto* colourRow = new QHBoxLayout;
     colourRow->setSpacing(10);

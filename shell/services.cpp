@@ -1,4 +1,4 @@
-// The real dialogs behind the seams, their scripted twins, and the clock.
+// The real dialogs behind the seams, and the clock.
 #include "services.h"
 
 #include <algorithm>
@@ -121,12 +121,6 @@ TBusyCursor::~TBusyCursor() { QApplication::restoreOverrideCursor(); }
 
 int TModalRunner::Run(QDialog& dialog) { return dialog.exec(); }
 
-int TScriptedModalRunner::Run(QDialog& dialog) {
-    Shown << dialog.objectName();
-    if (Answer) return Answer(dialog);
-    return QDialog::Rejected;
-}
-
 namespace {
 
 QMessageBox::Icon IconOf(MessageKind kind) {
@@ -217,41 +211,6 @@ std::optional<QFont> TWidgetColorFontDialogs::ChooseFont(QWidget* parent, const 
     return f;
 }
 
-namespace {
-
-QString NextAnswer(std::deque<QString>& answers) {
-    if (answers.empty()) return {};
-    QString a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-}  // namespace
-
-QString TScriptedFileDialogs::OpenFileName(QWidget*, const TFileDialogRequest& request) {
-    Requests.push_back(request);
-    return NextAnswer(Answers);
-}
-
-QString TScriptedFileDialogs::SaveFileName(QWidget*, const TFileDialogRequest& request) {
-    Requests.push_back(request);
-    return NextAnswer(Answers);
-}
-
-std::optional<QColor> TScriptedColorFontDialogs::ChooseColor(QWidget*, const QColor&) {
-    if (Colors.empty()) return std::nullopt;
-    auto c = Colors.front();
-    Colors.pop_front();
-    return c;
-}
-
-std::optional<QFont> TScriptedColorFontDialogs::ChooseFont(QWidget*, const QFont&) {
-    if (Fonts.empty()) return std::nullopt;
-    auto f = Fonts.front();
-    Fonts.pop_front();
-    return f;
-}
-
 // --- Printers.
 
 bool TWidgetPrinterDialogs::PrinterInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
@@ -262,14 +221,6 @@ bool TWidgetPrinterDialogs::SetupPrinter(QWidget* parent, QPrinter& printer) {
     // Only the printer and its paper are chosen here; copies and pages are the print page's.
     dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
     return dialog.exec() == QDialog::Accepted;
-}
-
-bool TScriptedPrinterDialogs::SetupPrinter(QWidget*, QPrinter& printer) {
-    ++SetupsShown;
-    if (Answers.empty()) return false;
-    const std::function<bool(QPrinter&)> answer = std::move(Answers.front());
-    Answers.pop_front();
-    return answer && answer(printer);
 }
 
 IPrinterDialogs& SystemPrinterDialogs() {

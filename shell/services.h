@@ -1,8 +1,7 @@
 // The seams between the windows and the world: message boxes, file, colour and font dialogs,
-// and the one clock behind every specified pause. Tests supply scripted versions.
+// and the one clock behind every pause. Tests supply scripted versions (testing/).
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -16,7 +15,6 @@
 #include <QStringList>
 
 #include "messages.h"
-#include "scriptedhost.h"
 
 class QDialog;
 class QObject;
@@ -137,26 +135,6 @@ public:
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 };
 
-using vorlix::TScriptedMessageHost;
-
-// Scripted answers for tests: each call takes the next entry (empty = cancel) and
-// records what was asked.
-class TScriptedFileDialogs : public IFileDialogs {
-public:
-    std::deque<QString> Answers;  // once they run out, cancel
-    std::vector<TFileDialogRequest> Requests;
-    QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) override;
-    QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) override;
-};
-
-class TScriptedColorFontDialogs : public IColorFontDialogs {
-public:
-    std::deque<std::optional<QColor>> Colors;
-    std::deque<std::optional<QFont>> Fonts;
-    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
-    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
-};
-
 // The printing service as the windows see it: whether any printer is installed, and the
 // system's printer set-up dialog.
 class IPrinterDialogs {
@@ -173,17 +151,6 @@ public:
     bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
-// Tests say whether a printer exists and answer each set-up dialog in turn (an empty
-// entry cancels; one that runs out cancels too).
-class TScriptedPrinterDialogs : public IPrinterDialogs {
-public:
-    bool Installed = false;
-    std::deque<std::function<bool(QPrinter&)>> Answers;
-    int SetupsShown = 0;
-    bool PrinterInstalled() override { return Installed; }
-    bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
-};
-
 // The real printing service, for windows given no other.
 IPrinterDialogs& SystemPrinterDialogs();
 
@@ -192,14 +159,6 @@ class TModalRunner {
 public:
     virtual ~TModalRunner() = default;
     virtual int Run(QDialog& dialog);
-};
-
-// Records the modal windows and, when given, lets a test act on each before it closes.
-class TScriptedModalRunner : public TModalRunner {
-public:
-    QStringList Shown;  // objectName of each window, in order
-    std::function<int(QDialog&)> Answer;  // default: reject at once
-    int Run(QDialog& dialog) override;
 };
 
 // The busy cursor for as long as it lives.

@@ -26,10 +26,10 @@ TEST(Utf8, DecodeAndEncode) {
         {"\x80\xBF", u"\uFFFD\uFFFD"},
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
     };
-    for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << bytes;
-    EXPECT_EQ(EncodeUtf8(u"\U0001F431\u00E9"), "\xF0\x9F\x90\xB1\xC3\xA9");
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(Utf8Text(bytes), text) << bytes;
+    EXPECT_EQ(Utf8Bytes(u"\U0001F431\u00E9"), "\xF0\x9F\x90\xB1\xC3\xA9");
     const std::u16string lone = {char16_t(0xDC31), char16_t(0xD83D), u'x'};
-    EXPECT_EQ(EncodeUtf8(lone), "\xEF\xBF\xBD\xEF\xBF\xBDx");
+    EXPECT_EQ(Utf8Bytes(lone), "\xEF\xBF\xBD\xEF\xBF\xBDx");
     std::string json;
     AppendJsonString(json, u"\"\\\t\x01\u00E9\U0001F431" + lone);
     EXPECT_EQ(json, "\"\\\"\\\\\\u0009\\u0001\xC3\xA9\xF0\x9F\x90\xB1\\udc31\\ud83dx\"");

@@ -71,7 +71,7 @@ TEST(LayOutGrid, HeightCutAndCrowdedWarning) {
         EXPECT_NEAR(t.document.WordListRect().Top, g.Bottom + c.cell + 0.33, 1e-9);
         t.Render(1, 20);
         t.Render(1, 20);
-        EXPECT_EQ(t.host.Texts, c.warned ? QStringList{CrowdedWarningText()} : QStringList());
+        EXPECT_EQ(t.host.Texts(), c.warned ? QStringList{CrowdedWarningText()} : QStringList());
     }
 }
 
@@ -120,6 +120,36 @@ TEST(WordListArrangement, RowsAndColumns) {
         EXPECT_EQ(a.Items.back().Column, (c.words - 1) / c.rows + 1);
         EXPECT_EQ(a.Items.back().Row, (c.words - 1) % c.rows + 1);
     }
+}
+
+// Protects: automatic columns, one per ten words with 11 still one, at most 9 and at most fit.
+TEST(WordListColumns, Boundaries) {
+    struct Case {
+        int words, requested, fit, columns;
+    };
+    const Case cases[] = {
+        {0, 0, 9, 1},   {10, 0, 9, 1},  {11, 0, 9, 1},   {12, 0, 9, 2},  {20, 0, 9, 2}, {21, 0, 9, 3},
+        {90, 0, 20, 9}, {91, 0, 20, 9}, {500, 0, 20, 9}, {21, 0, 2, 2},  {21, 0, 3, 3}, {12, 0, 0, 1},
+        {5, 1, 9, 1},   {5, 9, 2, 9},   {25, 10, 9, 3},  {25, -1, 9, 3},  // a request outside 1..9 is automatic
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WordListColumns(c.words, c.requested, c.fit), c.columns)
+            << c.words << " words, " << c.requested << " requested, " << c.fit << " fit";
+}
+
+// Protects: n columns fit when n widths and the n - 1 gaps of 0.2 inch between them do.
+TEST(WordListColumns, FitIntoWidth) {
+    struct Case {
+        double available, widest;
+        int columns;
+    };
+    const Case cases[] = {
+        {3.8, 1.8, 2},  {3.79, 1.8, 1}, {5.8, 1.8, 3}, {5.79, 1.8, 2}, {7.8, 1.8, 4},  // exact fits and just short
+        {0.5, 2.0, 1},                                                                 // not even one fits: still one
+        {1.0, -0.2, 9},                                                                // no width at all
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WordListFitColumns(c.available, c.widest), c.columns) << c.available << " / " << c.widest;
 }
 
 // A list too long for the page shrinks its font for this drawing only, down to 1 point.

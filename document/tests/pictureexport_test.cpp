@@ -56,9 +56,9 @@ TEST(PictureExport, PicturesAndFiles) {
     EXPECT_TRUE(RenderBitmapPicture(t.document, NothingChosen, false, 300, 300, t.host).isNull());
     EXPECT_TRUE(RenderVectorPicture(t.document, GridOnly, true, TVectorFormat::Svg, t.host).isEmpty());
     EXPECT_FALSE(SaveBitmapPicture(dir.filePath("bad.bmp"), t.document, GridOnly, false, MaxBitmapSide + 1, 10, t.host));
-    EXPECT_EQ(t.host.Texts, (QStringList{NothingChosenMessage(), NothingChosenMessage(), BitmapSizeMessage()}));
+    EXPECT_EQ(t.host.Texts(), (QStringList{NothingChosenMessage(), NothingChosenMessage(), BitmapSizeMessage()}));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    t.host.Texts.clear();
+    t.host.Messages.clear();
 
     const QImage grid = RenderBitmapPicture(t.document, GridOnly, false, 300, 300, t.host);
     ASSERT_EQ(grid.size(), QSize(300, 300));
@@ -75,9 +75,9 @@ TEST(PictureExport, PicturesAndFiles) {
     EXPECT_EQ(QImage::fromData(bmp, "BMP").size(), QSize(320, 240));
     ASSERT_TRUE(SaveVectorPicture(dir.filePath("grid.svg"), t.document, TitleAndGrid, false, t.host));
     EXPECT_TRUE(ReadAll(dir.filePath("grid.svg")).contains(">Zoo<"));
-    EXPECT_TRUE(t.host.Texts.isEmpty());
+    EXPECT_TRUE(t.host.Messages.empty());
     EXPECT_FALSE(SaveVectorPicture(dir.filePath("missing/grid.svg"), t.document, GridOnly, false, t.host));
-    EXPECT_EQ(t.host.Texts, QStringList{ExportWriteErrorMessage()});
+    EXPECT_EQ(t.host.Texts(), QStringList{ExportWriteErrorMessage()});
 }
 
 }  // namespace

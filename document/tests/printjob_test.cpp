@@ -151,6 +151,11 @@ TEST_F(TPrintFixture, VariationRunsFollowTheSheetOrder) {
         {5, 2, Sol::Print_OneSolutionRB, {{P, 1}, {P, 0}, {P, 1}, {P, 0}, {P, 1}, {S, 0}, {S, 1}}},
         {3, 1, Sol::Print_ManySolutionsRB, {{P, 0}, {P, 0}, {P, 0}, {S, 0}, {S, 0}, {S, 0}}},
         {9, 8, Sol::Print_NoSolutionsRB, {{P, 1}, {P, 2}, {P, 3}, {P, 4}, {P, 5}, {P, 6}, {P, 7}, {P, 0}, {P, 1}}},
+        // Many solutions: one per copy, in the copies' own form order, after all the puzzles.
+        {5, 3, Sol::Print_ManySolutionsRB,
+         {{P, 1}, {P, 2}, {P, 0}, {P, 1}, {P, 2}, {S, 1}, {S, 2}, {S, 0}, {S, 1}, {S, 2}}},
+        // One solution per form, even for forms no copy used.
+        {2, 3, Sol::Print_OneSolutionRB, {{P, 1}, {P, 2}, {S, 0}, {S, 1}, {S, 2}}},
     };
     const TShape before = ShapeOf(t.model.Puzzle());
     const TInchRect gridBefore = t.document.GridRect();
@@ -230,7 +235,7 @@ TEST_F(TPrintFixture, CancelAndMissingPrinter) {
     EXPECT_EQ(Run(none, 2, 1, Sol::Print_OneSolutionRB), TPrintOutcome::NoPrinter);
     EXPECT_TRUE(none.Sheets.empty());
     EXPECT_FALSE(none.Ended);
-    EXPECT_EQ(t.host.Texts, QStringList{NoPrinterText});
+    EXPECT_EQ(t.host.Texts(), QStringList{NoPrinterText});
     EXPECT_FALSE(TPrinterSheetSink(QStringLiteral("vorlix-no-such-printer")).Available());
 }
 

@@ -1,5 +1,5 @@
 // A puzzle model with a document over it, hand-made or built grids, pictures of its pages,
-// and the file helpers of the export tests.
+// and the file helper of the export tests.
 #pragma once
 
 #include <vector>
@@ -10,17 +10,9 @@
 #include "ascanvas.h"
 #include "puzzledocument.h"
 #include "puzzlemodel.h"
+#include "scriptedhost.h"
 
 namespace vorlix::test {
-
-class TNotingHost : public IMessageHost {
-public:
-    QStringList Texts;
-    MessageAnswer ShowMessage(MessageKind, const std::u16string& text, MessageButtons buttons) override {
-        Texts << QString::fromStdU16String(text);
-        return FirstAnswerOf(buttons);
-    }
-};
 
 struct THandWord {
     QString Word;
@@ -28,7 +20,7 @@ struct THandWord {
 };
 
 struct TTestPuzzle {
-    TNotingHost host;
+    TScriptedMessageHost host;
     TPreferences prefs;
     TPuzzleModel model{host, prefs};
     TPuzzleDocument document{model};
@@ -105,23 +97,5 @@ inline QByteArray ReadAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Passes `limit` bytes on to out, then refuses every write: a full disk.
-class TFailingDevice : public QIODevice {
-public:
-    TFailingDevice(QIODevice& out, qint64 limit) : out_(out), limit_(limit) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 len) override {
-        const qint64 n = std::min(len, limit_);
-        limit_ -= n;
-        return n > 0 && out_.write(data, n) == n ? n : -1;
-    }
-
-private:
-    QIODevice& out_;
-    qint64 limit_;
-};
 
 }  // namespace vorlix::test

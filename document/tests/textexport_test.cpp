@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "failingdevice.h"
 #include "testpuzzle.h"
 #include "textexport.h"
 
@@ -60,7 +61,7 @@ TEST(TextExport, FailedWriteKeepsOldFile) {
     old.close();
     const auto failAfterTen = [&](QIODevice& out) { TFailingDevice dev(out, 10); return WriteTextExport(dev, lines); };
     EXPECT_FALSE(SaveExportFile(path, failAfterTen, t.host));
-    EXPECT_EQ(t.host.Texts, QStringList{ExportWriteErrorMessage()});
+    EXPECT_EQ(t.host.Texts(), QStringList{ExportWriteErrorMessage()});
     EXPECT_EQ(ReadAll(path), QByteArray("previous export\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"puzzle.txt"_qs});
 }

@@ -49,7 +49,6 @@ TEST_F(PreferencesStoreTest, FirstRunGivesTheDefaults) {
     EXPECT_TRUE(host.Messages.empty());
     for (const TPreferenceKey& key : PreferenceKeys())
         EXPECT_EQ(PreferenceValue(prefs, key), key.Default) << key.Key;
-    EXPECT_EQ(prefs.TitleFontNamePref, "Comic Sans MS");
     EXPECT_EQ((std::array{window.AccidentPrevent, window.ProgramMapWidth, window.Width, window.ShareLevel}),
               (std::array{1, 121, 800, int(ShareIntersect)}));
 }

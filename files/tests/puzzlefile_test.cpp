@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QTemporaryDir>
 
+#include <limits>
 #include <memory>
 #include <tuple>
 
@@ -274,4 +276,43 @@ TEST_F(PuzzleFileTest, FailedOpenAndSaveKeepThePuzzle) {
     EXPECT_EQ(host.Messages[0].Kind, MessageKind::Warning);
     EXPECT_TRUE(m->IsModified());
     EXPECT_NE(m->CurrentFileName(), dir.filePath(u"no-such-folder/p.ws"_qs));
+}
+
+// Protects: integers are blanks, one sign, ASCII digits within int; all else gives the default.
+TEST(FileValues, Integers) {
+    constexpr int Fallback = -7;
+    constexpr int Max = std::numeric_limits<int>::max(), Min = std::numeric_limits<int>::min();
+    // The last row is an Arabic-Indic three: a digit, but not an ASCII one.
+    const std::pair<const char16_t*, int> cases[] = {
+        {u"42", 42}, {u"  42", 42}, {u"+42", 42}, {u"-42", -42}, {u"007", 7}, {u" -0", 0}, {u"2147483647", Max},
+        {u"-2147483648", Min}, {u"2147483648", Fallback}, {u"-2147483649", Fallback},
+        {u"99999999999999999999", Fallback}, {u"", Fallback}, {u"   ", Fallback}, {u"-", Fallback}, {u"+", Fallback},
+        {u"++1", Fallback}, {u"- 4", Fallback}, {u"42 ", Fallback}, {u"4 2", Fallback}, {u"\t42", Fallback},
+        {u"42x", Fallback}, {u"0x1A", Fallback}, {u"1e3", Fallback}, {u"12.0", Fallback}, {u"\u0663", Fallback},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ParseFileInteger(QStringView(text), Fallback), value) << QString::fromUtf16(text).toStdString();
+}
+
+// Protects: reals read with "." or "," and an exponent, finite only, and write as "%5.3f" with ".".
+TEST(FileValues, Reals) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));  // "," separator
+    constexpr double Fallback = -1.5;
+    const std::pair<const char16_t*, double> parsed[] = {
+        {u"0.750", 0.75},     {u" 0.750", 0.75},    {u"0.750 ", 0.75},    {u"0,750", 0.75},      {u"1", 1.0},
+        {u"1.", 1.0},         {u".5", 0.5},         {u",5", 0.5},         {u"-0.25", -0.25},     {u"+2", 2.0},
+        {u"1e2", 100.0},      {u"1.5E-1", 0.15},    {u"", Fallback},      {u"  ", Fallback},     {u".", Fallback},
+        {u"1e", Fallback},    {u"e2", Fallback},    {u"0.75x", Fallback}, {u"0.75 0", Fallback}, {u"1.2.3", Fallback},
+        {u"1,2,3", Fallback}, {u"1 000", Fallback}, {u"nan", Fallback},   {u"inf", Fallback},    {u"-inf", Fallback},
+        {u"1e999", Fallback}, {u"0x1p3", Fallback},
+    };
+    for (const auto& [text, value] : parsed)
+        EXPECT_DOUBLE_EQ(ParseFileReal(QStringView(text), Fallback), value) << QString::fromUtf16(text).toStdString();
+    const std::pair<double, const char*> written[] = {
+        {0.75, "0.750"},   {0.0, "0.000"},     {1.5, "1.500"},    {-0.5, "-0.500"},     {12.25, "12.250"},
+        {0.7495, "0.750"}, {0.12345, "0.123"}, {0.0004, "0.000"}, {1234.5, "1234.500"},
+    };
+    for (const auto& [value, text] : written) EXPECT_EQ(FormatFileReal(value), QString::fromLatin1(text)) << value;
+    QLocale::setDefault(before);
 }

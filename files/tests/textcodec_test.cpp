@@ -43,7 +43,15 @@ TEST(Utf8, ValidationAndSurrogates) {
     for (const auto& [bytes, valid] : cases) EXPECT_EQ(IsValidUtf8(bytes), valid) << bytes.toHex().constData();
     const QString lone = u"a"_qs + QChar(char16_t(0xD83D)) + u" \U0001F600 "_qs + QChar(char16_t(0xDE00));
     EXPECT_EQ(DecodeUtf8(EncodeUtf8(lone)), lone);
-    EXPECT_EQ(DecodeUtf8(Bytes({'a', 0xE2, 0x82})), u"a\uFFFD\uFFFD"_qs);
+    // One U+FFFD for each maximal ill-formed subsequence; the byte that broke it is read afresh.
+    const std::pair<QByteArray, QString> broken[] = {
+        {Bytes({'a', 0xE2, 0x82}), u"a\uFFFD"_qs},
+        {Bytes({0xE2, 0x82, 'x', 0xC3}), u"\uFFFDx\uFFFD"_qs},
+        {Bytes({0xF0, 0x9F, 0xC3, 0xA9}), u"\uFFFD\u00e9"_qs},
+        {Bytes({0xC0, 0x80}), u"\uFFFD\uFFFD"_qs},
+        {Bytes({0xF4, 0x90, 0x80}), u"\uFFFD\uFFFD\uFFFD"_qs},
+    };
+    for (const auto& [bytes, text] : broken) EXPECT_EQ(DecodeUtf8(bytes), text) << bytes.toHex().constData();
 }
 
 // Word lists: a byte-order mark, then valid UTF-8, then Windows-1252. A puzzle file is

@@ -60,13 +60,7 @@ private:
 };
 
 // The PDF keeps the chosen printer's paper when it is one a PDF can have.
-QString PdfPaperOf(const QPrinter& printer) {
-    switch (printer.pageLayout().pageSize().id()) {
-    case QPageSize::A4: return QStringLiteral("a4");
-    case QPageSize::Legal: return QStringLiteral("legal");
-    default: return QStringLiteral("letter");
-    }
-}
+QString PdfPaperOf(const QPrinter& printer) { return PaperName(printer.pageLayout().pageSize().id()); }
 
 QLabel* MakeCaption(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);

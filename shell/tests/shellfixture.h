@@ -18,6 +18,7 @@
 #include "link.h"
 #include "page.h"
 #include "puzzlemodel.h"
+#include "scripteddialogs.h"
 #include "services.h"
 #include "webfm.h"
 

@@ -13,6 +13,7 @@
 
 #include "emfpaintdevice.h"
 #include "emfrecords.h"
+#include "failingdevice.h"
 
 using namespace vorlix;
 using namespace vorlix::emf;
@@ -93,16 +94,6 @@ void SampleDrawing(QPainter& p) {
     p.setFont(QFont(QStringLiteral("Liberation Sans"), 12));
     p.drawText(QPointF(10, 70), QStringLiteral("Word"));
 }
-
-// Takes `limit` bytes and then fails.
-struct TFailingDevice : QBuffer {
-    explicit TFailingDevice(qint64 limit) : limit(limit) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-    qint64 limit;
-    qint64 writeData(const char* data, qint64 size) override {
-        const qint64 n = std::min(size, limit - QBuffer::size());
-        return n > 0 ? QBuffer::writeData(data, n) : -1;
-    }
-};
 
 }  // namespace
 
@@ -217,12 +208,16 @@ TEST(EmfText, Utf16AtBaselineWithFont) {
 TEST(EmfOutput, FailingDeviceReportsFailure) {
     const qint64 size = Paint(QSize(200, 100), 96, SampleDrawing).Bytes.size();
     for (qint64 limit : {qint64(0), qint64(100), size - 1}) {
-        TFailingDevice device(limit);
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        test::TFailingDevice device(out, limit);
         EXPECT_FALSE(WriteEmf(device, QSize(200, 100), 96, SampleDrawing)) << "limit " << limit;
     }
-    TFailingDevice roomy(size);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    test::TFailingDevice roomy(out, size);
     EXPECT_TRUE(WriteEmf(roomy, QSize(200, 100), 96, SampleDrawing));
-    EXPECT_EQ(roomy.data().size(), size);
+    EXPECT_EQ(out.data().size(), size);
 
     QBuffer closed;
     TEmfPaintDevice device(&closed, QSize(200, 100), 96);
