@@ -19,6 +19,10 @@ constexpr int CellWordCap = 6;
 // Time and cancellation are looked at once per this many work units.
 constexpr std::int64_t PollEvery = 4096;
 constexpr std::int64_t ProgressEvery = 1 << 16;
+// Spots looked at for one size's first layout, and per word at least: more than any list of a
+// few hundred words needs (118 words in 30 x 30 take under a million), bounded for 5000.
+constexpr std::int64_t GreedyWork = 16'000'000;
+constexpr std::int64_t MinSpotsPerScan = 4096;
 
 int AxisBit(int d) { return 1 << ((d - 1) & 3); }
 
@@ -97,6 +101,10 @@ public:
             return lx != ly ? lx > ly : rarity[x] * ly < rarity[y] * lx;
         });
 
+        // The first layout alone may take GreedyWork; past that the scans are thinned.
+        spotsPerScan_ = static_cast<int>(std::max<std::int64_t>(
+            MinSpotsPerScan, GreedyWork / std::max<std::int64_t>(1, static_cast<std::int64_t>(targets_.size()))));
+
         const std::int64_t end = work_ + budget;
         ClearGrid();
         std::vector<int> unplaced;
@@ -142,6 +150,7 @@ private:
     std::vector<std::uint32_t> seen_;
     std::uint32_t stamp_ = 0;
     std::vector<int> conflicts_;
+    int spotsPerScan_ = 1 << 30;
     int shared_ = 0;  // matching cells met by the last Conflicts
     std::int64_t iteration_ = 0;
 
@@ -314,6 +323,35 @@ private:
         return c < 1 || c > columns_ || r < 1 || r > rows_ || Cell(c, r).letter != 0 ? 1 : 0;
     }
 
+    // Calls visit(column, row, direction) for the spots of w inside the grid in the allowed
+    // directions: all of them while they are few, else an evenly spread share from a drawn
+    // offset, so one word's scan stays bounded on large grids with long lists.
+    template <typename Visit>
+    void ForEachSpot(int w, Visit visit) {
+        const int length = s_.WordList[w].Length;
+        std::array<int, 9> c0{}, c1{}, r0{}, r1{}, count{};
+        int total = 0;
+        for (int d = 1; d <= 8; ++d) {
+            if (!allowed_[d]) continue;
+            StartRange(DirectionDx[d], length, columns_, c0[d], c1[d]);
+            StartRange(DirectionDy[d], length, rows_, r0[d], r1[d]);
+            count[d] = std::max(0, c1[d] - c0[d] + 1) * std::max(0, r1[d] - r0[d] + 1);
+            total += count[d];
+        }
+        const int stride = std::max(1, (total + spotsPerScan_ - 1) / spotsPerScan_);
+        int skip = stride > 1 ? s_.Random(stride) : 0;
+        for (int d = 1; d <= 8 && !Stopped(); ++d) {
+            if (count[d] == 0) continue;
+            const int width = c1[d] - c0[d] + 1;
+            int k = skip;
+            for (; k < count[d]; k += stride) {
+                Tick();
+                visit(c0[d] + k % width, r0[d] + k / width, d);
+            }
+            skip = k - count[d];
+        }
+    }
+
     // Directions used past their share cost a little, so the grid keeps a mix.
     int DirectionPenalty(int d) const {
         const double fair = share_[d] * (placedCount_ + 1);
@@ -324,30 +362,20 @@ private:
     // The free spot with the most shared letters, then the snuggest, then the least used
     // direction; ties go to the generator.
     bool BestFreeSpot(int w, TMove& spot) {
-        const int length = s_.WordList[w].Length;
         int bestScore = -1 << 30;
         int ties = 0;
-        for (int d = 1; d <= 8 && !Stopped(); ++d) {
-            if (!allowed_[d]) continue;
-            int c0, c1, r0, r1;
-            StartRange(DirectionDx[d], length, columns_, c0, c1);
-            StartRange(DirectionDy[d], length, rows_, r0, r1);
-            const int penalty = DirectionPenalty(d);
-            for (int r = r0; r <= r1; ++r)
-                for (int c = c0; c <= c1; ++c) {
-                    Tick();
-                    const int shared = Fit(w, c, r, d);
-                    if (shared < 0) continue;
-                    const int score = shared * 64 + Snugness(w, c, r, d) * 4 - penalty;
-                    if (score > bestScore) {
-                        bestScore = score;
-                        ties = 1;
-                        spot = {w, c, r, d};
-                    } else if (score == bestScore && s_.Random(++ties) == 0) {
-                        spot = {w, c, r, d};
-                    }
-                }
-        }
+        ForEachSpot(w, [&](int c, int r, int d) {
+            const int shared = Fit(w, c, r, d);
+            if (shared < 0) return;
+            const int score = shared * 64 + Snugness(w, c, r, d) * 4 - DirectionPenalty(d);
+            if (score > bestScore) {
+                bestScore = score;
+                ties = 1;
+                spot = {w, c, r, d};
+            } else if (score == bestScore && s_.Random(++ties) == 0) {
+                spot = {w, c, r, d};
+            }
+        });
         return ties > 0;
     }
 
@@ -431,32 +459,22 @@ private:
             if (s_.WordList[unplaced[other]].Length > s_.WordList[unplaced[pick]].Length) pick = other;
             const int w = unplaced[pick];
 
-            const int length = s_.WordList[w].Length;
             int bestCost = 1 << 30;
             int bestShared = -1;
             int ties = 0;
             TMove spot;
-            for (int d = 1; d <= 8; ++d) {
-                if (!allowed_[d]) continue;
-                int c0, c1, r0, r1;
-                StartRange(DirectionDx[d], length, columns_, c0, c1);
-                StartRange(DirectionDy[d], length, rows_, r0, r1);
-                for (int r = r0; r <= r1; ++r)
-                    for (int c = c0; c <= c1; ++c) {
-                        Tick();
-                        const int cost = Conflicts(w, c, r, d, bestCost);
-                        if (cost < 0) continue;
-                        const int shared = shared_;
-                        if (cost < bestCost || (cost == bestCost && shared > bestShared)) {
-                            bestCost = cost;
-                            bestShared = shared;
-                            ties = 1;
-                            spot = {w, c, r, d};
-                        } else if (cost == bestCost && shared == bestShared && s_.Random(++ties) == 0) {
-                            spot = {w, c, r, d};
-                        }
-                    }
-            }
+            ForEachSpot(w, [&](int c, int r, int d) {
+                const int cost = Conflicts(w, c, r, d, bestCost);
+                if (cost < 0) return;
+                if (cost < bestCost || (cost == bestCost && shared_ > bestShared)) {
+                    bestCost = cost;
+                    bestShared = shared_;
+                    ties = 1;
+                    spot = {w, c, r, d};
+                } else if (cost == bestCost && shared_ == bestShared && s_.Random(++ties) == 0) {
+                    spot = {w, c, r, d};
+                }
+            });
             if (ties == 0 || Stopped()) continue;
 
             Conflicts(w, spot.column, spot.row, spot.direction, 1 << 30);
