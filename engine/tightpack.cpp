@@ -23,6 +23,8 @@ constexpr std::int64_t ProgressEvery = 1 << 16;
 // few hundred words needs (118 words in 30 x 30 take under a million), bounded for 5000.
 constexpr std::int64_t GreedyWork = 16'000'000;
 constexpr std::int64_t MinSpotsPerScan = 4096;
+// Layouts the beam construction keeps, and spots each one is grown by.
+constexpr int BeamWidth = 4;
 
 int AxisBit(int d) { return 1 << ((d - 1) & 3); }
 
@@ -105,19 +107,27 @@ public:
         spotsPerScan_ = static_cast<int>(std::max<std::int64_t>(
             MinSpotsPerScan, GreedyWork / std::max<std::int64_t>(1, static_cast<std::int64_t>(targets_.size()))));
 
+        const std::int64_t start = work_;
         const std::int64_t end = work_ + budget;
         ClearGrid();
         std::vector<int> unplaced;
         for (int w : targets_) {
-            if (Stopped()) {
-                unplaced.push_back(w);
-                continue;
-            }
             TMove spot;
-            if (BestFreeSpot(w, spot)) Place(spot);
+            if (!Stopped() && BestFreeSpot(w, spot)) Place(spot);
             else unplaced.push_back(w);
         }
         Keep(unplaced);
+        // The greedy layout is enough for roomy grids; a tight one gets the wider construction
+        // when the budget allows it (it costs BeamWidth greedy layouts), then the repair.
+        if (!unplaced.empty() && !Stopped() && BeamWidth * (work_ - start) <= (end - work_) / 2) {
+            unplaced = BeamLayout();
+            if (Objective(unplaced) < bestObjective_) {
+                Keep(unplaced);
+            } else {
+                Restore();
+                unplaced = Unplaced();
+            }
+        }
         Repair(unplaced, end);
         return bestUnplaced_ == 0 && bestFree_ >= messageCells_;
     }
@@ -359,15 +369,71 @@ private:
         return over > 1 ? static_cast<int>(over * 6) : 0;
     }
 
-    // The free spot with the most shared letters, then the snuggest, then the least used
-    // direction; ties go to the generator.
+    // A free spot's worth: shared letters above all, then snugness, less the direction's penalty.
+    int SpotScore(int w, int c, int r, int d, int shared) const {
+        return shared * 64 + Snugness(w, c, r, d) * 3 - DirectionPenalty(d);
+    }
+
+    std::vector<int> Unplaced() const {
+        std::vector<int> unplaced;
+        for (int w : targets_)
+            if (!placed_[w]) unplaced.push_back(w);
+        return unplaced;
+    }
+
+    // Beam construction: the BeamWidth best partial layouts, each grown by its BeamWidth best
+    // spots for the next word, ranked by the sum of their spots' scores. One greedy choice that
+    // looks best for its word often costs two later words their only spots; the beam keeps the
+    // runner-up choices alive a while. Leaves the best layout on the grid.
+    std::vector<int> BeamLayout() {
+        struct Node {
+            std::vector<TMove> moves;
+            std::int64_t score = 0;
+        };
+        constexpr std::int64_t NoSpot = 1'000'000;  // below any sum of spot scores
+        std::vector<Node> beam(1), children;
+        std::vector<std::pair<int, TMove>> top;  // best first
+        for (int w : targets_) {
+            children.clear();
+            for (const Node& node : beam) {
+                ClearGrid();
+                for (const TMove& move : node.moves) Place(move);
+                top.clear();
+                ForEachSpot(w, [&](int c, int r, int d) {
+                    const int shared = Fit(w, c, r, d);
+                    if (shared < 0) return;
+                    // the draw breaks ties between equal spots
+                    const int score = SpotScore(w, c, r, d, shared) * 4 + s_.Random(4);
+                    if (static_cast<int>(top.size()) == BeamWidth && score <= top.back().first) return;
+                    if (static_cast<int>(top.size()) == BeamWidth) top.pop_back();
+                    auto at = std::find_if(top.begin(), top.end(), [score](const auto& t) { return t.first < score; });
+                    top.insert(at, {score, TMove{w, c, r, d}});
+                });
+                if (top.empty()) children.push_back({node.moves, node.score - NoSpot});
+                for (const auto& [score, move] : top) {
+                    children.push_back({node.moves, node.score + score});
+                    children.back().moves.push_back(move);
+                }
+            }
+            if (Stopped()) break;
+            std::stable_sort(children.begin(), children.end(),
+                             [](const Node& x, const Node& y) { return x.score > y.score; });
+            if (static_cast<int>(children.size()) > BeamWidth) children.resize(BeamWidth);
+            beam.swap(children);
+        }
+        ClearGrid();
+        for (const TMove& move : beam.front().moves) Place(move);
+        return Unplaced();
+    }
+
+    // The free spot with the highest SpotScore; ties go to the generator.
     bool BestFreeSpot(int w, TMove& spot) {
         int bestScore = -1 << 30;
         int ties = 0;
         ForEachSpot(w, [&](int c, int r, int d) {
             const int shared = Fit(w, c, r, d);
             if (shared < 0) return;
-            const int score = shared * 64 + Snugness(w, c, r, d) * 4 - DirectionPenalty(d);
+            const int score = SpotScore(w, c, r, d, shared);
             if (score > bestScore) {
                 bestScore = score;
                 ties = 1;
@@ -448,7 +514,7 @@ private:
     // those out, lay them again where they fit; keep the best layout, go back to it when the
     // walk strays too far.
     void Repair(std::vector<int>& unplaced, std::int64_t end) {
-        constexpr int Tenure = 6;
+        constexpr int Tenure = 16;
         constexpr int Slack = 3;
         std::vector<int> removed;
         while (!unplaced.empty() && work_ < end && !Stopped()) {

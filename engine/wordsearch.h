@@ -144,7 +144,7 @@ public:
     TPackMode PackMode = TPackMode::Classic;
     // Tight: candidate placements tried per puzzle at most; the same seed and budget give the
     // same grid on every machine.
-    std::int64_t PackWorkLimit = 20'000'000;
+    std::int64_t PackWorkLimit = 40'000'000;
     // Tight: a safety stop only (it makes results depend on the machine); 0 for none.
     std::int32_t PackTimeLimitMs = 2000;
 
