@@ -1,7 +1,11 @@
 // Tight construction: a search over every legal spot that places as many words as it can in a
 // given grid, and a walk over sizes that finds the smallest grid holding them all.
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <compare>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "wordsearch.h"
@@ -135,8 +139,6 @@ public:
     const TLayout& Best() const { return best_; }
     int BestPlaced() const { return static_cast<int>(best_.moves.size()); }
 
-    // What the progress callback reports while no better grid is known.
-    int reportedPlaced = 0;
 
 private:
     TEngineState& s_;
@@ -164,11 +166,17 @@ private:
     int shared_ = 0;  // matching cells met by the last Conflicts
     std::int64_t iteration_ = 0;
 
+    struct TObjective {
+        int unplaced = 0, letters = 0, shortOfRoom = 0, negativeFree = 0;
+        auto operator<=>(const TObjective&) const = default;
+    };
     TLayout best_;
     int bestUnplaced_ = 0;
-    std::int64_t bestObjective_ = 0;
+    int bestFree_ = 0;
+    TObjective bestObjective_;
 
     std::int64_t work_ = 0;
+    int progressPlaced_ = 0;  // the most words any kept layout held, for the progress callback
     Clock::time_point deadline_ = Clock::time_point::max();
     bool timedOut_ = false;
     bool cancelled_ = false;
@@ -180,7 +188,7 @@ private:
         ++work_;
         if (work_ % PollEvery != 0) return;
         if (Clock::now() >= deadline_) timedOut_ = true;
-        if (work_ % ProgressEvery == 0 && s_.PackProgress && !s_.PackProgress(reportedPlaced, s_.WordCount))
+        if (work_ % ProgressEvery == 0 && s_.PackProgress && !s_.PackProgress(progressPlaced_, s_.WordCount))
             cancelled_ = true;
     }
 
@@ -390,7 +398,7 @@ private:
             std::vector<TMove> moves;
             std::int64_t score = 0;
         };
-        constexpr std::int64_t NoSpot = 1'000'000;  // below any sum of spot scores
+        constexpr std::int64_t NoSpot = std::int64_t{1} << 40;  // below any sum of spot scores
         std::vector<Node> beam(1), children;
         std::vector<std::pair<int, TMove>> top;  // best first
         for (int w : targets_) {
@@ -483,16 +491,13 @@ private:
         --placedCount_;
     }
 
-    int bestFree_ = 0;
-
-    // Fewer unplaced words first, then fewer unplaced letters, then more free cells.
-    std::int64_t Objective(const std::vector<int>& unplaced) const {
-        std::int64_t letters = 0;
+    // Fewer unplaced words first, then fewer unplaced letters, then fewer message letters
+    // without a cell, then more free cells.
+    TObjective Objective(const std::vector<int>& unplaced) const {
+        int letters = 0;
         for (int w : unplaced) letters += s_.WordList[w].Length;
         const int free = columns_ * rows_ - usedCells_;
-        const int shortOfRoom = std::max(0, messageCells_ - free);
-        return (static_cast<std::int64_t>(unplaced.size()) * 1000 + letters) * 100000 + shortOfRoom * 10000 +
-               (10000 - std::min(free, 9999));
+        return {static_cast<int>(unplaced.size()), letters, std::max(0, messageCells_ - free), -free};
     }
 
     void Keep(const std::vector<int>& unplaced) {
@@ -502,7 +507,7 @@ private:
         bestUnplaced_ = static_cast<int>(unplaced.size());
         bestObjective_ = Objective(unplaced);
         bestFree_ = columns_ * rows_ - usedCells_;
-        reportedPlaced = std::max(reportedPlaced, placedCount_);
+        progressPlaced_ = std::max(progressPlaced_, placedCount_);
     }
 
     void Restore() {
@@ -558,7 +563,7 @@ private:
             }
             if (Stopped()) break;  // a word cut short by the stop is missing, not unplaceable
 
-            const std::int64_t objective = Objective(unplaced);
+            const TObjective objective = Objective(unplaced);
             if (objective < bestObjective_) {
                 Keep(unplaced);
             } else if (static_cast<int>(unplaced.size()) > bestUnplaced_ + Slack) {
