@@ -58,7 +58,7 @@ struct TLayout {
 class TPacker {
 public:
     TPacker(TEngineState& state, std::int64_t timeLimitMs)
-        : s_(state), cfg_(state.Settings), cells_(Stride * Stride) {
+        : s_(state), cfg_(state.Settings), cells_(Stride * Stride), letters_(Stride * Stride) {
         const int n = s_.WordCount;
         placed_.assign(n + 1, false);
         at_.assign(n + 1, TMove{});
@@ -144,6 +144,8 @@ private:
     TEngineState& s_;
     const TWordSearchConfig& cfg_;
     std::vector<TCell> cells_;
+    // The cells' letters alone: most spots are refused on a letter, and this small copy stays in cache.
+    std::vector<char16_t> letters_;
     int columns_ = 0;
     int rows_ = 0;
     int messageCells_ = 0;
@@ -194,7 +196,10 @@ private:
 
     void ClearGrid() {
         for (int r = 0; r <= rows_ + 1; ++r)
-            for (int c = 0; c <= columns_ + 1; ++c) Cell(c, r) = TCell{};
+            for (int c = 0; c <= columns_ + 1; ++c) {
+                Cell(c, r) = TCell{};
+                letters_[r * Stride + c] = 0;
+            }
         std::fill(placed_.begin(), placed_.end(), false);
         order_.clear();
         directionCount_.fill(0);
@@ -214,22 +219,35 @@ private:
         const TWordRecord& record = s_.WordList[w];
         const int dx = DirectionDx[d], dy = DirectionDy[d];
         const int axis = AxisBit(d);
+        const int step = dy * Stride + dx;
+        const char16_t* letters = record.GridWord.data();
         int shared = 0;
-        for (int k = 0, c = column, r = row; k < record.Length; ++k, c += dx, r += dy) {
-            const TCell& cell = Cell(c, r);
-            if (cell.letter == 0) continue;
-            if (cell.letter != record.GridWord[k] || !cfg_.AllowIntersect) return -1;
-            if (!cfg_.AllowSameLine && (cell.axes & axis) != 0) return -1;
-            if (cell.count >= CellWordCap) return -1;
-            if (embedCheck_)
-                for (int j = 0; j < cell.count; ++j)
-                    if (Inside(record.Length, column, row, d, cell.words[j])) return -1;
+        for (int k = 0, at = row * Stride + column; k < record.Length; ++k, at += step) {
+            const char16_t here = letters_[at];
+            if (here == 0) continue;
+            if (here != letters[k] || !cfg_.AllowIntersect) return -1;
             ++shared;
         }
+        if (shared > 0 && !SharingAllowed(record, column, row, d, axis)) return -1;
         if (!cfg_.AllowCross && IsDiagonal(d))
             for (int k = 1, c = column, r = row; k < record.Length; ++k, c += dx, r += dy)
                 if (CommonWord(Cell(c + dx, r), Cell(c, r + dy)) != 0) return -1;
         return shared;
+    }
+
+    // The word rules at the cells a spot shares, once its letters all agree.
+    bool SharingAllowed(const TWordRecord& record, int column, int row, int d, int axis) const {
+        const int dx = DirectionDx[d], dy = DirectionDy[d];
+        for (int k = 0, c = column, r = row; k < record.Length; ++k, c += dx, r += dy) {
+            const TCell& cell = Cell(c, r);
+            if (cell.letter == 0) continue;
+            if (!cfg_.AllowSameLine && (cell.axes & axis) != 0) return false;
+            if (cell.count >= CellWordCap) return false;
+            if (embedCheck_)
+                for (int j = 0; j < cell.count; ++j)
+                    if (Inside(record.Length, column, row, d, cell.words[j])) return false;
+        }
+        return true;
     }
 
     static int CommonWord(const TCell& a, const TCell& b) {
@@ -338,7 +356,7 @@ private:
     }
 
     int Blocked(int c, int r) const {
-        return c < 1 || c > columns_ || r < 1 || r > rows_ || Cell(c, r).letter != 0 ? 1 : 0;
+        return c < 1 || c > columns_ || r < 1 || r > rows_ || letters_[r * Stride + c] != 0 ? 1 : 0;
     }
 
     // Calls visit(column, row, direction) for the spots of w inside the grid in the allowed
@@ -460,6 +478,7 @@ private:
             TCell& cell = Cell(c, r);
             if (cell.count == 0) ++usedCells_;
             cell.letter = record.GridWord[k];
+            letters_[r * Stride + c] = cell.letter;
             cell.words[cell.count++] = static_cast<std::uint16_t>(move.word);
             cell.axes |= static_cast<std::uint8_t>(AxisBit(move.direction));
         }
@@ -482,6 +501,7 @@ private:
             for (int j = 0; j < cell.count; ++j) cell.axes |= static_cast<std::uint8_t>(AxisBit(at_[cell.words[j]].direction));
             if (cell.count == 0) {
                 cell.letter = 0;
+                letters_[r * Stride + c] = 0;
                 --usedCells_;
             }
         }
