@@ -617,14 +617,16 @@ void TWordSearch::MakeTightPuzzle(int a, int b) {
         auto area = [&](int n) { return size(n).first * size(n).second; };
         // Smallest n at which every word that can fit at all has a legal spot and the message a cell each.
         int least = 1;
+        int letters = 0;  // of the words that can fit at all
         for (int w = 1; w <= s.WordCount; ++w) {
             if (!packer.FitsEmpty(w, size(MaxGridSize).first, size(MaxGridSize).second)) continue;
+            letters += s.WordList[w].Length;
             while (least < MaxGridSize && !packer.FitsEmpty(w, size(least).first, size(least).second)) ++least;
         }
         while (least < MaxGridSize && area(least) < message) ++least;
         // Start where the letters alone would just fill the grid: smaller sizes need shared cells.
         int n = least;
-        while (n < MaxGridSize && area(n) < s.TotalLetters + message) ++n;
+        while (n < MaxGridSize && area(n) < letters + message) ++n;
 
         // Each size gets half of what is left: a size that fails spends its part, one that
         // succeeds usually far less. Until some size holds every word the fullest grid is kept.

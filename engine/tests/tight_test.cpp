@@ -255,6 +255,9 @@ TEST_F(TightTest, UnplacedReasons) {
          {{1, NoAllowedDirection}, {3, LongerThanGrid}}},
         {"Classic, no room left", TPackMode::Classic, u"abc,def,ghi,jkl", 3, 3, 0, {East}, {{4, NoRoomLeft}}},
         {"Tight, search ran out", TPackMode::Tight, u"abc,def,ghi,jkl", 3, 3, 0, {East}, {{4, SearchStopped}}},
+        {"Tight, automatic size, too long for any grid", TPackMode::Tight, std::u16string(120, u'z') + u",cat", 0, 0, 2,
+         {}, {{1, LongerThanGrid}}},
+        {"Tight, automatic size, empty list", TPackMode::Tight, u"", 0, 0, 2, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -267,6 +270,10 @@ TEST_F(TightTest, UnplacedReasons) {
         ws->MakePuzzle(trial.get(), c.columns, c.rows);
         EXPECT_EQ(ws->PackResult.Mode, c.mode);
         EXPECT_EQ(ws->PackResult.Unplaced, c.unplaced);
+        // an automatic size is sized by the words that can fit, not by the one that cannot
+        if (c.columns == 0) {
+            EXPECT_LE(ws->ActualColumns, 3);
+        }
     }
 }
 
