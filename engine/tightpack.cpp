@@ -58,7 +58,8 @@ struct TLayout {
 class TPacker {
 public:
     TPacker(TEngineState& state, std::int64_t timeLimitMs)
-        : s_(state), cfg_(state.Settings), cells_(Stride * Stride), letters_(Stride * Stride) {
+        : s_(state), cfg_(state.Settings), cells_(Stride * Stride), letters_(Stride * Stride),
+          cellCost_(Stride * Stride) {
         const int n = s_.WordCount;
         placed_.assign(n + 1, false);
         at_.assign(n + 1, TMove{});
@@ -146,6 +147,8 @@ private:
     std::vector<TCell> cells_;
     // The cells' letters alone: most spots are refused on a letter, and this small copy stays in cache.
     std::vector<char16_t> letters_;
+    // What taking every word out of a cell costs (Conflicts' measure), beside letters_.
+    std::vector<int> cellCost_;
     int columns_ = 0;
     int rows_ = 0;
     int messageCells_ = 0;
@@ -199,6 +202,7 @@ private:
             for (int c = 0; c <= columns_ + 1; ++c) {
                 Cell(c, r) = TCell{};
                 letters_[r * Stride + c] = 0;
+                cellCost_[r * Stride + c] = 0;
             }
         std::fill(placed_.begin(), placed_.end(), false);
         order_.clear();
@@ -293,6 +297,13 @@ private:
         const TWordRecord& record = s_.WordList[w];
         const int dx = DirectionDx[d], dy = DirectionDy[d];
         const int axis = AxisBit(d);
+        // A cell of other letters must be emptied whole: the dearest such cell bounds the cost
+        // from below, read from the small arrays before any word list.
+        const int step = dy * Stride + dx;
+        for (int k = 0, at = row * Stride + column; k < record.Length; ++k, at += step) {
+            const char16_t here = letters_[at];
+            if (here != 0 && (here != record.GridWord[k] || !cfg_.AllowIntersect) && cellCost_[at] > limit) return -1;
+        }
         conflicts_.clear();
         ++stamp_;
         shared_ = 0;
@@ -479,6 +490,7 @@ private:
             if (cell.count == 0) ++usedCells_;
             cell.letter = record.GridWord[k];
             letters_[r * Stride + c] = cell.letter;
+            cellCost_[r * Stride + c] += record.Length * record.Length;
             cell.words[cell.count++] = static_cast<std::uint16_t>(move.word);
             cell.axes |= static_cast<std::uint8_t>(AxisBit(move.direction));
         }
@@ -497,6 +509,7 @@ private:
             TCell& cell = Cell(c, r);
             std::remove(cell.words.data(), cell.words.data() + cell.count, static_cast<std::uint16_t>(w));
             --cell.count;
+            cellCost_[r * Stride + c] -= record.Length * record.Length;
             cell.axes = 0;
             for (int j = 0; j < cell.count; ++j) cell.axes |= static_cast<std::uint8_t>(AxisBit(at_[cell.words[j]].direction));
             if (cell.count == 0) {
