@@ -601,9 +601,7 @@ private:
                 Keep(unplaced);
             } else if (static_cast<int>(unplaced.size()) > bestUnplaced_ + Slack) {
                 Restore();
-                unplaced.clear();
-                for (int v : targets_)
-                    if (!placed_[v]) unplaced.push_back(v);
+                unplaced = Unplaced();
             }
         }
     }
