@@ -639,7 +639,7 @@ void TWordSearch::MakeTightPuzzle(int a, int b) {
         int n = least;
         while (n < MaxGridSize && area(n) < letters + message) ++n;
 
-        // Each size gets half of what is left: a size that fails spends its part, one that
+        // Each size gets half of what is left: a size that fails spends its share, one that
         // succeeds usually far less. Until some size holds every word the fullest grid is kept.
         bool complete = false;
         auto attempt = [&](int side) {
