@@ -35,6 +35,7 @@ void TWordSearch::ClearCells(int extent) {
     ActualColumns = 0;
     ActualRows = 0;
     AccidentalWords.clear();
+    PackResult = TPackResult{};
     usedExtent_ = 0;
     for (int i = 1; i <= state_->WordCount; ++i) {
         TWordPlacement& p = Placements[i];
@@ -61,6 +62,10 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
     b = std::clamp(b, 0, MaxGridSize);
     assert(s.ListReady);
     if (!s.ListReady) return nullptr;
+    if (s.Settings.PackMode == TPackMode::Tight) {
+        MakeTightPuzzle(a, b);
+        return this;
+    }
     Clear();
     // Between here and the end only the engine writes into these two objects, so the
     // many builds can clear just the cells they used.
@@ -106,8 +111,31 @@ TWordSearch* TWordSearch::MakePuzzle(TWordSearch* trial, int a, int b) {
     }
     // Only the kept grid is ever seen, so only its filler is checked.
     CheckAccidentalWords();
+    NoteUnplacedWords(false);
     Constructed = true;
     return this;
+}
+
+void TWordSearch::NoteUnplacedWords(bool searchStopped) {
+    const TEngineState& s = *state_;
+    PackResult.Mode = s.Settings.PackMode;
+    PackResult.Unplaced.clear();
+    for (int position = 1; position <= s.WordCount; ++position) {
+        const int word = s.DisplayIndex[position];
+        if (Placements[word].Placed) continue;
+        const int length = s.WordList[word].Length;
+        TUnplacedReason reason = searchStopped ? TUnplacedReason::SearchStopped : TUnplacedReason::NoRoomLeft;
+        if (length > std::max(ActualColumns, ActualRows)) {
+            reason = TUnplacedReason::LongerThanGrid;
+        } else {
+            bool room = false;
+            for (int d = 1; d <= 8 && !room; ++d)
+                room = s.DirectionAllowed(d) && (DirectionDx[d] == 0 || length <= ActualColumns) &&
+                       (DirectionDy[d] == 0 || length <= ActualRows);
+            if (!room) reason = TUnplacedReason::NoAllowedDirection;
+        }
+        PackResult.Unplaced.push_back({word, reason});
+    }
 }
 
 std::pair<int, int> TWordSearch::SelectSize(int a, int b) const {
@@ -345,6 +373,7 @@ void TWordSearch::CopyCells(const TWordSearch& source) {
         }
     for (int i = 1; i <= state_->WordCount; ++i) Placements[i] = source.Placements[i];
     AccidentalWords = source.AccidentalWords;
+    PackResult = source.PackResult;
 }
 
 void TWordSearch::AddPlacedWord(const std::u16string& itemText, int placed, int column, int row, int direction,

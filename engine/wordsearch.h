@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,6 +94,36 @@ struct TWordPlacement {
 constexpr char16_t WordSeparator = u',';
 constexpr char16_t ClueSeparator = u'/';
 
+// How MakePuzzle lays the words out.
+enum class TPackMode : std::uint8_t {
+    Classic = 0,  // random spots, the best of a few dozen grids (the default)
+    Tight = 1,    // a search that places every word it can and, for an automatic size, finds the
+                  // smallest grid holding them all; see MakePuzzle
+};
+
+// Why a word is not in the grid.
+enum class TUnplacedReason : std::uint8_t {
+    LongerThanGrid = 1,      // longer than both the columns and the rows
+    NoAllowedDirection = 2,  // no legal spot in the allowed directions even in an empty grid of this size
+    NoRoomLeft = 3,          // (Classic) spots existed, but the random tries found none free
+    SearchStopped = 4,       // (Tight) the work budget, the time limit or the caller ended the search first
+};
+
+struct TUnplacedWord {
+    std::int32_t Word = 0;  // index into WordList
+    TUnplacedReason Reason = TUnplacedReason::NoRoomLeft;
+    bool operator==(const TUnplacedWord&) const = default;
+};
+
+// What the last MakePuzzle did besides the grid.
+struct TPackResult {
+    TPackMode Mode = TPackMode::Classic;
+    std::vector<TUnplacedWord> Unplaced;  // every word not in the grid, in display order
+    bool TimeLimitHit = false;            // Tight: stopped by PackTimeLimitMs; the grid is the best found
+    bool Cancelled = false;               // Tight: the progress callback returned false
+    std::int64_t WorkUsed = 0;            // Tight: candidate placements tried
+};
+
 class TWordSearchConfig {
 public:
     // 0 none; 1 taboo words and listed words spelled a second time; 2 also every dictionary
@@ -104,6 +135,13 @@ public:
     std::uint16_t PuzzleOptions = 0;
     // 0..4; anything else permits nothing.
     std::uint8_t SharingLevel = ShareIntersect;
+    TPackMode PackMode = TPackMode::Classic;
+    // Tight: candidate placements tried per puzzle at most (40 million take about 0.3 s on
+    // one core); the same seed and budget give the same grid on every machine. A layout of
+    // each size tried is always finished, so a tiny budget still gives a full greedy grid.
+    std::int64_t PackWorkLimit = 40'000'000;
+    // Tight: a safety stop only (it makes results depend on the machine); 0 for none.
+    std::int32_t PackTimeLimitMs = 2000;
 
     void SetSharingLevel(int level) { SharingLevel = static_cast<std::uint8_t>(level); }
     bool HasOption(std::uint16_t option) const { return (PuzzleOptions & option) != 0; }
@@ -158,6 +196,11 @@ public:
     // The list's words as the accidental-word check reads them, made when the list changed.
     std::shared_ptr<const TListedWords> ListedWordsForCheck;
 
+    // Tight: called on MakePuzzle's thread every 65,536 candidate placements with the most
+    // words a kept grid has held so far and the list's size; returning false ends the search,
+    // which keeps its best whole grid (PackResult.Cancelled). May be empty.
+    std::function<bool(int placed, int total)> PackProgress;
+
     void ResetSettings();
     void ClearList();
     void Words_ProcessLine(const std::u16string& line);
@@ -173,6 +216,8 @@ public:
 
     // Share of direction d, 0.125 each when no direction carries weight.
     double DirectionShare(int d) const;
+    // Whether construction may lay words in direction d (1..8).
+    bool DirectionAllowed(int d) const { return DirectionShare(d) > 0; }
 
     std::u16string GridForm(const std::u16string& item) const;
     std::u16string ClueForm(const std::u16string& item) const;
@@ -209,9 +254,17 @@ public:
     // Words spelled by the grid's own letters that redrawing filler could not remove, from
     // the last fill; empty when the check is off.
     std::vector<TAccidentalWord> AccidentalWords;
+    // The unplaced words with their reasons and how the search ended, from the last MakePuzzle.
+    TPackResult PackResult;
 
     // Builds the puzzle into this (the result) object, using trial for candidate grids.
     // The list must be finished (FinishList); an unfinished one builds nothing (nullptr).
+    // Settings.PackMode picks the construction. Tight ignores trial (which may
+    // then be null): with both sizes given it searches that grid for a layout of every word;
+    // with an automatic size (0) it looks for the smallest square, or the fewest rows or
+    // columns when the other is given, that holds every word that can fit and leaves a free
+    // cell for each hidden-message letter. The filler and accidental-word check follow as in
+    // Classic.
     TWordSearch* MakePuzzle(TWordSearch* trial, int requestedColumns, int requestedRows);
 
     void Clear();
@@ -269,6 +322,9 @@ public:
 
 private:
     int NthWordInDisplayOrder(int k, bool placed) const;
+    void MakeTightPuzzle(int requestedColumns, int requestedRows);
+    // The reason each unplaced word gives; searchStopped marks the ones Tight ran out on.
+    void NoteUnplacedWords(bool searchStopped);
     // Inside MakePuzzle only the engine writes cells, so the trial builds and copies clear
     // just the cells written since the object's last clear.
     // check false: the accidental-word check is left to the caller (MakePuzzle runs it once
