@@ -385,7 +385,11 @@ void TPuzzleModel::SyncCreditsChoice() { creditsIndex_ = int(creditsChoices_.ind
 // --- New puzzle and favourites ---
 
 void TPuzzleModel::ResetToNewPuzzle() {
+    // The solution colour and the clue-text font are not preferences: they stay.
+    TPageFormat format = puzzle_.Format;
+    format.ResetToPreferences(*prefs_);
     puzzle_ = NewPuzzle(*prefs_);
+    puzzle_.Format = format;
 
     SpellingUpToDate = false;
     RecountWords();

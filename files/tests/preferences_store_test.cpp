@@ -15,7 +15,13 @@ class PreferencesStoreTest : public ::testing::Test {
 protected:
     QString IniFile() const { return dir.filePath("Kestov.ini"); }
     QTemporaryDir dir;
-    test::TTestHost host;
+    TReport report;  // what the store would have the user told
+
+    QStringList Told() const {
+        QStringList texts;
+        for (const TReportLine& line : report.Lines) texts << line.Text;
+        return texts;
+    }
 };
 
 // A value of the key's kind unlike its default: a comma and quotes in texts, "%" and a
@@ -42,11 +48,11 @@ TEST(PreferenceTextTest, LinesAndDirections) {
 
 // First run: an empty store gives the documented defaults, quietly.
 TEST_F(PreferencesStoreTest, FirstRunGivesTheDefaults) {
-    TPreferencesStore store(host, IniFile());
+    TPreferencesStore store(IniFile());
     TPreferences prefs;
-    store.LoadPuzzleDefaults(prefs);
-    const TWindowPreferences window = store.LoadWindowPreferences(prefs);
-    EXPECT_TRUE(host.Messages.empty());
+    store.LoadPuzzleDefaults(prefs, report);
+    const TWindowPreferences window = store.LoadWindowPreferences(prefs, report);
+    EXPECT_TRUE(report.IsEmpty());
     for (const TPreferenceKey& key : PreferenceKeys())
         EXPECT_EQ(PreferenceValue(prefs, key), key.Default) << key.Key;
     EXPECT_EQ((std::array{window.AccidentPrevent, window.ProgramMapWidth, window.Width, window.ShareLevel}),
@@ -59,14 +65,14 @@ TEST_F(PreferencesStoreTest, EveryKeySurvivesASaveAndLoad) {
     for (const TPreferenceKey& key : PreferenceKeys())
         SetPreferenceValue(saved, key, Changed(PreferenceValue(saved, key)));
     saved.WindowState = WindowStateMaximized;
-    TPreferencesStore store(host, IniFile());
-    ASSERT_TRUE(store.SavePreferences(saved, QSize(1920, 1080)));
+    TPreferencesStore store(IniFile());
+    ASSERT_TRUE(store.SavePreferences(saved, QSize(1920, 1080), report));
 
     TPreferences loaded;
-    store.LoadPuzzleDefaults(loaded);
-    store.LoadWindowPreferences(loaded);
-    store.LoadPreviewPlacement(loaded);
-    EXPECT_TRUE(host.Messages.empty());
+    store.LoadPuzzleDefaults(loaded, report);
+    store.LoadWindowPreferences(loaded, report);
+    store.LoadPreviewPlacement(loaded, report);
+    EXPECT_TRUE(report.IsEmpty());
     for (const TPreferenceKey& key : PreferenceKeys())
         EXPECT_EQ(PreferenceValue(loaded, key), PreferenceValue(saved, key)) << key.Key;
 
@@ -86,14 +92,14 @@ TEST_F(PreferencesStoreTest, ValuesOfTheWrongKindAreReportedAndDefaulted) {
         raw.setValue("TitleFontSizePref", "big");
         raw.setValue("GridFontSizePref", 20);
     }
-    TPreferencesStore store(host, IniFile());
+    TPreferencesStore store(IniFile());
     TPreferences prefs;
-    store.LoadPuzzleDefaults(prefs);
+    store.LoadPuzzleDefaults(prefs, report);
     EXPECT_DOUBLE_EQ(prefs.MarginWidthPref, 0.75);
     EXPECT_EQ(prefs.TitleFontSizePref, 36);
     EXPECT_EQ(prefs.GridFontSizePref, 20);
     EXPECT_EQ(store.UnreadableKeys(), (QStringList{"TitleFontSizePref", "MarginWidthPref"}));
-    EXPECT_EQ(host.Texts(), QStringList{UnreadablePreferencesText(store.UnreadableKeys())});
+    EXPECT_EQ(Told(), QStringList{UnreadablePreferencesText(store.UnreadableKeys())});
 }
 
 // The preview window writes its own five keys and leaves every other key as it was.
@@ -107,10 +113,10 @@ TEST_F(PreferencesStoreTest, PreviewPlacementTouchesOnlyItsKeys) {
     prefs.PreviewLeft = 77;
     prefs.PreviewWidth = 640;
     prefs.Width = 999;  // not the preview's to write
-    TPreferencesStore store(host, IniFile());
-    ASSERT_TRUE(store.SavePreviewPlacement(prefs));
+    TPreferencesStore store(IniFile());
+    ASSERT_TRUE(store.SavePreviewPlacement(prefs, report));
     TPreferences loaded;
-    store.LoadPreviewPlacement(loaded);
+    store.LoadPreviewPlacement(loaded, report);
     EXPECT_EQ((std::array{loaded.PreviewWindowState, loaded.PreviewLeft, loaded.PreviewWidth, loaded.PreviewTop}),
               (std::array{WindowStateMaximized, 77, 640, 0}));
     QSettings raw(IniFile(), QSettings::IniFormat);

@@ -7,6 +7,8 @@
 #include <memory>
 #include <tuple>
 
+#include "puzzlebuilder.h"
+#include "puzzledefaults.h"
 #include "puzzlefile.h"
 #include "testhost.h"
 #include "textcodec.h"
@@ -26,9 +28,9 @@ QByteArray FileOf(std::initializer_list<const char*> lines) {
     return out;
 }
 
-QByteArray Bytes(const TPuzzleModel& model) {
+QByteArray Bytes(const TPuzzle& puzzle) {
     QStringList lines;
-    FormatPuzzleFile(model, lines);
+    FormatPuzzleFile(puzzle, lines);
     return PuzzleFileBytes(lines);
 }
 
@@ -42,132 +44,133 @@ QString Cell(const TWordSearch& p, int x, int y) { return QString(QChar(p.Grid[x
 
 class PuzzleFileTest : public ::testing::Test {
 protected:
-    test::TTestHost host;
     TPreferences prefs;
     QTemporaryDir dir;
+    TReport report;         // of the last Open or Save
+    bool accepted = false;  // by the last Open
 
-    std::unique_ptr<TPuzzleModel> NewModel() {
-        auto m = std::make_unique<TPuzzleModel>(host, prefs);
-        m->ResetToNewPuzzle();
-        m->Ready = true;
-        return m;
+    QStringList Told() const {
+        QStringList texts;
+        for (const TReportLine& line : report.Lines) texts << line.Text;
+        return texts;
     }
 
     // The puzzle that data/pets.ws holds, set up field by field.
-    void FillPets(TPuzzleModel& m) {
-        m.Credits_NameEd = u"Ann Teacher"_qs;
-        m.Credits_RecipientEd = u"Class 3"_qs;
-        m.CreditsLineCmBx.Text = u"Made by Ann"_qs;
-        m.SetHiddenMessageMode(true);
-        m.SetCustomCluesMode(true);
-        m.PageFormat.GridHPosition = 2;
-        m.PageFormat.SolutionStyle = 1;
-        m.PageFormat.SolutionColor = 255;
+    TPuzzle Pets() const {
+        TPuzzle m = NewPuzzle(prefs);
+        m.CreditsName = u"Ann Teacher"_qs;
+        m.CreditsRecipient = u"Class 3"_qs;
+        m.CreditsLine = u"Made by Ann"_qs;
+        m.Type = {true, true};
+        m.Format.GridHPosition = 2;
+        m.Format.SolutionStyle = 1;
+        m.Format.SolutionColor = 255;
         m.RequestedColumns = 4;
-        m.AutoInstructions = InstructionsCustomized;
+        m.InstructionsMode = TInstructionsMode::Customized;
         m.Directions = {false, false, true, true, true, false, false, false};
-        m.SetSharingLevel(ShareSome);
-        m.PageFormat.MarginWidth = 0.5;
-        m.PageFormat.BorderIndex = 3;
-        m.PageFormat.RequestedClueColumns = 2;
-        m.PageFormat.ClueAlignment = 0;
-        m.Words_Memo = {u"cat/a pet"_qs, u""_qs, u"dog/a \"good\" boy"_qs, u"caf\u00e9"_qs, u"zzzzzz/too long"_qs};
-        m.Words_TitleMemo = {u"Pets"_qs, u""_qs, u"Page 2"_qs};
-        m.Worksheet_LeftMemo = {u"Name ____"_qs};
-        m.Worksheet_RightMemo = {u"Date ____"_qs};
-        m.Layout_InstructionsMemo = {u"Find the words."_qs};
-        m.Words_HiddenMemo = {u"HI"_qs};
+        m.SharingLevel = ShareSome;
+        m.Format.MarginWidth = 0.5;
+        m.Format.BorderIndex = 3;
+        m.Format.RequestedClueColumns = 2;
+        m.Format.ClueAlignment = 0;
+        m.WordLines = {u"cat/a pet"_qs, u""_qs, u"dog/a \"good\" boy"_qs, u"caf\u00e9"_qs, u"zzzzzz/too long"_qs};
+        m.TitleLines = {u"Pets"_qs, u""_qs, u"Page 2"_qs};
+        m.WorksheetLeftLines = {u"Name ____"_qs};
+        m.WorksheetRightLines = {u"Date ____"_qs};
+        m.InstructionLines = {u"Find the words."_qs};
+        m.HiddenMessageLines = {u"HI"_qs};
 
-        TEngineState& engine = m.Engine();
-        engine.ClearList();
-        for (const QString& line : m.Words_Memo) engine.Words_ProcessLine(line.toStdU16String());
-        engine.FinishList();
-        TWordSearch& p = m.Puzzle();
-        p.Clear();
-        p.ActualColumns = 5;
-        p.ActualRows = 3;
+        auto engine = std::make_unique<TEngineState>();
+        ApplyPuzzleOptions(m, engine->Settings);
+        for (const QString& line : m.WordLines) engine->Words_ProcessLine(line.toStdU16String());
+        engine->FinishList();
+        auto p = std::make_unique<TWordSearch>(*engine);
+        p->ActualColumns = 5;
+        p->ActualRows = 3;
         const QString rows[] = {u"CATHX"_qs, u"DOGIY"_qs, u"CAF\u00e9Q"_qs};
         for (int y = 1; y <= 3; ++y)
-            for (int x = 1; x <= 5; ++x) p.Grid[x][y] = rows[y - 1][x - 1].unicode();
-        for (int i = 1; i <= 3; ++i) p.Placements[i] = {true, 1, i, East, ""};
-        p.Constructed = true;
+            for (int x = 1; x <= 5; ++x) p->Grid[x][y] = rows[y - 1][x - 1].unicode();
+        for (int i = 1; i <= 3; ++i) p->Placements[i] = {true, 1, i, East, ""};
+        p->Constructed = true;
+        m.Built = std::make_shared<const TBuiltGrid>(*p);
+        return m;
     }
 
-    bool accepted = false;  // by the last Open
-    std::unique_ptr<TPuzzleModel> Open(const QByteArray& bytes) {
-        auto m = NewModel();
-        host.Messages.clear();
-        accepted = OpenPuzzleBytes(*m, bytes, u"t.ws"_qs);
-        return m;
+    TPuzzle Open(const QByteArray& bytes) { return Taken(ReadPuzzleBytes(bytes, u"t.ws"_qs, NewPuzzle(prefs))); }
+    TPuzzle OpenFile(const QString& path) { return Taken(ReadPuzzleFile(path, NewPuzzle(prefs))); }
+    TPuzzle Taken(TReadResult<TPuzzle> read) {
+        report = read.Report;
+        accepted = read.Value.has_value();
+        return read.Value.value_or(TPuzzle());
     }
 };
 
 }  // namespace
 
-// The writer against a file put together by hand from the format's table; a save records
-// the name and clears the mark; reading it back and writing again gives the same bytes.
+// The writer against a file put together by hand from the format's table; reading it back
+// and writing again gives the same bytes.
 TEST_F(PuzzleFileTest, WritesTheDocumentedBytesAndReadsThemBack) {
-    auto m = NewModel();
-    FillPets(*m);
-    ExpectSameFile(Bytes(*m), ReadFile(PetsFile));
-    m->SetModified(true);
+    const TPuzzle pets = Pets();
+    ExpectSameFile(Bytes(pets), ReadFile(PetsFile));
     const QString path = dir.filePath(u"pets.ws"_qs);
-    ASSERT_TRUE(SavePuzzleFile(*m, path));
+    ASSERT_TRUE(SavePuzzleFile(pets, path, report));
     EXPECT_EQ(ReadFile(path), ReadFile(PetsFile));
-    EXPECT_EQ(m->CurrentFileName(), path);
-    EXPECT_FALSE(m->IsModified());
 
-    auto back = NewModel();
-    ASSERT_TRUE(OpenPuzzleFile(*back, path));
-    EXPECT_TRUE(host.Messages.empty()) << host.Texts().join(u'\n').toStdString();
-    ExpectSameFile(Bytes(*back), ReadFile(PetsFile));
-    EXPECT_FALSE(back->IsModified());
-    EXPECT_EQ(back->Settings().PuzzleOptions, Option_HiddenMessage | Option_CustomClues);
+    const TPuzzle back = OpenFile(path);
+    ASSERT_TRUE(accepted);
+    EXPECT_TRUE(report.IsEmpty()) << Told().join(u'\n').toStdString();
+    ExpectSameFile(Bytes(back), ReadFile(PetsFile));
+    EXPECT_EQ(back.Words().Settings.PuzzleOptions, Option_HiddenMessage | Option_CustomClues);
     // What the file does not spell out is rebuilt; the hidden message goes back into the
     // first free cells.
-    const TWordSearch& p = back->Puzzle();
-    ASSERT_EQ(back->Engine().WordCount, 4);
-    EXPECT_EQ(back->Engine().WordList[3].GridWord, u"CAF\u00e9");
+    const TWordSearch& p = back.Grid();
+    ASSERT_EQ(back.Words().WordCount, 4);
+    EXPECT_EQ(back.Words().WordList[3].GridWord, u"CAF\u00e9");
     EXPECT_EQ(p.WordListIndicies[3][2], std::u16string(1, char16_t(2)));
     EXPECT_EQ(p.WordListIndicies[4][1], HiddenMessageMarker);
     EXPECT_EQ(p.WordListIndicies[5][1], HiddenMessageMarker);
     EXPECT_TRUE(p.WordListIndicies[5][2].empty());
+    // Everything else the file holds comes back as the same value; blank lines are not kept.
+    TPuzzle expected = pets;
+    expected.Built = back.Built;
+    expected.WordLines.removeAll(QString());
+    expected.TitleLines.removeAll(QString());
+    EXPECT_TRUE(back == expected);
 }
 
 // Letters outside Windows-1252 switch the whole file to UTF-8 and come back intact.
 TEST_F(PuzzleFileTest, GreekWordListSurvivesSaveAndReopen) {
-    auto m = NewModel();
-    m->SetCustomCluesMode(true);
-    m->SetCapitalization(TCapitalization::AsGiven);
-    m->Words_Memo = {u"\u03b1\u03bb\u03c6\u03b1/\u03c0\u03c1\u03ce\u03c4\u03bf"_qs, u"\u03b2\u03ae\u03c4\u03b1"_qs};
-    ASSERT_NE(m->RebuildPuzzle(), nullptr);
+    TPuzzle m = NewPuzzle(prefs);
+    m.Type.CustomClues = true;
+    m.Capitalization = TCapitalization::AsGiven;
+    m.WordLines = {u"\u03b1\u03bb\u03c6\u03b1/\u03c0\u03c1\u03ce\u03c4\u03bf"_qs, u"\u03b2\u03ae\u03c4\u03b1"_qs};
+    TPuzzleBuilder builder;
+    m.Built = builder.Build(m);
     const QString path = dir.filePath(u"greek.ws"_qs);
-    ASSERT_TRUE(SavePuzzleFile(*m, path));
+    ASSERT_TRUE(SavePuzzleFile(m, path, report));
     const QByteArray saved = ReadFile(path);
     ASSERT_TRUE(StartsWithUtf8Bom(saved));
     EXPECT_TRUE(IsValidUtf8(saved.mid(3)));
-    auto back = NewModel();
-    ASSERT_TRUE(OpenPuzzleFile(*back, path));
-    EXPECT_EQ(back->Words_Memo, m->Words_Memo);
-    EXPECT_EQ(Bytes(*back), saved);
+    const TPuzzle back = OpenFile(path);
+    EXPECT_EQ(back.WordLines, m.WordLines);
+    EXPECT_EQ(Bytes(back), saved);
 }
 
 // Keys match in any case and the first one counts; values are case-sensitive. Only the
 // exact first line opens a file, after a UTF-8 mark and with any line-break style.
 TEST_F(PuzzleFileTest, KeyCaseAndTheFormatLine) {
-    auto m = Open(FileOf({"QZ_WSFileFormat=1.0", "north=T", "SOUTH=t", "East=T", "East=F", "capitalization=AsGiven",
-                          "ActualColumns=1", "ActualRows=1", "GRID:", "\tA"}));
-    EXPECT_EQ(m->Directions, (std::array<bool, 8>{true, false, true, false, false, false, false, false}));
-    EXPECT_EQ(m->Capitalization(), TCapitalization::AsGiven);
+    TPuzzle m = Open(FileOf({"QZ_WSFileFormat=1.0", "north=T", "SOUTH=t", "East=T", "East=F",
+                             "capitalization=AsGiven", "ActualColumns=1", "ActualRows=1", "GRID:", "\tA"}));
+    EXPECT_EQ(m.Directions, (std::array<bool, 8>{true, false, true, false, false, false, false, false}));
+    EXPECT_EQ(m.Capitalization, TCapitalization::AsGiven);
     for (const char* wrong : {"QZ_WSFileFormat=1.0 ", "qz_wsfileformat=1.0"}) {
-        m = Open(FileOf({wrong, "ActualColumns=1", "ActualRows=1", "GRID:", "\tQ"}));
+        Open(FileOf({wrong, "ActualColumns=1", "ActualRows=1", "GRID:", "\tQ"}));
         EXPECT_FALSE(accepted) << wrong;
-        EXPECT_EQ(Cell(m->Puzzle(), 1, 1), Empty);
-        EXPECT_EQ(host.Texts(), QStringList{u"t.ws has an unknown file format."_qs});
+        EXPECT_EQ(Told(), QStringList{u"t.ws has an unknown file format."_qs});
     }
     m = Open(QByteArray("\xEF\xBB\xBFQZ_WSFileFormat=1.0\rActualColumns=1\rActualRows=1\rGRID:\r\tQ"));
     EXPECT_TRUE(accepted);
-    EXPECT_EQ(Cell(m->Puzzle(), 1, 1), u"Q"_qs);
+    EXPECT_EQ(Cell(m.Grid(), 1, 1), u"Q"_qs);
 }
 
 // Missing keys take the reader's defaults (a 15 x 15 grid); the sharing level stays as the
@@ -178,15 +181,15 @@ TEST_F(PuzzleFileTest, MissingKeysGiveDefaults) {
     prefs.TitleFontSizePref = 20;
     QByteArray file = FileOf({"QZ_WSFileFormat=1.0", "GRID:"});
     for (int y = 1; y <= 15; ++y) file += "\tA B C D E F G H I J K L M N " + QByteArray(y == 15 ? "Z" : "O") + "\r\n";
-    auto m = Open(file);
-    EXPECT_TRUE(host.Messages.empty()) << host.Texts().join(u'\n').toStdString();
-    EXPECT_EQ(m->Puzzle().ActualColumns, 15);
-    EXPECT_EQ(Cell(m->Puzzle(), 15, 15), u"Z"_qs);
-    EXPECT_EQ(m->Directions, (std::array<bool, 8>{}));
-    EXPECT_EQ(m->SharingLevel(), ShareAll);
-    EXPECT_EQ(m->Capitalization(), TCapitalization::AllUpper);
-    EXPECT_EQ(m->PageFormat.TitleFontSize, 36);
-    EXPECT_EQ(m->AutoInstructions, InstructionsAutomatic);
+    const TPuzzle m = Open(file);
+    EXPECT_TRUE(report.IsEmpty()) << Told().join(u'\n').toStdString();
+    EXPECT_EQ(m.Grid().ActualColumns, 15);
+    EXPECT_EQ(Cell(m.Grid(), 15, 15), u"Z"_qs);
+    EXPECT_EQ(m.Directions, (std::array<bool, 8>{}));
+    EXPECT_EQ(m.SharingLevel, ShareAll);
+    EXPECT_EQ(m.Capitalization, TCapitalization::AllUpper);
+    EXPECT_EQ(m.Format.TitleFontSize, 36);
+    EXPECT_EQ(m.InstructionsMode, TInstructionsMode::Automatic);
 }
 
 // Size and grid problems are reported as errors; reading goes on and never leaves the lines.
@@ -203,19 +206,19 @@ TEST_F(PuzzleFileTest, GridProblemsAreReported) {
         {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=3", "GRID:", "\tA B C"}), damaged, 3, u"A"_qs},
     };
     for (const auto& [bytes, message, columns, firstCell] : cases) {
-        auto m = Open(bytes);
-        ASSERT_EQ(host.Texts(), QStringList{message});
-        EXPECT_EQ(host.Messages[0].Kind, MessageKind::Error);
-        EXPECT_EQ(m->Puzzle().ActualColumns, columns);
-        EXPECT_EQ(Cell(m->Puzzle(), 1, 1), firstCell);
-        EXPECT_EQ(Cell(m->Puzzle(), 1, 2), Empty);
+        const TPuzzle m = Open(bytes);
+        ASSERT_EQ(Told(), QStringList{message});
+        EXPECT_EQ(report.Lines[0].Kind, MessageKind::Error);
+        EXPECT_EQ(m.Grid().ActualColumns, columns);
+        EXPECT_EQ(Cell(m.Grid(), 1, 1), firstCell);
+        EXPECT_EQ(Cell(m.Grid(), 1, 2), Empty);
     }
 }
 
 // Word-list and placement lines that cannot be used are counted in one warning; quotes
 // inside an entry's text survive.
 TEST_F(PuzzleFileTest, RejectedLinesAreCounted) {
-    auto m = Open(FileOf({
+    const TPuzzle m = Open(FileOf({
         "QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=3", "Capitalization=AsGiven", "GRID:", "\tA B C",
         "\tD E F", "\tG H I", "END GRID", "REQUESTED WORD LIST:", "\tgood", "no tab", "", "END REQUESTED WORD LIST",
         "WORD PLACEMENT:",
@@ -231,13 +234,13 @@ TEST_F(PuzzleFileTest, RejectedLinesAreCounted) {
         "\t1 X=1 Y=1 D=3 <> \"/clue only\"",  // no word: dropped silently
         "END WORD PLACEMENT",
     }));
-    EXPECT_EQ(host.Texts(), QStringList{u"t.ws has problems in the word list section(s). 7 line(s) were rejected."_qs});
-    EXPECT_EQ(host.Messages[0].Kind, MessageKind::Warning);
-    EXPECT_EQ(m->Words_Memo, QStringList{u"good"_qs});
-    const TEngineState& e = m->Engine();
+    EXPECT_EQ(Told(), QStringList{u"t.ws has problems in the word list section(s). 7 line(s) were rejected."_qs});
+    EXPECT_EQ(report.Lines[0].Kind, MessageKind::Warning);
+    EXPECT_EQ(m.WordLines, QStringList{u"good"_qs});
+    const TEngineState& e = m.Words();
     ASSERT_EQ(e.WordCount, 4);
-    EXPECT_EQ(m->Puzzle().WordListIndicies[3][1], (std::u16string{1, 3, 4}));  // ABC, dog and tail run through it
-    EXPECT_FALSE(m->Puzzle().Placements[2].Placed);
+    EXPECT_EQ(m.Grid().WordListIndicies[3][1], (std::u16string{1, 3, 4}));  // ABC, dog and tail run through it
+    EXPECT_FALSE(m.Grid().Placements[2].Placed);
     EXPECT_EQ((std::array{e.WordList[2].ItemText, e.WordList[3].ItemText, e.WordList[4].ItemText}),
               (std::array<std::u16string, 3>{u"unplaced", u"dog/a \"good\" boy", u"tail"}));
 }
@@ -245,37 +248,32 @@ TEST_F(PuzzleFileTest, RejectedLinesAreCounted) {
 // Page texts: lines without TAB are skipped silently; the hidden message only with the option
 // (the option on is read back from pets.ws).
 TEST_F(PuzzleFileTest, TextSections) {
-    auto m = Open(FileOf({"QZ_WSFileFormat=1.0", "Option_HiddenMessage=F", "ActualColumns=2", "ActualRows=1", "GRID:",
-                          "\tA B", "TITLE:", "\tFirst", "untabbed", "", "\tSecond", "END TITLE", "END INSTRUCTIONS",
-                          "\tbefore its header", "INSTRUCTIONS:", "LEFT WORKSHEET:", "\tleft",
-                          "REQUESTED HIDDEN MESSAGE:", "\tGO", "END REQUESTED HIDDEN MESSAGE"}));
-    EXPECT_TRUE(host.Messages.empty()) << host.Texts().join(u'\n').toStdString();
-    EXPECT_EQ(m->Words_TitleMemo, (QStringList{u"First"_qs, u"Second"_qs}));
-    EXPECT_TRUE(m->Layout_InstructionsMemo.isEmpty());
-    EXPECT_TRUE(m->Worksheet_LeftMemo.isEmpty());
-    EXPECT_TRUE(m->Words_HiddenMemo.isEmpty());
-    EXPECT_NE(m->Puzzle().WordListIndicies[2][1], HiddenMessageMarker);
+    const TPuzzle m =
+        Open(FileOf({"QZ_WSFileFormat=1.0", "Option_HiddenMessage=F", "ActualColumns=2", "ActualRows=1", "GRID:",
+                     "\tA B", "TITLE:", "\tFirst", "untabbed", "", "\tSecond", "END TITLE", "END INSTRUCTIONS",
+                     "\tbefore its header", "INSTRUCTIONS:", "LEFT WORKSHEET:", "\tleft", "REQUESTED HIDDEN MESSAGE:",
+                     "\tGO", "END REQUESTED HIDDEN MESSAGE"}));
+    EXPECT_TRUE(report.IsEmpty()) << Told().join(u'\n').toStdString();
+    EXPECT_EQ(m.TitleLines, (QStringList{u"First"_qs, u"Second"_qs}));
+    EXPECT_TRUE(m.InstructionLines.isEmpty());
+    EXPECT_TRUE(m.WorksheetLeftLines.isEmpty());
+    EXPECT_TRUE(m.HiddenMessageLines.isEmpty());
+    EXPECT_NE(m.Grid().WordListIndicies[2][1], HiddenMessageMarker);
 }
 
-// A file that cannot be opened is reported and the current puzzle is kept; a save that
-// cannot be written warns and keeps the file name and the modified mark.
-TEST_F(PuzzleFileTest, FailedOpenAndSaveKeepThePuzzle) {
-    auto m = NewModel();
-    FillPets(*m);
-    m->SetModified(true);
+// A file that cannot be read gives no puzzle and says why; a save that cannot be written
+// warns.
+TEST_F(PuzzleFileTest, FailedOpenAndSaveAreReported) {
     const QString missing = dir.filePath(u"missing.ws"_qs);
-    EXPECT_FALSE(OpenPuzzleFile(*m, missing));
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Text, missing + u" was not found."_qs);
-    EXPECT_EQ(m->Words_TitleMemo.value(0), u"Pets"_qs);
-    EXPECT_EQ(m->Puzzle().ActualColumns, 5);
+    OpenFile(missing);
+    EXPECT_FALSE(accepted);
+    ASSERT_EQ(report.Lines.size(), 1u);
+    EXPECT_EQ(report.Lines[0].Text, missing + u" was not found."_qs);
 
-    host.Messages.clear();
-    EXPECT_FALSE(SavePuzzleFile(*m, dir.filePath(u"no-such-folder/p.ws"_qs)));
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Kind, MessageKind::Warning);
-    EXPECT_TRUE(m->IsModified());
-    EXPECT_NE(m->CurrentFileName(), dir.filePath(u"no-such-folder/p.ws"_qs));
+    report = {};
+    EXPECT_FALSE(SavePuzzleFile(Pets(), dir.filePath(u"no-such-folder/p.ws"_qs), report));
+    ASSERT_EQ(report.Lines.size(), 1u);
+    EXPECT_EQ(report.Lines[0].Kind, MessageKind::Warning);
 }
 
 // Protects: integers are blanks, one sign, ASCII digits within int; all else gives the default.

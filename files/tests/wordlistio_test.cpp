@@ -42,11 +42,11 @@ TEST(WordListImport, EachKindTakesItsLines) {
          Clues, {u"DOG /A barking pet"_qs, u"EMU /"_qs, u"hort /"_qs}},
     };
     for (const auto& [kind, file, style, appended] : cases) {
-        TTestHost host;
+        TReport report;
         QStringList memo = {u"already"_qs};
-        ImportWordListLines(file, kind, style, memo, host);
+        ImportWordListLines(file, kind, style, memo, {}, report);
         EXPECT_EQ(memo, QStringList{u"already"_qs} + appended) << int(kind);
-        EXPECT_TRUE(host.Messages.empty());
+        EXPECT_TRUE(report.IsEmpty());
     }
 }
 
@@ -63,12 +63,17 @@ TEST(WordListImport, LineLimits) {
         {0, 250, MessageAnswer::No, 250, {}},
     };
     for (const auto& [before, lines, answer, after, messages] : cases) {
-        TTestHost host;
-        host.Answers = {answer};
+        QStringList told;
+        const TContinueQuestion goOn = [&] {
+            told << TooManyLinesQuestion();
+            return answer == MessageAnswer::Yes;
+        };
+        TReport report;
         QStringList memo = Numbered(before);
-        ImportWordListLines(Numbered(lines), WordListFileKind::PlainText, NoClues, memo, host);
+        ImportWordListLines(Numbered(lines), WordListFileKind::PlainText, NoClues, memo, goOn, report);
+        for (const TReportLine& line : report.Lines) told << line.Text;
         EXPECT_EQ(memo.size(), after) << lines;
-        EXPECT_EQ(host.Texts(), messages) << lines;
+        EXPECT_EQ(told, messages) << lines;
     }
 }
 
@@ -85,9 +90,9 @@ TEST(WordListImport, FromFilesInEveryEncoding) {
     for (const auto& [name, bytes, appended] : cases) {
         const QString path = dir.filePath(QString::fromUtf16(name));
         ASSERT_TRUE(vorlix::test::WriteFile(path, bytes));
-        TTestHost host;
+        TReport report;
         QStringList memo;
-        EXPECT_TRUE(ImportWordList(path, Clues, memo, host));
+        EXPECT_TRUE(ImportWordList(path, Clues, memo, {}, report));
         EXPECT_EQ(memo, appended) << path.toStdString();
     }
 }

@@ -16,18 +16,21 @@ protected:
     // A puzzle full of edits, so the reset has something to undo.
     void Dirty() {
         model.Ready = true;
-        model.Words_Memo = {"cat", "dog"};
-        model.Layout_InstructionsMemo = {"my own"};
-        model.AutoInstructions = InstructionsKeepCustom;
-        model.SetHiddenMessageMode(true);
-        model.SetCustomCluesMode(true);
-        model.Directions.fill(false);
-        model.SetSharingLevel(ShareAll);
-        model.SetCapitalization(TCapitalization::AsGiven);
+        model.SetWordLines({"cat", "dog"});
+        model.MarkInstructionsTyped();
+        model.SetInstructionLines({"my own"});
+        host.Answers = {MessageAnswer::No};  // keep the custom instructions
+        model.ChoosePuzzleType(true, true);
+        model.SetDirections({});
+        model.ChooseSharingLevel(ShareAll);
+        model.ChooseCapitalization(TCapitalization::AsGiven);
         model.SetCurrentFileName("/tmp/pets.ws");
-        model.PageFormat.TitleFontSize = 99;
-        model.PageFormat.SolutionColor = 0x0000FF;
+        TPageFormat format = model.Puzzle().Format;
+        format.TitleFontSize = 99;
+        format.SolutionColor = 0x0000FF;
+        model.SetPageFormat(format);
         model.RebuildPuzzle();
+        host.Messages.clear();
     }
 };
 
@@ -36,19 +39,19 @@ protected:
 TEST_F(NewPuzzleTest, ResetWithFirstRunPreferencesGivesTheStandardNewPuzzle) {
     Dirty();
     model.ResetToNewPuzzle();
-    EXPECT_TRUE(model.Words_Memo.isEmpty());
+    const TPuzzle& p = model.Puzzle();
+    EXPECT_TRUE(p.WordLines.isEmpty());
     EXPECT_FALSE(model.HiddenMessageMode());
-    EXPECT_EQ(model.Directions, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
+    EXPECT_FALSE(model.CustomCluesMode());
+    EXPECT_EQ(p.Directions, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
     EXPECT_EQ(model.Caption(), "Vorlix - No_Name.ws");
     EXPECT_FALSE(model.IsModified());
-    const TWordSearchConfig& s = model.Settings();
-    EXPECT_EQ(s.PuzzleOptions, 0);
-    EXPECT_EQ(s.SharingLevel, ShareIntersect);
-    EXPECT_EQ(s.Capitalization, TCapitalization::AllUpper);
-    EXPECT_EQ(model.PageFormat.TitleFontSize, 36);
-    EXPECT_EQ(model.PageFormat.SolutionColor, 0x0000FF);
-    EXPECT_EQ(model.AutoInstructions, InstructionsAutomatic);
-    EXPECT_EQ(model.Layout_InstructionsMemo,
+    EXPECT_EQ(p.SharingLevel, ShareIntersect);
+    EXPECT_EQ(p.Capitalization, TCapitalization::AllUpper);
+    EXPECT_EQ(p.Format.TitleFontSize, 36);
+    EXPECT_EQ(p.Format.SolutionColor, 0x0000FF);
+    EXPECT_EQ(p.InstructionsMode, TInstructionsMode::Automatic);
+    EXPECT_EQ(p.InstructionLines,
               QStringList{"Find the words in the grid. Words can go horizontally, vertically and diagonally in all "
                           "eight directions."});
     EXPECT_TRUE(host.Messages.empty());
@@ -65,15 +68,14 @@ TEST_F(NewPuzzleTest, ResetTakesTheFavouritesFromThePreferences) {
     prefs.CreditsLine = "My own credits";
     prefs.GridFontSizePref = 20;
     model.ResetToNewPuzzle();
-    EXPECT_EQ(model.Directions, prefs.DirsPref);
+    EXPECT_EQ(model.Puzzle().Directions, prefs.DirsPref);
     EXPECT_EQ(model.SharingLevel(), ShareAll);
-    // The engine's own reset must not undo the preferred capitalization.
     EXPECT_EQ(model.Capitalization(), TCapitalization::AllLower);
-    EXPECT_EQ(model.Worksheet_LeftMemo, (QStringList{"Name ___", "Date ___"}));
+    EXPECT_EQ(model.Puzzle().WorksheetLeftLines, (QStringList{"Name ___", "Date ___"}));
     EXPECT_TRUE(model.RecipientVisible);
-    EXPECT_EQ(model.CreditsLineCmBx.ItemIndex, 3);
-    EXPECT_EQ(model.CreditsLineCmBx.Text, "My own credits");
-    EXPECT_EQ(model.PageFormat.GridHtmlSize, "5");
+    EXPECT_EQ(model.CreditsLineIndex(), 3);
+    EXPECT_EQ(model.Puzzle().CreditsLine, "My own credits");
+    EXPECT_EQ(model.Puzzle().Format.GridHtmlSize, "5");
     EXPECT_EQ(model.Dirs_SummaryLbl, "Words can go up, down and in two diagonals.");
 
     prefs.CapitalizationPref = "allupper";  // names are matched exactly
@@ -82,19 +84,18 @@ TEST_F(NewPuzzleTest, ResetTakesTheFavouritesFromThePreferences) {
     model.ResetToNewPuzzle();
     EXPECT_EQ(model.Capitalization(), TCapitalization::AllUpper);
     EXPECT_EQ(model.SharingLevel(), ShareIntersect);
-    EXPECT_EQ(model.CreditsLineCmBx.ItemIndex, -1);
+    EXPECT_EQ(model.CreditsLineIndex(), -1);
 }
 
 // Answered Yes, memorizing stores the favourites, which the next new puzzle brings back.
 TEST_F(NewPuzzleTest, MemorizedFavouritesComeBackInTheNextNewPuzzle) {
     model.ResetToNewPuzzle();
     model.Ready = true;
-    model.Worksheet_LeftMemo = {"Name ___"};
-    model.Credits_NameEd = "Ann";
-    model.Credits_NameChange();
-    model.CreditsLineCmBx.Select(6);
-    model.Directions = {false, false, true, false, true, false, false, false};
-    model.SetCapitalization(TCapitalization::FirstLetter);
+    model.SetWorksheetLines(true, {"Name ___"});
+    model.SetCreditsNames("Ann", "");
+    model.ChooseCreditsLine(6);
+    model.SetDirections({false, false, true, false, true, false, false, false});
+    model.ChooseCapitalization(TCapitalization::FirstLetter);
     host.Answers = {MessageAnswer::No, MessageAnswer::Yes};
     int saves = 0;
     EXPECT_FALSE(model.MemorizeFavouriteOptions([&] { ++saves; }));
@@ -105,10 +106,10 @@ TEST_F(NewPuzzleTest, MemorizedFavouritesComeBackInTheNextNewPuzzle) {
 
     Dirty();
     model.ResetToNewPuzzle();
-    EXPECT_EQ(model.Worksheet_LeftMemo, QStringList{"Name ___"});
-    EXPECT_EQ(model.CreditsLineCmBx.Text, QString::fromUtf8("\u00A9 2024 Ann. Made using Vorlix\u2122"));
+    EXPECT_EQ(model.Puzzle().WorksheetLeftLines, QStringList{"Name ___"});
+    EXPECT_EQ(model.Puzzle().CreditsLine, QString::fromUtf8("\u00A9 2024 Ann. Made using Vorlix\u2122"));
     EXPECT_EQ(model.Capitalization(), TCapitalization::FirstLetter);
-    EXPECT_EQ(model.Layout_InstructionsMemo,
+    EXPECT_EQ(model.Puzzle().InstructionLines,
               QStringList{"Find the words in the grid. Words can go across and down only."});
 }
 
@@ -117,9 +118,9 @@ TEST_F(NewPuzzleTest, MemorizedFavouritesComeBackInTheNextNewPuzzle) {
 TEST_F(NewPuzzleTest, ResetTakesTheAccidentalLevel) {
     for (const auto& [stored, level] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 2}, std::pair{7, 1}}) {
         prefs.AccidentPrevent = stored;
-        model.Settings().AccidentalCheck = 9;
+        model.Builder().SetAccidentalLevel(0);
         model.ResetToNewPuzzle();
-        EXPECT_EQ(model.Settings().AccidentalCheck, level) << stored;
+        EXPECT_EQ(model.Builder().AccidentalLevel(), level) << stored;
     }
 }
 

@@ -2,6 +2,7 @@
 // and the rebuild.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "testhost.h"
@@ -11,15 +12,21 @@ namespace {
 
 class ModelTest : public ::testing::Test {
 protected:
-    ModelTest() : model(host, prefs) {
-        model.SetListener(&listener);
+    ModelTest() : model(host, prefs), listener(model) {
         model.ResetToNewPuzzle();
         model.Ready = true;
     }
     test::TTestHost host;
     TPreferences prefs;
-    test::THintListener listener;
     TPuzzleModel model;
+    test::THintListener listener;
+
+    // The current puzzle with some of its parts changed, taken in without any question.
+    void Take(const std::function<void(TPuzzle&)>& change) {
+        TPuzzle p = model.Puzzle();
+        change(p);
+        model.ReplacePuzzle(p);
+    }
 };
 
 std::array<bool, 8> Dirs(const char* tf) {
@@ -44,8 +51,9 @@ TEST_F(ModelTest, DirectionsSummarySentences) {
         {"FFFTTFFF", "Words can go down and in one diagonal."},
     };
     for (const auto& [flags, sentence] : cases) {
-        model.Directions = Dirs(flags);
+        model.SetDirections(Dirs(flags));
         EXPECT_EQ(model.DirectionsSummary(), sentence) << flags;
+        EXPECT_EQ(model.Dirs_SummaryLbl, sentence) << flags;
     }
 }
 
@@ -59,8 +67,7 @@ TEST_F(ModelTest, AutomaticInstructionsPerPuzzleType) {
     const std::vector<std::tuple<bool, bool, QString>> cases = {
         {false, false, find}, {false, true, find + hidden}, {true, false, clues}, {true, true, clues + hidden}};
     for (const auto& [withClues, withHidden, text] : cases) {
-        model.SetCustomCluesMode(withClues);
-        model.SetHiddenMessageMode(withHidden);
+        Take([&](TPuzzle& p) { p.Type = {withHidden, withClues}; });
         EXPECT_EQ(model.AutomaticInstructionsText(), text);
     }
 }
@@ -68,22 +75,22 @@ TEST_F(ModelTest, AutomaticInstructionsPerPuzzleType) {
 // The replace question: asked only for customized instructions, and the answer is remembered.
 TEST_F(ModelTest, ReplaceQuestionByInstructionsState) {
     using A = MessageAnswer;
+    using enum TInstructionsMode;
     // State before, the scripted answer, the result, state after, whether it was asked.
-    const std::vector<std::tuple<int, A, A, int, bool>> cases = {
-        {InstructionsAutomatic, A::No, A::Yes, InstructionsAutomatic, false},
-        {InstructionsKeepCustom, A::Yes, A::No, InstructionsKeepCustom, false},
-        {InstructionsLoading, A::Yes, A::No, InstructionsLoading, false},
-        {InstructionsCustomized, A::Yes, A::Yes, InstructionsAutomatic, true},
-        {InstructionsCustomized, A::No, A::No, InstructionsKeepCustom, true},
-        {InstructionsCustomized, A::Cancel, A::Cancel, InstructionsCustomized, true},
+    const std::vector<std::tuple<TInstructionsMode, A, A, TInstructionsMode, bool>> cases = {
+        {Automatic, A::No, A::Yes, Automatic, false},
+        {KeepCustom, A::Yes, A::No, KeepCustom, false},
+        {Customized, A::Yes, A::Yes, Automatic, true},
+        {Customized, A::No, A::No, KeepCustom, true},
+        {Customized, A::Cancel, A::Cancel, Customized, true},
     };
     for (const auto& [state, answer, result, stateAfter, asked] : cases) {
+        Take([&](TPuzzle& p) { p.InstructionsMode = state; });
         host.Messages.clear();
         host.Answers = {answer};
-        model.AutoInstructions = state;
-        EXPECT_EQ(model.AskReplaceInstructions(), result) << state;
-        EXPECT_EQ(model.AutoInstructions, stateAfter) << state;
-        ASSERT_EQ(host.Messages.size(), asked ? 1u : 0u) << state;
+        EXPECT_EQ(model.AskReplaceInstructions(), result) << int(state);
+        EXPECT_EQ(model.InstructionsMode(), stateAfter) << int(state);
+        ASSERT_EQ(host.Messages.size(), asked ? 1u : 0u) << int(state);
         if (asked) {
             EXPECT_EQ(host.Messages[0].Kind, MessageKind::Confirmation);
             EXPECT_EQ(host.Messages[0].Buttons, MessageButtons::YesNoCancel);
@@ -94,14 +101,17 @@ TEST_F(ModelTest, ReplaceQuestionByInstructionsState) {
 
 // Cancelling the question undoes the click that asked it.
 TEST_F(ModelTest, CancelledQuestionUndoesTheClick) {
-    model.Layout_InstructionsMemo = {"Circle every animal."};
-    model.AutoInstructions = InstructionsCustomized;
+    Take([](TPuzzle& p) {
+        p.InstructionLines = {"Circle every animal."};
+        p.InstructionsMode = TInstructionsMode::Customized;
+    });
+    model.SetModified(false);
     host.Answers = {MessageAnswer::Cancel, MessageAnswer::Cancel};
     EXPECT_FALSE(model.ClickDirection(0));
     EXPECT_FALSE(model.ChoosePuzzleType(true, true));
-    EXPECT_TRUE(model.Directions[0]);
-    EXPECT_EQ(model.Settings().PuzzleOptions, 0);
-    EXPECT_EQ(model.Layout_InstructionsMemo, QStringList{"Circle every animal."});
+    EXPECT_TRUE(model.Puzzle().Directions[0]);
+    EXPECT_EQ(model.Puzzle().Type, TPuzzleType{});
+    EXPECT_EQ(model.Puzzle().InstructionLines, QStringList{"Circle every animal."});
     EXPECT_FALSE(model.IsModified());
 }
 
@@ -119,9 +129,8 @@ TEST_F(ModelTest, WordListCountAndFlags) {
         {{"olive green yellow red blue"}, false, "1 word listed.", false, true},
     };
     for (const auto& [lines, clues, label, longClues, crowded] : cases) {
-        model.SetCustomCluesMode(clues);
-        model.Words_Memo = lines;
-        model.Words_MemoChange();
+        Take([&](TPuzzle& p) { p.Type.CustomClues = clues; });
+        model.SetWordLines(lines);
         EXPECT_EQ(model.WordCountLbl, label) << lines.join("|").toStdString();
         EXPECT_EQ(model.LongClues, longClues) << lines.join("|").toStdString();
         EXPECT_EQ(model.Crowded, crowded) << lines.join("|").toStdString();
@@ -132,25 +141,24 @@ TEST_F(ModelTest, WordListCountAndFlags) {
 // The rebuild hands the word page to the engine, each time on a fresh list; sizes outside
 // the lists never reach the engine raw.
 TEST_F(ModelTest, RebuildHandsTheWordPageToTheEngine) {
-    model.Words_Memo = {"cat, dog", "", "bird/flies", "horse"};
-    model.Directions = Dirs("FFTFTFFF");
-    model.SetSharingLevel(ShareNoCross);
-    model.RequestedColumns = 8;
-    model.RequestedRows = 7;
-    const TWordSearch* made = model.RebuildPuzzle();
-    ASSERT_EQ(made, &model.Puzzle());
-    const TEngineState& e = model.Engine();
-    EXPECT_EQ(e.WordCount, 4);
+    model.SetWordLines({"cat, dog", "", "bird/flies", "horse"});
+    model.SetDirections(Dirs("FFTFTFFF"));
+    model.ChooseSharingLevel(ShareNoCross);
+    model.SetRequestedSize(8, 7);
+    ASSERT_TRUE(model.RebuildPuzzle());
+    const TEngineState& e = model.Builder().Engine();
+    EXPECT_EQ(model.Puzzle().Words().WordCount, 4);
     for (int d = 1; d <= 8; ++d) EXPECT_EQ(e.DirectionWeights[d], (d == East || d == South) ? 50 : 0) << d;
-    EXPECT_FALSE(model.Settings().AllowCross);
-    EXPECT_EQ((std::array{made->ActualColumns, made->ActualRows}), (std::array{8, 7}));
-    model.RequestedColumns = 500;
-    model.RequestedRows = -4;
-    ASSERT_NE(model.RebuildPuzzle(), nullptr);
-    EXPECT_EQ(e.WordCount, 4);
-    EXPECT_LE(made->ActualColumns, MaxGridSize);
-    EXPECT_GE(made->ActualRows, 1);
-    EXPECT_EQ(model.RequestedColumns, 500) << "the setting itself is kept";
+    EXPECT_FALSE(model.Puzzle().Words().Settings.AllowCross());
+    const TWordSearch& made = model.Puzzle().Grid();
+    EXPECT_EQ((std::array{made.ActualColumns, made.ActualRows}), (std::array{8, 7}));
+    model.SetRequestedSize(500, -4);
+    ASSERT_TRUE(model.RebuildPuzzle());
+    const TWordSearch& again = model.Puzzle().Grid();
+    EXPECT_EQ(model.Puzzle().Words().WordCount, 4);
+    EXPECT_LE(again.ActualColumns, MaxGridSize);
+    EXPECT_GE(again.ActualRows, 1);
+    EXPECT_EQ(model.Puzzle().RequestedColumns, 500) << "the setting itself is kept";
 }
 
 }  // namespace

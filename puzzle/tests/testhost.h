@@ -23,10 +23,12 @@ namespace vorlix::test {
 using TTestHost = TScriptedMessageHost;
 
 // Collects the hints the model shows the windows.
-class THintListener : public IPuzzleModelListener {
-public:
+struct THintListener {
+    explicit THintListener(TPuzzleModel& model) {
+        QObject::connect(&model.Signals(), &TModelSignals::SeparateLinesHint,
+                         [this](const QString& text) { Hints << text; });
+    }
     QStringList Hints;
-    void SeparateLinesHint(const QString& text) override { Hints << text; }
 };
 
 inline QByteArray ReadFile(const QString& path) {
