@@ -156,6 +156,7 @@ TPrintOutcome TPrintJob::Run(const TPrintOptions& options, TPuzzleBuilder& build
     const TPrintOptions o = options.Normalized();
     const TPuzzle& original = document_->Puzzle();
     TPuzzle sheetPuzzle = original;
+    sheet_ = &sheetPuzzle;
     TPuzzleDocument sheetDocument(sheetPuzzle, document_->WordListPage());
     sheetDocument.SetPrinterMetrics(sink_->Metrics());
     sheetDocument.SetFormCount(o.Forms);
@@ -194,6 +195,7 @@ TPrintOutcome TPrintJob::Run(const TPrintOptions& options, TPuzzleBuilder& build
         if (!sink_->EndDocument()) failed = true;
     }
     if (failed) error_ = sink_->ErrorText();
+    sheet_ = nullptr;
     progress.ProgressVisible(false);
     jobRunning = false;
     if (failed) return TPrintOutcome::Failed;

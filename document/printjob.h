@@ -21,6 +21,7 @@ class QSaveFile;
 namespace vorlix {
 
 class TPuzzleBuilder;
+struct TPuzzle;
 class TPuzzleDocument;
 
 // Which solution sheets a run adds: none, one per form, or one per copy.
@@ -163,6 +164,8 @@ public:
     // Print_CancelBtn: the job stops after the current copy or sheet.
     void Cancel() { cancelled_ = true; }
     bool CancelRequested() const { return cancelled_; }
+    // The puzzle the sheet being drawn shows (a variant or a copy); null between runs.
+    const TPuzzle* CurrentSheet() const { return sheet_; }
     int SheetsPrinted() const { return sheets_; }
     QString ErrorText() const { return error_; }
 
@@ -173,6 +176,7 @@ private:
     bool DrawSheet(TPuzzleDocument& sheetDocument, int page, int form);
 
     const TPuzzleDocument* document_;
+    const TPuzzle* sheet_ = nullptr;
     ISheetSink* sink_;
     IPrintProgress* progress_;
     bool cancelled_ = false;

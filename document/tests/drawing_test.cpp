@@ -30,8 +30,7 @@ bool ColourNear(const QImage& image, QPoint p, QColor c, int tolerance, int radi
 // Letters are centred in their cells by their own width and by the height of "X".
 TEST(GridDrawing, LettersCentred) {
     TTestPuzzle t;
-    t.model.PageFormat.GridFontSize = 24;
-    t.model.Settings().FirstLetterStyle = 0;
+    t.puzzle.Format.GridFontSize = 24;
     t.HandMade(FiveByFive, {{"GHI", 2, 2, East}});
     const QImage image = t.Render(1, Res);
     const double half = t.document.CellWidth() / 2;
@@ -52,7 +51,7 @@ TEST(GridDrawing, LettersCentred) {
 // A loop is a capsule of radius 0.45 hX whose half circles bulge left of S and right of E.
 TEST(SolutionDrawing, LoopAroundWord) {
     TTestPuzzle t;
-    t.model.PageFormat.GridFontSize = 24;
+    t.puzzle.Format.GridFontSize = 24;
     t.HandMade(FiveByFive, {{"LMN", 2, 3, East}});
     const QImage image = t.Render(2, Res);
     QImage probeImage(4, 4, QImage::Format_RGB32);
@@ -73,10 +72,10 @@ TEST(SolutionDrawing, LoopAroundWord) {
 TEST(SolutionDrawing, HiddenMessageCircles) {
     for (const bool option : {true, false}) {
         TTestPuzzle t;
-        t.model.PageFormat.GridFontSize = 24;
+        t.puzzle.Format.GridFontSize = 24;
+        t.puzzle.HiddenMessageLines = option ? QStringList{"Y"} : QStringList{};
         t.HandMade(FiveByFive, {{"LMN", 2, 3, East}});
-        t.model.SetHiddenMessageMode(option);
-        t.model.Puzzle().WordListIndicies[5][5] = HiddenMessageMarker;
+        t.Edit([](TWordSearch& ws) { ws.WordListIndicies[5][5] = HiddenMessageMarker; });
         const QImage image = t.Render(2, Res);
         QImage probeImage(4, 4, QImage::Format_RGB32);
         TAsCanvas probe(TCanvasKind::Preview, &probeImage, Res, Res);
@@ -105,9 +104,9 @@ TEST(SolutionDrawing, MarkerColours) {
     for (bool colourSet : {false, true})
         for (const Case& c : colourSet ? std::span(cases, 1) : std::span(cases)) {
             TTestPuzzle t;
-            t.model.PageFormat.GridFontSize = 24;
-            t.model.PageFormat.SolutionStyle = 2;
-            if (colourSet) t.model.PageFormat.SolutionColor = 0x40C0FF;  // stored as BGR
+            t.puzzle.Format.GridFontSize = 24;
+            t.puzzle.Format.SolutionStyle = 2;
+            if (colourSet) t.puzzle.Format.SolutionColor = 0x40C0FF;  // stored as BGR
             t.HandMade(FiveByFive, {c.word});
             const QImage image = t.Render(2, Res);
             const int d = c.word.Direction;

@@ -25,13 +25,13 @@ TEST(HtmlExport, EscapePairs) {
 // columns, the unplaced-words comment; the file is ASCII with CR LF.
 TEST(HtmlExport, CompletePageLineByLine) {
     TTestPuzzle t;
-    TPuzzleModel& m = t.model;
-    m.Worksheet_LeftMemo = {u"Name ___"_qs, u"Date ___"_qs, u"Class <3>"_qs};
-    m.Worksheet_RightMemo = {u"Score"_qs};
-    m.Words_TitleMemo = {u"Zoo <b>Day</b>"_qs, u"R&D \u0396"_qs};
-    m.Layout_InstructionsMemo = {u"Circle each word & say \"it\"."_qs, u"Have fun!"_qs};
-    m.CreditsLineCmBx.Text = u"Made by Ann & Bo \u00a9"_qs;
-    TPageFormat& f = m.PageFormat;
+    TPuzzle& m = t.puzzle;
+    m.WorksheetLeftLines = {u"Name ___"_qs, u"Date ___"_qs, u"Class <3>"_qs};
+    m.WorksheetRightLines = {u"Score"_qs};
+    m.TitleLines = {u"Zoo <b>Day</b>"_qs, u"R&D \u0396"_qs};
+    m.InstructionLines = {u"Circle each word & say \"it\"."_qs, u"Have fun!"_qs};
+    m.CreditsLine = u"Made by Ann & Bo \u00a9"_qs;
+    TPageFormat& f = m.Format;
     f.SetFace(TPageElement::Grid, u"Courier New"_qs);
     f.SetFontSize(TPageElement::Grid, 14);
     f.SetFontSize(TPageElement::Wordlist, 10);
@@ -138,11 +138,11 @@ Made by Ann &amp; Bo &#169;
 // A proportional grid font gets a table sized from the preview; the div follows GridHPosition.
 TEST(HtmlExport, TableGridForProportionalFont) {
     TTestPuzzle t;
-    t.model.PageFormat.SetFace(TPageElement::Grid, u"Arial"_qs);
-    t.model.PageFormat.SetFontSize(TPageElement::Grid, 12);
-    t.model.PageFormat.GridHPosition = 2;
+    t.puzzle.Format.SetFace(TPageElement::Grid, u"Arial"_qs);
+    t.puzzle.Format.SetFontSize(TPageElement::Grid, 12);
+    t.puzzle.Format.GridHPosition = 2;
     t.HandMade({u"AB"_qs, u"C "_qs}, QStringList{u"ab"_qs});
-    const QStringList lines = HtmlFragmentLines(t.model, {false, false, false, true, false, false}, {170, 220, 1.0});
+    const QStringList lines = HtmlFragmentLines(t.puzzle, {false, false, false, true, false, false}, {170, 220, 1.0});
     EXPECT_EQ(lines[2], u"<div align=\"Right\">"_qs);
     EXPECT_EQ(lines.mid(6, 4),
               (QStringList{u"<table border=\"0\" cellspacing=\"0\" cellpadding=\"8\" align=\"center\" width=\"13\">"_qs,
@@ -154,9 +154,9 @@ TEST(HtmlExport, TableGridForProportionalFont) {
 // 7 words in 3 columns fill top to bottom: widths 34, 33, 33 and two empty places.
 TEST(HtmlExport, WordListColumnsFillTopToBottom) {
     TTestPuzzle t;
-    t.model.PageFormat.SetFontSize(TPageElement::Wordlist, 10);
-    t.model.PageFormat.ClueAlignment = 2;
-    t.model.PageFormat.RequestedClueColumns = 3;
+    t.puzzle.Format.SetFontSize(TPageElement::Wordlist, 10);
+    t.puzzle.Format.ClueAlignment = 2;
+    t.puzzle.Format.RequestedClueColumns = 3;
     t.HandMade({u"A"_qs}, {u"ax"_qs, u"bx"_qs, u"cx"_qs, u"dx"_qs, u"ex"_qs, u"fx"_qs, u"gx"_qs});
     const QString f = u"<font face=\"Times New Roman, serif\" size=\"2\">"_qs;
     auto row = [&](const char* a, const char* b, const char* c) {
@@ -164,7 +164,7 @@ TEST(HtmlExport, WordListColumnsFillTopToBottom) {
                QLatin1String(b) + u"</font></td><td width=\"33%\">"_qs + f + QLatin1String(c) + u"</font></td></tr>"_qs;
     };
     const QString tr = u" <tr align=\"Right\">"_qs;
-    EXPECT_EQ(HtmlFragmentLines(t.model, {false, false, false, false, true, false}).mid(4),
+    EXPECT_EQ(HtmlFragmentLines(t.puzzle, {false, false, false, false, true, false}).mid(4),
               (QStringList{u"<table width=\"90%\" border=\"0\">"_qs, tr, row("ax", "dx", "gx"), tr,
                            row("bx", "ex", "&nbsp;"), tr, row("cx", "fx", "&nbsp;"), u"</table>"_qs, u"</font>"_qs,
                            u"</p></div>"_qs, u""_qs}));  // every word placed: no comment

@@ -27,8 +27,8 @@ TEST(InstructionsWrap, StandardTextsOnEveryPaper) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.paper << " hidden " << c.hidden << " clues " << c.clues);
         TTestPuzzle t;
-        ASSERT_TRUE(t.model.ChoosePuzzleType(c.hidden, c.clues));
-        const QStringList typed = t.model.Layout_InstructionsMemo;
+        t.ChooseType(c.hidden, c.clues);
+        const QStringList typed = t.puzzle.InstructionLines;
         ASSERT_EQ(typed.size(), 1);
         t.document.SetPrinterMetrics(MetricsForPaper(c.paper));
         t.SetGridSize(15, 15);
@@ -41,7 +41,7 @@ TEST(InstructionsWrap, StandardTextsOnEveryPaper) {
             EXPECT_FALSE(line.startsWith(u' ') || line.endsWith(u' ')) << "blanks at a break are dropped";
         }
         EXPECT_EQ(lines.join(u' '), typed.front());
-        EXPECT_EQ(t.model.Layout_InstructionsMemo, typed);
+        EXPECT_EQ(t.puzzle.InstructionLines, typed);
         EXPECT_EQ(lines.size() > 1, ReferenceTextWidth(Times12, typed.front()) > content.Width());
         EXPECT_EQ(instr.Left, content.Left);
         EXPECT_EQ(instr.Right, content.Right);
@@ -128,14 +128,14 @@ TEST(InstructionsWrap, DrawnInsideTheRightMargin) {
     for (const int resolution : {100, 150, 300}) {
         SCOPED_TRACE(resolution);
         TTestPuzzle t;
-        t.model.PageFormat.InstructionsFont = "Arial";
-        t.model.PageFormat.InstructionsFontSize = 12;
-        ASSERT_TRUE(t.model.ChoosePuzzleType(true, true));
-        t.model.Layout_InstructionsMemo << "" << QString(150, u'M');
+        t.puzzle.Format.InstructionsFont = "Arial";
+        t.puzzle.Format.InstructionsFontSize = 12;
+        t.ChooseType(true, true);
+        t.puzzle.InstructionLines << "" << QString(150, u'M');
         t.Build(AnimalWords, 12, 9);
 
         TImageSink sink(resolution);
-        ASSERT_EQ(TPrintJob(t.document, sink).Run({1, 1, false, TSolutionChoice::Print_NoSolutionsRB}),
+        ASSERT_EQ(t.Print(sink, {1, 1, false, TSolutionSheets::None}),
                   TPrintOutcome::Printed);
         const TInchRect instr = t.document.InstructionsRect();
         const auto px = [resolution](double inches) { return qRound(inches * resolution); };

@@ -27,9 +27,9 @@ int InkPixels(const QImage& image) {
 // Suggested size: grid pixels per grid inch over the chosen area, held to 30..2000 and flagged there.
 TEST(PictureExport, SuggestedSizes) {
     TTestPuzzle t;
-    t.model.Words_TitleMemo = {"Zoo"};
+    t.puzzle.TitleLines = {"Zoo"};
     t.Build(FifteenByFifteenWords, 15, 15);
-    ASSERT_EQ(t.model.Puzzle().ActualColumns, 15);
+    ASSERT_EQ(t.puzzle.Grid().ActualColumns, 15);
     EXPECT_EQ(SuggestBitmapSize(t.document, GridOnly, false, StartPixelsPerCell), (TBitmapSize{300, 300}));
     const TBitmapSize withTitle = SuggestBitmapSize(t.document, TitleAndGrid, false, StartPixelsPerCell);
     const TInchRect grid = t.document.GridRect();
@@ -50,7 +50,7 @@ TEST(PictureExport, SuggestedSizes) {
 // that is missing warns.
 TEST(PictureExport, PicturesAndFiles) {
     TTestPuzzle t;
-    t.model.Words_TitleMemo = {"Zoo"};
+    t.puzzle.TitleLines = {"Zoo"};
     t.Build(FifteenByFifteenWords, 15, 15);
     QTemporaryDir dir;
     EXPECT_TRUE(RenderBitmapPicture(t.document, NothingChosen, false, 300, 300, t.host).isNull());

@@ -20,7 +20,7 @@ namespace vorlix::test {
 namespace {
 
 using Kind = TSheetKind;
-using Sol = TSolutionChoice;
+using Sol = TSolutionSheets;
 
 // The grid's size and where the words lie: what a variant changes, filler aside.
 struct TShape {
@@ -55,12 +55,13 @@ struct TSheet {
 // ("Printing Puzzle: 2 of 5").
 class TRecordingSink : public ISheetSink, public IPrintProgress {
 public:
-    TRecordingSink(TPuzzleDocument& d, PrinterPageMetrics m = {}) : doc_(d), metrics_(m) {}
+    explicit TRecordingSink(PrinterPageMetrics m = {}) : metrics_(m) {}
     bool Present = true, Ended = false;
     std::vector<TSheet> Sheets;
-    int Rebuilds = 0;
     QString CancelAt;
     TPrintJob* Job = nullptr;
+    int AccidentalLevel = 0;            // above 0: each new puzzle sheet is checked at this level
+    int CopiesWithAccidentalWords = 0;  // copies a second check still changed
 
     bool Available() const override { return Present; }
     PrinterPageMetrics Metrics() const override { return metrics_; }
@@ -79,15 +80,16 @@ public:
     void ShowProgress(const QString& printing, const QString& count) override {
         if (printing + ": " + count == CancelAt) Job->Cancel();
     }
-    void PuzzleRebuilt() override {
-        ++Rebuilds;
-        // A second check of a fresh copy must find nothing left to draw away.
-        TWordSearch& ws = doc_.Model().Puzzle();
-        const QString letters = LettersOf(ws);
-        ws.CheckAccidentalWords();
-        if (LettersOf(ws) != letters) ++CopiesWithAccidentalWords;
+    // A second check of a fresh copy must find nothing left to draw away.
+    void CheckCopy(const TPuzzle& copy) {
+        auto words = std::make_unique<TEngineState>(copy.Words());
+        words->Settings.AccidentalCheck = static_cast<std::uint8_t>(AccidentalLevel);
+        auto ws = std::make_unique<TWordSearch>(*words);
+        ws->CopyWhole(copy.Grid(), *words);
+        const QString letters = LettersOf(*ws);
+        ws->CheckAccidentalWords();
+        if (LettersOf(*ws) != letters) ++CopiesWithAccidentalWords;
     }
-    int CopiesWithAccidentalWords = 0;
 
 private:
     struct TCanvas : TAsCanvas {
@@ -95,8 +97,10 @@ private:
         void TextOut(double x, double y, const QString& text) override {
             TSheet& sheet = s_.Sheets.back();
             if (sheet.PageHeight == 0.0) {
-                const TWordSearch& ws = s_.doc_.Model().Puzzle();
-                sheet = {sheet.PageKind, {}, LettersOf(ws), ShapeOf(ws), s_.doc_.PageRect().Height()};
+                const TPuzzle& shown = *s_.Job->CurrentSheet();
+                const TWordSearch& ws = shown.Grid();
+                sheet = {sheet.PageKind, {}, LettersOf(ws), ShapeOf(ws), s_.metrics_.PageHeight};
+                if (s_.AccidentalLevel > 0) s_.CheckCopy(shown);
             }
             if (text.startsWith("Form ")) {
                 sheet.FormMark = text;
@@ -108,7 +112,6 @@ private:
         TRecordingSink& s_;
     };
 
-    TPuzzleDocument& doc_;
     PrinterPageMetrics metrics_;
     QImage image_{255, 420, QImage::Format_RGB32};
     std::unique_ptr<TCanvas> canvas_;
@@ -120,21 +123,22 @@ struct TPrintFixture : ::testing::Test {
 
     void SetUp() override {
         t.Build(AnimalWords, 12, 9);  // not square, so all eight variants differ
-        TWordSearch& scratch = t.model.Trial();
-        const std::uint32_t seed = t.model.Engine().Generator.Seed;
-        for (int v = 0; v < 8; ++v) {
-            scratch.CopyFrom(&t.model.Puzzle());
-            scratch.Transform(v);
-            variantOf[ShapeOf(scratch)] = v;
-        }
-        t.model.Engine().Generator.Seed = seed;
+        TPuzzleBuilder scratch;
+        variantOf[ShapeOf(t.puzzle.Grid())] = 0;
+        for (int v = 1; v < 8; ++v) variantOf[ShapeOf(scratch.Transform(t.puzzle, v)->Grid())] = v;
         ASSERT_EQ(variantOf.size(), 8u);
     }
     // Runs the job with the sink as its progress display too.
     TPrintOutcome Run(TRecordingSink& sink, int q, int u, Sol s, bool unique = false) {
-        TPrintJob job(t.document, sink, &sink);
-        sink.Job = &job;
-        return job.Run({q, u, unique, s});
+        return Run(sink, sink, {q, u, unique, s});
+    }
+    TPrintOutcome Run(ISheetSink& sink, TRecordingSink& progress, const TPrintOptions& options) {
+        TPrintJob job(t.document, sink, &progress);
+        progress.Job = &job;
+        TPuzzleBuilder copies;
+        copies.CheckLike(t.builder);
+        t.report = {};
+        return job.Run(options, copies, t.report);
     }
 };
 
@@ -148,21 +152,21 @@ TEST_F(TPrintFixture, VariationRunsFollowTheSheetOrder) {
     };
     const Kind P = Kind::Puzzle, S = Kind::Solution;
     const std::vector<Case> cases = {
-        {5, 2, Sol::Print_OneSolutionRB, {{P, 1}, {P, 0}, {P, 1}, {P, 0}, {P, 1}, {S, 0}, {S, 1}}},
-        {3, 1, Sol::Print_ManySolutionsRB, {{P, 0}, {P, 0}, {P, 0}, {S, 0}, {S, 0}, {S, 0}}},
-        {9, 8, Sol::Print_NoSolutionsRB, {{P, 1}, {P, 2}, {P, 3}, {P, 4}, {P, 5}, {P, 6}, {P, 7}, {P, 0}, {P, 1}}},
+        {5, 2, Sol::One, {{P, 1}, {P, 0}, {P, 1}, {P, 0}, {P, 1}, {S, 0}, {S, 1}}},
+        {3, 1, Sol::Many, {{P, 0}, {P, 0}, {P, 0}, {S, 0}, {S, 0}, {S, 0}}},
+        {9, 8, Sol::None, {{P, 1}, {P, 2}, {P, 3}, {P, 4}, {P, 5}, {P, 6}, {P, 7}, {P, 0}, {P, 1}}},
         // Many solutions: one per copy, in the copies' own form order, after all the puzzles.
-        {5, 3, Sol::Print_ManySolutionsRB,
+        {5, 3, Sol::Many,
          {{P, 1}, {P, 2}, {P, 0}, {P, 1}, {P, 2}, {S, 1}, {S, 2}, {S, 0}, {S, 1}, {S, 2}}},
         // One solution per form, even for forms no copy used.
-        {2, 3, Sol::Print_OneSolutionRB, {{P, 1}, {P, 2}, {S, 0}, {S, 1}, {S, 2}}},
+        {2, 3, Sol::One, {{P, 1}, {P, 2}, {S, 0}, {S, 1}, {S, 2}}},
     };
-    const TShape before = ShapeOf(t.model.Puzzle());
+    const TShape before = ShapeOf(t.puzzle.Grid());
     const TInchRect gridBefore = t.document.GridRect();
     const PrinterPageMetrics ownPaper = t.document.PrinterMetrics();
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "Q=" << c.q << " U=" << c.u);
-        TRecordingSink sink(t.document, MetricsForPaper("legal"));
+        TRecordingSink sink(MetricsForPaper("legal"));
         EXPECT_EQ(Run(sink, c.q, c.u, c.solutions), TPrintOutcome::Printed);
         ASSERT_EQ(sink.Sheets.size(), c.sheets.size());
         for (std::size_t k = 0; k < c.sheets.size(); ++k) {
@@ -174,20 +178,20 @@ TEST_F(TPrintFixture, VariationRunsFollowTheSheetOrder) {
             EXPECT_EQ(s.PageHeight, 14.0);
         }
         EXPECT_TRUE(sink.Ended);
-        EXPECT_EQ(ShapeOf(t.model.Puzzle()), before);
+        EXPECT_EQ(ShapeOf(t.puzzle.Grid()), before);
         EXPECT_EQ(t.document.GridRect(), gridBefore);
         EXPECT_EQ(t.document.PrinterMetrics(), ownPaper);
         EXPECT_EQ(t.document.FormCount(), 1);
     }
 }
 
-// Every all-unique copy is a new puzzle followed directly by its own solution; the last
-// copy stays the current puzzle.
+// Every all-unique copy is a new puzzle followed directly by its own solution; the puzzle
+// itself stays as it was, and the same puzzle prints the same copies again.
 TEST_F(TPrintFixture, UniqueCopiesEachWithTheirSolution) {
-    TRecordingSink sink(t.document);
-    EXPECT_EQ(Run(sink, 4, 0, Sol::Print_OneSolutionRB, true), TPrintOutcome::Printed);
+    const QString lettersBefore = LettersOf(t.puzzle.Grid());
+    TRecordingSink sink;
+    EXPECT_EQ(Run(sink, 4, 0, Sol::One, true), TPrintOutcome::Printed);
     ASSERT_EQ(sink.Sheets.size(), 8u);
-    EXPECT_EQ(sink.Rebuilds, 4);
     const QStringList marks = {"Form 2", "Form 3", "Form 4", "Form 1"};
     for (std::size_t i = 0; i < 4; ++i) {
         const TSheet &puzzle = sink.Sheets[2 * i], &solution = sink.Sheets[2 * i + 1];
@@ -199,18 +203,21 @@ TEST_F(TPrintFixture, UniqueCopiesEachWithTheirSolution) {
         EXPECT_EQ(solution.Letters, puzzle.Letters);
         EXPECT_EQ(solution.Shape, puzzle.Shape);
     }
-    EXPECT_EQ(LettersOf(t.model.Puzzle()), sink.Sheets.back().Letters);
+    EXPECT_EQ(LettersOf(t.puzzle.Grid()), lettersBefore);
+    TRecordingSink again;
+    EXPECT_EQ(Run(again, 4, 0, Sol::One, true), TPrintOutcome::Printed);
+    for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(again.Sheets[k].Letters, sink.Sheets[k].Letters) << k;
 }
 
 // Unique copies are built at the preferred accidental-word level: none of them leaves
 // filler that spells a taboo word or a second listed word.
 TEST_F(TPrintFixture, UniqueCopiesAreCheckedForAccidentalWords) {
     for (const int level : {1, 2}) {
-        t.model.Preferences().AccidentPrevent = level;
-        TRecordingSink sink(t.document);
-        EXPECT_EQ(Run(sink, 12, 0, Sol::Print_NoSolutionsRB, true), TPrintOutcome::Printed);
-        EXPECT_EQ(sink.Rebuilds, 12);
-        EXPECT_EQ(t.model.Settings().AccidentalCheck, level);
+        t.builder.SetAccidentalLevel(level);
+        TRecordingSink sink;
+        sink.AccidentalLevel = level;
+        EXPECT_EQ(Run(sink, 12, 0, Sol::None, true), TPrintOutcome::Printed);
+        EXPECT_EQ(sink.Sheets.size(), 12u);
         EXPECT_EQ(sink.CopiesWithAccidentalWords, 0) << "level " << level;
     }
 }
@@ -219,23 +226,24 @@ TEST_F(TPrintFixture, UniqueCopiesAreCheckedForAccidentalWords) {
 // variant undone. The next run starts uncancelled. Without a printer: the message, nothing
 // printed; an unknown printer name counts as none.
 TEST_F(TPrintFixture, CancelAndMissingPrinter) {
-    const TShape before = ShapeOf(t.model.Puzzle());
-    TRecordingSink sink(t.document);
+    const TShape before = ShapeOf(t.puzzle.Grid());
+    TRecordingSink sink;
     sink.CancelAt = "Printing Puzzle: 2 of 5";
-    EXPECT_EQ(Run(sink, 5, 2, Sol::Print_OneSolutionRB), TPrintOutcome::Cancelled);
+    EXPECT_EQ(Run(sink, 5, 2, Sol::One), TPrintOutcome::Cancelled);
     EXPECT_EQ(sink.Sheets.size(), 2u);
     EXPECT_TRUE(sink.Ended);
-    EXPECT_EQ(ShapeOf(t.model.Puzzle()), before);
+    EXPECT_EQ(ShapeOf(t.puzzle.Grid()), before);
     sink.CancelAt.clear();
-    EXPECT_EQ(Run(sink, 2, 2, Sol::Print_OneSolutionRB), TPrintOutcome::Printed);
+    EXPECT_EQ(Run(sink, 2, 2, Sol::One), TPrintOutcome::Printed);
     EXPECT_EQ(sink.Sheets.size(), 2u + 4u);
 
-    TRecordingSink none(t.document);
+    TRecordingSink none;
     none.Present = false;
-    EXPECT_EQ(Run(none, 2, 1, Sol::Print_OneSolutionRB), TPrintOutcome::NoPrinter);
+    EXPECT_EQ(Run(none, 2, 1, Sol::One), TPrintOutcome::NoPrinter);
     EXPECT_TRUE(none.Sheets.empty());
     EXPECT_FALSE(none.Ended);
-    EXPECT_EQ(t.host.Texts(), QStringList{NoPrinterText});
+    ASSERT_EQ(t.report.Lines.size(), 1u);
+    EXPECT_EQ(t.report.Lines[0].Text, NoPrinterText);
     EXPECT_FALSE(TPrinterSheetSink(QStringLiteral("vorlix-no-such-printer")).Available());
 }
 
@@ -252,53 +260,48 @@ TEST_F(TPrintFixture, PdfSink) {
     QFile old(file);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
-    const TShape before = ShapeOf(t.model.Puzzle());
+    const TShape before = ShapeOf(t.puzzle.Grid());
     {
         TPdfSheetSink pdf(file);
-        TRecordingSink progress(t.document);
-        TPrintJob job(t.document, pdf, &progress);
-        progress.Job = &job;
+        TRecordingSink progress;
         progress.CancelAt = "Printing Puzzle: 2 of 3";
-        EXPECT_EQ(job.Run({3, 1, false, Sol::Print_NoSolutionsRB}), TPrintOutcome::Cancelled);
+        EXPECT_EQ(Run(pdf, progress, {3, 1, false, Sol::None}), TPrintOutcome::Cancelled);
         TBrokenPdf broken(file);
-        EXPECT_EQ(TPrintJob(t.document, broken).Run({2, 2, false, Sol::Print_NoSolutionsRB}), TPrintOutcome::Failed);
-        EXPECT_EQ(ShapeOf(t.model.Puzzle()), before);
+        EXPECT_EQ(t.Print(broken, {2, 2, false, Sol::None}), TPrintOutcome::Failed);
+        EXPECT_EQ(ShapeOf(t.puzzle.Grid()), before);
         TPdfSheetSink bad(dir.filePath("missing/run.pdf"));
         TPrintJob badJob(t.document, bad);
-        EXPECT_EQ(badJob.Run({}), TPrintOutcome::Failed);
+        TPuzzleBuilder copies;
+        EXPECT_EQ(badJob.Run({}, copies, t.report), TPrintOutcome::Failed);
         EXPECT_FALSE(badJob.ErrorText().isEmpty());
     }
     EXPECT_EQ(ReadAll(file), QByteArray("old"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"run.pdf"});
 
     TPdfSheetSink pdf(file, "a4");
-    EXPECT_EQ(TPrintJob(t.document, pdf).Run({2, 0, true, Sol::Print_OneSolutionRB}), TPrintOutcome::Printed);
+    EXPECT_EQ(t.Print(pdf, {2, 0, true, Sol::One}), TPrintOutcome::Printed);
     EXPECT_EQ(QString::fromLatin1(ReadAll(file)).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 4);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"run.pdf"});
 }
 
-// The palette comes from a fixed seed: 64 distinct colours whatever the generator held, made
-// afresh when an all-unique diagram is painted, leaving the generator where it always does,
-// so the same file prints the same unique puzzles. Each sheet's box shows its form's colour.
+// Protects: the palette comes from its own fixed seed, 64 distinct colours, and the copies'
+// seed is where the palette's shuffle ends, so files print the unique puzzles they always
+// did. Each sheet's box shows its form's colour.
 TEST(SheetDiagram, FixedPaletteAndBoxColours) {
-    TSilentMessageHost host;
-    TEngineState engine(host);
-    engine.SetSeed(99);
-    const auto palette = UniquePalette(engine);
-    const std::uint32_t after = engine.Generator.Seed;
-    engine.SetSeed(4242);
-    EXPECT_EQ(UniquePalette(engine), palette);
+    const auto palette = UniquePalette();
+    EXPECT_EQ(UniquePalette(), palette);
     std::set<QRgb> distinct;
     for (const QColor& c : palette) distinct.insert(c.rgb());
     EXPECT_EQ(distinct.size(), 64u);
+    TRandom shuffle{UniquePaletteSeed};
+    for (int n = 0; n < 2 * UniquePaletteSwaps; ++n) shuffle.Random(UniquePaletteSize - 1);
+    EXPECT_EQ(TPrintOptions().Seed, shuffle.Seed);
 
-    const TPrintOptions unique{4, 0, true, Sol::Print_OneSolutionRB};
+    const TPrintOptions unique{4, 0, true, Sol::One};
     QImage image(320, 90, QImage::Format_RGB32);
     QPainter painter(&image);
-    engine.SetSeed(7);
-    PaintSheetDiagram(painter, image.size(), unique, engine);
+    PaintSheetDiagram(painter, image.size(), unique);
     painter.end();
-    EXPECT_EQ(engine.Generator.Seed, after);
     const TSheetDiagram d = ArrangeSheetDiagram(image.size(), unique, &palette);
     ASSERT_EQ(d.Sheets.size(), 8u);
     for (std::size_t i = 0; i < d.Sheets.size(); ++i) {

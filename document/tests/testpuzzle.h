@@ -1,15 +1,19 @@
-// A puzzle model with a document over it, hand-made or built grids, pictures of its pages,
-// and the file helper of the export tests.
+// A puzzle with a document over it, hand-made or built grids, pictures of its pages, and the
+// file helper of the export tests.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include <QFile>
 #include <QStringList>
 
 #include "ascanvas.h"
+#include "printjob.h"
 #include "puzzledocument.h"
-#include "puzzlemodel.h"
+#include "puzzlebuilder.h"
+#include "puzzledefaults.h"
 #include "scriptedhost.h"
 
 namespace vorlix::test {
@@ -22,29 +26,48 @@ struct THandWord {
 struct TTestPuzzle {
     TScriptedMessageHost host;
     TPreferences prefs;
-    TPuzzleModel model{host, prefs};
-    TPuzzleDocument document{model};
+    TPuzzle puzzle = NewPuzzle(prefs);
+    TPuzzleBuilder builder;
+    TPuzzleDocument document{puzzle};
+    TReport report;  // of the last print run
 
     TTestPuzzle() {
-        model.ResetToNewPuzzle();
-        model.Worksheet_LeftMemo.clear();
-        model.Worksheet_RightMemo.clear();
-        model.Layout_InstructionsMemo.clear();
-        model.CreditsLineCmBx.Text.clear();
+        puzzle.WorksheetLeftLines.clear();
+        puzzle.WorksheetRightLines.clear();
+        puzzle.InstructionLines.clear();
+        puzzle.CreditsLine.clear();
+    }
+
+    // The type page's choice on a puzzle whose instructions are automatic.
+    void ChooseType(bool hidden, bool clues) {
+        puzzle.Type = {hidden, clues};
+        puzzle.InstructionLines = AutomaticInstructions(puzzle.Type, puzzle.Directions);
     }
 
     void Build(const QStringList& words, int columns, int rows) {
-        model.Words_Memo = words;
-        model.RequestedColumns = columns;
-        model.RequestedRows = rows;
-        model.Engine().SetSeed(7);
-        model.RebuildPuzzle();
+        puzzle.WordLines = words;
+        puzzle.RequestedColumns = columns;
+        puzzle.RequestedRows = rows;
+        builder.SetSeed(7);
+        puzzle.Built = builder.Build(puzzle);
         document.LayOut();
     }
 
+    // The grid's size only, its cells as they were.
     void SetGridSize(int columns, int rows) {
-        model.Puzzle().ActualColumns = columns;
-        model.Puzzle().ActualRows = rows;
+        Edit([&](TWordSearch& ws) {
+            ws.ActualColumns = columns;
+            ws.ActualRows = rows;
+        });
+    }
+
+    // A changed copy of the grid becomes the puzzle's.
+    void Edit(const std::function<void(TWordSearch&)>& change) {
+        auto words = std::make_unique<TEngineState>(puzzle.Words());
+        auto ws = std::make_unique<TWordSearch>(*words);
+        ws->CopyWhole(puzzle.Grid(), *words);
+        change(*ws);
+        puzzle.Built = std::make_shared<const TBuiltGrid>(*ws);
     }
 
     // Only the word list, every word placed, over a 10 x 10 grid without letters.
@@ -56,19 +79,21 @@ struct TTestPuzzle {
 
     // A grid typed row by row (u'\1' an empty cell) with words placed by hand.
     void HandMade(const QStringList& rows, const std::vector<THandWord>& words) {
-        TWordSearch& ws = model.Puzzle();
-        model.Engine().ClearList();
-        for (const THandWord& w : words) model.Engine().Words_ProcessLine(w.Word.toStdU16String());
-        model.Engine().FinishList();
-        ws.Clear();
-        SetGridSize(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
-        for (int r = 1; r <= ws.ActualRows; ++r)
-            for (int c = 1; c <= ws.ActualColumns; ++c) ws.Grid[c][r] = rows[r - 1][c - 1].unicode();
+        auto engine = std::make_unique<TEngineState>();
+        ApplyPuzzleOptions(puzzle, engine->Settings);
+        for (const THandWord& w : words) engine->Words_ProcessLine(w.Word.toStdU16String());
+        engine->FinishList();
+        auto ws = std::make_unique<TWordSearch>(*engine);
+        ws->ActualColumns = static_cast<int>(rows.front().size());
+        ws->ActualRows = static_cast<int>(rows.size());
+        for (int r = 1; r <= ws->ActualRows; ++r)
+            for (int c = 1; c <= ws->ActualColumns; ++c) ws->Grid[c][r] = rows[r - 1][c - 1].unicode();
         for (std::size_t i = 0; i < words.size(); ++i) {
             const THandWord& w = words[i];
-            ws.Placements[i + 1] = {w.Column > 0, w.Column, w.Row, static_cast<std::uint8_t>(w.Direction), {}};
-            if (w.Column > 0) ws.SolutionFlags[w.Column][w.Row] |= FirstLetterFlag;
+            ws->Placements[i + 1] = {w.Column > 0, w.Column, w.Row, static_cast<std::uint8_t>(w.Direction), {}};
+            if (w.Column > 0) ws->SolutionFlags[w.Column][w.Row] |= FirstLetterFlag;
         }
+        puzzle.Built = std::make_shared<const TBuiltGrid>(*ws);
         document.LayOut();
     }
     // Where the words lie does not matter: all placed at the corner but the last `unplaced`.
@@ -77,6 +102,14 @@ struct TTestPuzzle {
         for (qsizetype i = 0; i < words.size(); ++i)
             hand.push_back({words[i], i < words.size() - unplaced ? 1 : 0, 1, East});
         HandMade(rows, hand);
+    }
+
+    // A print run of the puzzle; its copies are built by a builder of their own.
+    TPrintOutcome Print(ISheetSink& sink, const TPrintOptions& options, IPrintProgress* progress = nullptr) {
+        TPuzzleBuilder copies;
+        copies.CheckLike(builder);
+        report = {};
+        return TPrintJob(document, sink, progress).Run(options, copies, report);
     }
 
     QImage Render(int page, double pixelsPerInch) {

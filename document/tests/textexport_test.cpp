@@ -18,20 +18,20 @@ const TExportSections GridOnly{false, false, false, true, false, false};
 // placed words only (clue texts in clue mode); the file is UTF-8, CR LF.
 TEST(TextExport, WholeTextAndFile) {
     TTestPuzzle t;
-    TPuzzleModel& m = t.model;
-    m.Worksheet_LeftMemo = {u"Name"_qs, u"Date"_qs};
-    m.Worksheet_RightMemo = {u"Class"_qs};
-    m.Words_TitleMemo = {u"Caf\u00e9"_qs, u""_qs, u"Day \u0396"_qs};
-    m.Layout_InstructionsMemo = {u"Find"_qs, u""_qs, u"them"_qs};
+    TPuzzle& m = t.puzzle;
+    m.WorksheetLeftLines = {u"Name"_qs, u"Date"_qs};
+    m.WorksheetRightLines = {u"Class"_qs};
+    m.TitleLines = {u"Caf\u00e9"_qs, u""_qs, u"Day \u0396"_qs};
+    m.InstructionLines = {u"Find"_qs, u""_qs, u"them"_qs};
     t.HandMade({u"AB"_qs, u"\1D"_qs}, {u"pear/a fruit"_qs, u"apple/red one"_qs, u"fig/small"_qs}, 1);
-    m.CreditsLineCmBx.Text = u"Made by Ann"_qs;
+    m.CreditsLine = u"Made by Ann"_qs;
     EXPECT_EQ(TextExportLines(m, {true, true, true, true, true, false}, 1),
               (QStringList{u""_qs, u"Name\tClass"_qs, u""_qs, u"Date\t"_qs, u""_qs, u"Caf\u00e9"_qs, u"Day \u0396"_qs,
                            u""_qs, u"Find"_qs, u""_qs, u"them"_qs, u""_qs, u"A B"_qs, u""_qs, u"  D"_qs, u""_qs,
                            u"Made by Ann"_qs, u""_qs, u"APPLE"_qs, u"PEAR"_qs}));
     EXPECT_EQ(TextExportLines(m, GridOnly, 0).mid(0, 3), (QStringList{u"AB"_qs, u""_qs, u" D"_qs}));
     EXPECT_EQ(TextExportLines(m, GridOnly, 9).first(), u"A   B"_qs);  // held to 3
-    m.SetCustomCluesMode(true);
+    m.Type.CustomClues = true;
     EXPECT_EQ(TextExportLines(m, {false, false, false, false, true, false}),
               (QStringList{u"red one"_qs, u"a fruit"_qs}));
 
@@ -42,10 +42,10 @@ TEST(TextExport, WholeTextAndFile) {
     EXPECT_EQ(TextExportBytes({QString(QChar(0xD83D)) + u" \U0001F600"_qs}),
               QByteArray("\xef\xbf\xbd \xf0\x9f\x98\x80\r\n"));
 
-    m.Instructions_IncludeCB = false;
-    m.Words_TitleMemo.clear();
-    m.Worksheet_LeftMemo.clear();
-    m.Worksheet_RightMemo.clear();
+    m.InstructionsIncluded = false;
+    m.TitleLines.clear();
+    m.WorksheetLeftLines.clear();
+    m.WorksheetRightLines.clear();
     EXPECT_TRUE(TextExportLines(m, {true, true, true, false, false, false}).isEmpty());
 }
 
@@ -53,7 +53,7 @@ TEST(TextExport, WholeTextAndFile) {
 TEST(TextExport, FailedWriteKeepsOldFile) {
     TTestPuzzle t;
     t.HandMade({u"ABCDEFGH"_qs, u"IJKLMNOP"_qs}, QStringList{u"abc"_qs});
-    const QStringList lines = TextExportLines(t.model, {});
+    const QStringList lines = TextExportLines(t.puzzle, {});
     QTemporaryDir dir;
     const QString path = dir.filePath(u"puzzle.txt"_qs);
     QFile old(path);
