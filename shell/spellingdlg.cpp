@@ -29,7 +29,6 @@ QString SpellSupWriteFailedText() {
     return QStringLiteral("Unable to update user spelling dictionary; can't write to file SpellSup.");
 }
 
-// A corrected text goes to the model as the edit of its page would.
 void ApplyCorrection(TPuzzleModel& model, int stage, const QStringList& lines) {
     using namespace spelling;
     switch (stage) {

@@ -95,5 +95,7 @@ private:
 // The message texts of the dialog.
 QString SpellingHelpText();
 QString SpellSupWriteFailedText();
+// A corrected text of a spelling stage goes to the model as the edit of its page would.
+void ApplyCorrection(TPuzzleModel& model, int stage, const QStringList& lines);
 
 }  // namespace vorlix::shell

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "dictionaries.h"
-#include "puzzlemodel.h"
+#include "puzzle.h"
 #include "puzzletexts.h"
 #include "scriptedhost.h"
 #include "spellwalk.h"
@@ -198,40 +198,30 @@ TEST(NextWordStart, SkipsTheWordThenTheGap) {
         EXPECT_EQ(TSpellingWalk::NextWordStart(QString::fromLatin1(c.line), c.offset), c.next) << c.why;
 }
 
-TEST(PuzzleTexts, CorrectionsGoThroughTheModelsChangeHandlers) {
-    TScriptedMessageHost host;
-    TPreferences prefs;
-    TPuzzleModel model(host, prefs);
-    model.Ready = true;
-    model.Words_Memo = {"cat", "dgo"};
-    model.Words_HiddenMemo = {"wel done"};
-    model.Layout_InstructionsMemo = {"Find them."};
-    model.CreditsLineCmBx.Items = {"By Me"};
-    model.CreditsLineCmBx.Select(0);
-    TPuzzleTexts texts(model);
+// Protects: the walk reads every text of the puzzle, and a correction hands over the whole
+// corrected text of its stage only; a line that is not there changes nothing.
+TEST(PuzzleTexts, CorrectionsHandOverTheWholeText) {
+    TPuzzle puzzle;
+    puzzle.WordLines = {"cat", "dgo"};
+    puzzle.HiddenMessageLines = {"wel done"};
+    puzzle.CreditsLine = "By Me";
+    std::vector<std::pair<int, QStringList>> applied;
+    TPuzzleTexts texts(puzzle, [&](int stage, const QStringList& lines) { applied.emplace_back(stage, lines); });
     EXPECT_EQ(texts.LineCount(StageWords), 2);
     EXPECT_EQ(texts.LineCount(StageCredits), 1);
     EXPECT_EQ(texts.Line(StageCredits, 0), "By Me");
+    EXPECT_EQ(texts.Line(StageHiddenMessage, 0), "wel done");
 
-    model.SpellingUpToDate = true;
     texts.SetLine(StageWords, 1, QStringLiteral("dog"));
-    EXPECT_EQ(model.Words_Memo, (QStringList{"cat", "dog"}));
-    EXPECT_EQ(model.ListedWordCount, 2);  // the word count was redone
-    EXPECT_TRUE(model.IsModified());
-    EXPECT_FALSE(model.SpellingUpToDate);
-    EXPECT_TRUE(texts.Changed());
-
-    texts.SetLine(StageHiddenMessage, 0, QStringLiteral("well done"));
-    EXPECT_EQ(model.Settings().HiddenMessage, u"well done");  // the engine gets the message too
-    texts.SetLine(StageInstructions, 0, QStringLiteral("Find those."));
-    EXPECT_EQ(model.AutoInstructions, InstructionsCustomized);  // not replaced silently later
     texts.SetLine(StageCredits, 0, QStringLiteral("By Us"));
-    EXPECT_EQ(model.CreditsLineCmBx.Text, "By Us");
-    EXPECT_EQ(model.CreditsLineCmBx.ItemIndex, -1);
+    EXPECT_TRUE(texts.Changed());
+    using Applied = std::vector<std::pair<int, QStringList>>;
+    EXPECT_EQ(applied, (Applied{{StageWords, {"cat", "dog"}}, {StageCredits, {"By Us"}}}));
 
-    model.SetModified(false);
-    texts.SetLine(StageLeftWorksheet, 0, QStringLiteral("ignored"));  // no such line: nothing happens
-    EXPECT_FALSE(model.IsModified());
+    texts.ClearChanged();
+    texts.SetLine(StageLeftWorksheet, 0, QStringLiteral("ignored"));  // no such line
+    EXPECT_FALSE(texts.Changed());
+    EXPECT_EQ(applied.size(), 2u);
 }
 
 }  // namespace
