@@ -15,6 +15,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace vorlix {
+class TPuzzleModel;
+}
+
 namespace vorlix::shell {
 
 class TWebFm;
