@@ -34,8 +34,7 @@ std::vector<std::u16string> Words(int count) {
 }
 
 struct TBuilder {
-    TSilentMessageHost host;
-    std::unique_ptr<TEngineState> state = std::make_unique<TEngineState>(host);
+    std::unique_ptr<TEngineState> state = std::make_unique<TEngineState>();
     std::unique_ptr<TWordSearch> result = std::make_unique<TWordSearch>(*state);
     std::unique_ptr<TWordSearch> trial = std::make_unique<TWordSearch>(*state);
 

@@ -31,8 +31,7 @@ std::vector<std::u16string> MakeWords(int count) {
 }
 
 void BM_MakePuzzle(benchmark::State& run) {
-    TSilentMessageHost host;
-    auto state = std::make_unique<TEngineState>(host);
+    auto state = std::make_unique<TEngineState>();
     auto result = std::make_unique<TWordSearch>(*state);
     auto trial = std::make_unique<TWordSearch>(*state);
     state->ResetSettings();
