@@ -365,11 +365,14 @@ bool SameFace(const TCanvasFont& a, const TCanvasFont& b) {
 
 }  // namespace
 
-double ReferenceTextWidth(const TCanvasFont& font, const QString& text) {
+namespace {
+
+// The font at the reference resolution; null when it has no size there.
+const QFont* ReferenceFont(const TCanvasFont& font) {
     const int cell = static_cast<int>(std::lround(font.Size / 72.0 * ReferenceTextResolution));
-    if (cell < 1) return 0.0;
+    if (cell < 1) return nullptr;
     EnsureFontSubstitutes();
-    // Wrapping measures the same font many times over.
+    // Wrapping and the word list measure the same font many times over.
     thread_local TCanvasFont key;
     thread_local int keyCell = -1;
     thread_local QFont cached;
@@ -378,7 +381,19 @@ double ReferenceTextWidth(const TCanvasFont& font, const QString& text) {
         key = font;
         keyCell = cell;
     }
-    return QFontMetrics(cached).horizontalAdvance(text) / ReferenceTextResolution;
+    return &cached;
+}
+
+}  // namespace
+
+double ReferenceTextWidth(const TCanvasFont& font, const QString& text) {
+    const QFont* f = ReferenceFont(font);
+    return f ? QFontMetrics(*f).horizontalAdvance(text) / ReferenceTextResolution : 0.0;
+}
+
+double ReferenceTextHeight(const TCanvasFont& font) {
+    const QFont* f = ReferenceFont(font);
+    return f ? CellHeightOf(*f) / ReferenceTextResolution : 0.0;
 }
 
 const QFont& TAsCanvas::DeviceFont() {

@@ -144,6 +144,8 @@ constexpr double ReferenceTextResolution = PdfResolution;
 // The width in inches of text in font, by the canvas's own font sizing at the reference
 // resolution: the same whichever device later draws it.
 double ReferenceTextWidth(const TCanvasFont& font, const QString& text);
+// The height of a line in font, measured the same way.
+double ReferenceTextHeight(const TCanvasFont& font);
 
 // Stands in for the printer when none is installed: one page bitmap of the default
 // printer geometry (8.5 x 11 inches at 300 pixels per inch).

@@ -133,17 +133,7 @@ void TPuzzleDocument::DrawTitle(TAsCanvas& canvas) {
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.TitleFont, pf.TitleFontSize);
-    const double c = titleRect_.CentreX();
-    titleBox_ = {c, titleRect_.Top, c, titleRect_.Bottom};
-    double y = titleRect_.Top;
-    for (const QString& line : UsedLines(puzzle_->TitleLines)) {
-        const double w = canvas.TextWidth(line);
-        const double x = c - w / 2.0;
-        canvas.TextOut(x, y, line);
-        titleBox_.Left = std::min(titleBox_.Left, x);
-        titleBox_.Right = std::max(titleBox_.Right, x + w);
-        y += canvas.TextHeight(line);
-    }
+    for (const TPlacedLine& line : titleLines_) canvas.TextOut(line.X, line.Y, line.Text);
 }
 
 void TPuzzleDocument::DrawInstructions(TAsCanvas& canvas) {
@@ -187,18 +177,18 @@ void TPuzzleDocument::DrawGridLetters(TAsCanvas& canvas) {
     canvas.TextOut(CellCentreX(1), CellCentreY(puzzle_->Grid().ActualRows + 1), puzzle_->CreditsLine);
 }
 
-TWordListArrangement TPuzzleDocument::ArrangeWordList(TAsCanvas& canvas) {
+TWordListArrangement TPuzzleDocument::ArrangeWordList() const {
     const TPageFormat& pf = puzzle_->Format;
     const TWordSearch& ws = puzzle_->Grid();
     TWordListArrangement a;
     const int n = ws.PlacedWordCount();
-    SetFont(canvas, pf.WordlistFont, pf.WordlistFontSize);
+    TCanvasFont font{pf.WordlistFont, pf.WordlistFontSize};
     a.FontSize = pf.WordlistFontSize;
     if (n <= 0) return a;
 
     QStringList texts;
     for (int k = 1; k <= n; ++k) texts << FromWide(ws.PlacedClueText(k));
-    for (const QString& t : texts) a.MaxWidth = std::max(a.MaxWidth, canvas.TextWidth(t));
+    for (const QString& t : texts) a.MaxWidth = std::max(a.MaxWidth, ReferenceTextWidth(font, t));
 
     const double A = wordListRect_.Width();
     a.Fit = WordListFitColumns(A, a.MaxWidth);
@@ -215,21 +205,21 @@ TWordListArrangement TPuzzleDocument::ArrangeWordList(TAsCanvas& canvas) {
         a.BlockLeft += A - block;
 
     a.Rows = (n + a.Columns - 1) / a.Columns;
-    double hX = canvas.TextHeight(QStringLiteral("X"));
+    double hX = ReferenceTextHeight(font);
     // Short lists keep their natural spacing instead of spreading down the page.
     a.LineHeight = std::min(wordListRect_.Height() / a.Rows, 2.0 * hX);
-    while (hX > a.LineHeight && canvas.Font.Size >= 2) {
-        --canvas.Font.Size;
-        hX = canvas.TextHeight(QStringLiteral("X"));
+    while (hX > a.LineHeight && font.Size >= 2) {
+        --font.Size;
+        hX = ReferenceTextHeight(font);
     }
-    a.FontSize = canvas.Font.Size;
+    a.FontSize = font.Size;
 
     for (int k = 1; k <= n; ++k) {
         TWordListArrangement::Item item;
         item.Text = texts[k - 1];
         item.Column = (k - 1) / a.Rows + 1;
         item.Row = (k - 1) % a.Rows + 1;
-        item.Width = canvas.TextWidth(item.Text);
+        item.Width = ReferenceTextWidth(font, item.Text);
         const double xj = a.BlockLeft + (item.Column - 1) * (a.ColumnWidth + a.Gap);
         item.Y = wordListRect_.Top + (item.Row - 1) * a.LineHeight;
         if (pf.ClueAlignment == 1)
@@ -244,19 +234,12 @@ TWordListArrangement TPuzzleDocument::ArrangeWordList(TAsCanvas& canvas) {
 }
 
 void TPuzzleDocument::DrawWordList(TAsCanvas& canvas) {
-    wordListDrawn_ = false;
-    if (!HasPuzzle() || puzzle_->Grid().PlacedWordCount() <= 0) return;
+    if (!HasWordList()) return;
+    const TPageFormat& pf = puzzle_->Format;
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
-    lastWordList_ = ArrangeWordList(canvas);
-    const TWordListArrangement& a = lastWordList_;
-    const double lastRight = a.BlockLeft + (a.Columns - 1) * (a.ColumnWidth + a.Gap) + a.ColumnWidth;
-    wordListBox_ = {a.BlockLeft, wordListRect_.Top, lastRight, wordListRect_.Top};
-    for (const auto& item : a.Items) {
-        canvas.TextOut(item.X, item.Y, item.Text);
-        wordListBox_.Bottom = std::max(wordListBox_.Bottom, wordListRect_.Top + item.Row * a.LineHeight);
-    }
-    wordListDrawn_ = true;
+    SetFont(canvas, pf.WordlistFont, wordList_.FontSize);
+    for (const auto& item : wordList_.Items) canvas.TextOut(item.X, item.Y, item.Text);
 }
 
 void TPuzzleDocument::DrawSolution(TAsCanvas& canvas) {

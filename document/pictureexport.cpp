@@ -24,19 +24,8 @@ TPictureElements PictureElementsOf(const TExportSections& s) {
     return {s.Worksheet, s.Title, s.Instructions, s.Grid, s.WordList, s.Solution};
 }
 
-void RefreshPictureLayout(TPuzzleDocument& document) {
-    document.LayOut();
-    // Page 1 at the preview's scale: what the preview window would have painted.
-    const TInchRect page = document.PageRect();
-    auto scratch = TAsCanvas::NewBitmap(static_cast<int>(std::ceil(page.Width() * PreviewPixelsPerInch)),
-                                        static_cast<int>(std::ceil(page.Height() * PreviewPixelsPerInch)));
-    scratch->FitRect(page, 1);
-    document.DrawPage(*scratch, 1);
-    scratch->End();
-}
-
 TInchRect PictureExportArea(TPuzzleDocument& document, const TExportSections& sections, bool solution) {
-    RefreshPictureLayout(document);
+    document.LayOut();
     return document.PictureArea(PictureElementsOf(sections), solution);
 }
 

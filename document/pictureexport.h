@@ -37,9 +37,6 @@ QString BitmapSizeMessage();
 // The elements a picture covers, from the export window's boxes.
 TPictureElements PictureElementsOf(const TExportSections& sections);
 
-// Lays the document out and draws page 1 unseen, as the hidden preview window would,
-// so that the title and word-list boxes of the last drawing are current.
-void RefreshPictureLayout(TPuzzleDocument& document);
 // The union of the chosen elements' areas after a refresh; its top stays at 11.0 when
 // nothing is chosen.
 TInchRect PictureExportArea(TPuzzleDocument& document, const TExportSections& sections, bool solution);

@@ -210,6 +210,35 @@ void TPuzzleDocument::LayOut() {
     wordListRect_ = {contentRect_.Left, gridRect_.Bottom + cellHeight_ + elementSpacing_, contentRect_.Right,
                      contentRect_.Bottom};
     solutionGridRect_ = gridRect_;
+    PlaceTitle();
+    PlaceWordList();
+}
+
+// Each used title line centred on the title rectangle, one below the other.
+void TPuzzleDocument::PlaceTitle() {
+    const TPageFormat& pf = puzzle_->Format;
+    const TCanvasFont font{pf.TitleFont, pf.TitleFontSize};
+    const double c = titleRect_.CentreX();
+    titleBox_ = {c, titleRect_.Top, c, titleRect_.Bottom};
+    titleLines_.clear();
+    double y = titleRect_.Top;
+    for (const QString& line : puzzle_->TitleLines.mid(0, UsedLineCount(puzzle_->TitleLines))) {
+        const double w = ReferenceTextWidth(font, line);
+        const double x = c - w / 2.0;
+        titleLines_.push_back({line, x, y});
+        titleBox_.Left = std::min(titleBox_.Left, x);
+        titleBox_.Right = std::max(titleBox_.Right, x + w);
+        y += ReferenceTextHeight(font);
+    }
+}
+
+void TPuzzleDocument::PlaceWordList() {
+    wordList_ = HasPuzzle() ? ArrangeWordList() : TWordListArrangement{};
+    const TWordListArrangement& a = wordList_;
+    const double lastRight = a.BlockLeft + (a.Columns - 1) * (a.ColumnWidth + a.Gap) + a.ColumnWidth;
+    wordListBox_ = {a.BlockLeft, wordListRect_.Top, lastRight, wordListRect_.Top};
+    for (const auto& item : a.Items)
+        wordListBox_.Bottom = std::max(wordListBox_.Bottom, wordListRect_.Top + item.Row * a.LineHeight);
 }
 
 TInchRect TPuzzleDocument::PictureArea(const TPictureElements& chosen, bool solution) const {
@@ -223,7 +252,7 @@ TInchRect TPuzzleDocument::PictureArea(const TPictureElements& chosen, bool solu
     if (chosen.Instructions && InstructionsIncluded()) area = area.United(instructionsRect_);
     if (chosen.Grid) area = area.United(gridRect_);
     // A list that was not drawn covers nothing.
-    if (chosen.WordList && wordListDrawn_) area = area.United(wordListBox_);
+    if (chosen.WordList && HasWordList()) area = area.United(wordListBox_);
     return area;
 }
 

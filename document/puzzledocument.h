@@ -130,14 +130,22 @@ public:
     // rectangle counts and DrawInstructions draws (empty when not included).
     const QStringList& InstructionsLines() const { return instructionsLines_; }
 
-    // --- What the last drawing covered (for the picture export's cropping).
+    // --- What the page's texts cover, measured by LayOut the same for every device (for the
+    // picture export's cropping).
     TInchRect TitleBox() const { return titleBox_; }
     TInchRect WordListBox() const { return wordListBox_; }
-    bool WordListDrawn() const { return wordListDrawn_; }
-    const TWordListArrangement& LastWordList() const { return lastWordList_; }
+    bool HasWordList() const { return !wordList_.Items.empty(); }
+    // The title's used lines: text and top-left corner.
+    struct TPlacedLine {
+        QString Text;
+        double X = 0.0;
+        double Y = 0.0;
+    };
+    const std::vector<TPlacedLine>& TitleLines() const { return titleLines_; }
+    const TWordListArrangement& WordList() const { return wordList_; }
 
-    // Measures and places the word list with the canvas's fonts (no drawing).
-    TWordListArrangement ArrangeWordList(TAsCanvas& canvas);
+    // Measures and places the word list in the word-list rectangle (no drawing).
+    TWordListArrangement ArrangeWordList() const;
 
     // The union of the chosen elements' areas, from EmptyPictureArea.
     TInchRect PictureArea(const TPictureElements& chosen, bool solution) const;
@@ -169,10 +177,13 @@ private:
     double elementSpacing_ = 0.33;
     double cellAspect_ = 1.0;
 
+    void PlaceTitle();
+    void PlaceWordList();
+
     TInchRect titleBox_;
     TInchRect wordListBox_;
-    bool wordListDrawn_ = false;
-    TWordListArrangement lastWordList_;
+    std::vector<TPlacedLine> titleLines_;
+    TWordListArrangement wordList_;
 };
 
 }  // namespace vorlix
