@@ -157,5 +157,24 @@ TEST(WordListArrangement, Shrinking) {
     EXPECT_EQ(t.document.ArrangeWordList().FontSize, 1);
 }
 
+// Protects: the layout alone gives the boxes the picture export crops to; drawing the pages
+// on devices of any resolution changes none of them.
+TEST(LayOutBoxes, DrawingWritesNothingBack) {
+    TTestPuzzle t;
+    t.puzzle.TitleLines = {"Animals", "", "of the zoo"};
+    t.Build(AnimalWords, 12, 9);
+    const TInchRect title = t.document.TitleBox(), list = t.document.WordListBox(), grid = t.document.GridRect();
+    ASSERT_TRUE(t.document.HasWordList());
+    EXPECT_GT(title.Width(), 0.0);
+    EXPECT_EQ(t.document.TitleLines().size(), 3u);  // a blank line between used ones stays
+    for (const double resolution : {20.0, 96.0, 300.0}) {
+        t.Render(1, resolution);
+        t.Render(2, resolution);
+        EXPECT_EQ(t.document.TitleBox(), title) << resolution;
+        EXPECT_EQ(t.document.WordListBox(), list) << resolution;
+        EXPECT_EQ(t.document.GridRect(), grid) << resolution;
+    }
+}
+
 }  // namespace
 }  // namespace vorlix::test
