@@ -31,20 +31,19 @@ struct TBenchPuzzle {
     TSilentMessageHost host;
     TPreferences prefs;
     TPuzzleModel model{host, prefs};
-    TPuzzleDocument document{model};
+    TPuzzleDocument document{model.Puzzle()};
     QTemporaryDir dir;
 
     TBenchPuzzle() {
         model.ResetToNewPuzzle();
-        model.Words_Memo = SixtyWords;
-        model.RequestedColumns = 20;
-        model.RequestedRows = 20;
+        model.SetWordLines(SixtyWords);
+        model.SetRequestedSize(20, 20);
         Rebuild();
         document.SetPrinterMetrics(MetricsForPaper(QStringLiteral("letter")));
         document.LayOut();
     }
     void Rebuild() {
-        model.Engine().SetSeed(2024);
+        model.Builder().SetSeed(2024);
         model.RebuildPuzzle();
     }
     QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -67,18 +66,19 @@ void BM_BothPagesToPdf(benchmark::State& run) {
         p.document.DrawPage(pdf.Canvas(), p.document.SolutionPage(), 0);
         pdf.EndDocument();
     }
-    run.counters["placed"] = p.model.Puzzle().PlacedWordCount();
+    run.counters["placed"] = p.model.Puzzle().Grid().PlacedWordCount();
 }
 
 void BM_UniqueRunToPdf(benchmark::State& run) {
     TBenchPuzzle& p = Puzzle();
-    const TPrintOptions options{100, 0, true, TSolutionChoice::Print_OneSolutionRB};
+    // The same copies on every repetition: the run seeds the builder from the options.
+    const TPrintOptions options{100, 0, true, TSolutionSheets::One, 123};
     int sheets = 0;
     for (auto _ : run) {
-        p.model.Engine().SetSeed(123);
         TPdfSheetSink pdf(p.File("unique.pdf"));
         TPrintJob job(p.document, pdf);
-        benchmark::DoNotOptimize(job.Run(options));
+        TReport report;
+        benchmark::DoNotOptimize(job.Run(options, p.model.Builder(), report));
         sheets = job.SheetsPrinted();
     }
     run.counters["sheets"] = sheets;

@@ -17,12 +17,13 @@
 #include "finishedpage.h"
 #include "previewbox.h"
 #include "previewfm.h"
+#include "printchoices.h"
 #include "printpage.h"
-#include "windows.h"
 #include "puzzlemodel.h"
 #include "scripteddialogs.h"
 #include "services.h"
 #include "webfm.h"
+#include "windows.h"
 
 namespace {
 
@@ -78,8 +79,7 @@ struct TBenchProgram {
 
     // Types the words as the word page would and presses "Create Puzzle Now".
     void CreatePuzzleNow(const QStringList& words) {
-        Model().Words_Memo = words;
-        Model().Words_MemoChange();
+        Model().SetWordLines(words);
         Main().CreatePuzzle();
     }
 };
@@ -93,13 +93,13 @@ void BM_CreatePuzzleNowUntilPainted(benchmark::State& run) {
     for (auto _ : run) {
         run.PauseTiming();
         p.Main().TurnPage(QStringLiteral("Design"));
-        p.Model().Engine().SetSeed(seed++);
+        p.Model().Builder().SetSeed(seed++);
         run.ResumeTiming();
         p.CreatePuzzleNow(words);
         p.Finished().Preview()->repaint();
     }
-    run.counters["placed"] = p.Model().Puzzle().PlacedWordCount();
-    run.counters["columns"] = p.Model().Puzzle().ActualColumns;
+    run.counters["placed"] = p.Model().Puzzle().Grid().PlacedWordCount();
+    run.counters["columns"] = p.Model().Puzzle().Grid().ActualColumns;
 }
 BENCHMARK(BM_CreatePuzzleNowUntilPainted)->Arg(60)->Arg(200)->Unit(benchmark::kMillisecond);
 
@@ -107,7 +107,7 @@ void BM_RepaintView(benchmark::State& run) {
     TBenchProgram& p = *Program;
     static bool built = false;
     if (!built) {
-        p.Model().Engine().SetSeed(2024);
+        p.Model().Builder().SetSeed(2024);
         p.CreatePuzzleNow(MadeUpWords(60));
         built = true;
     }
@@ -125,7 +125,7 @@ BENCHMARK(BM_RepaintView)
 // The preview window at a zoom (percent) on a 60-word puzzle, shown 1000 x 700.
 void BM_PreviewWindowRepaint(benchmark::State& run) {
     TBenchProgram& p = *Program;
-    p.Model().Engine().SetSeed(2024);
+    p.Model().Builder().SetSeed(2024);
     p.CreatePuzzleNow(MadeUpWords(60));
     TPreviewFm& preview = *p.program->Windows().Preview;
     preview.setGeometry(40, 40, 1000, 700);
@@ -142,7 +142,7 @@ BENCHMARK(BM_PreviewWindowRepaint)->ArgName("zoom")->Arg(100)->Arg(1500)->Unit(b
 // "Save as PDF" on the print page: 30 unique copies of a 60-word puzzle, each with its solution.
 void BM_PrintPageUniqueCopiesToPdf(benchmark::State& run) {
     TBenchProgram& p = *Program;
-    p.Model().Engine().SetSeed(7);
+    p.Model().Builder().SetSeed(7);
     p.CreatePuzzleNow(MadeUpWords(60));
     p.Main().TurnPage(QStringLiteral("Print"));
     TPrintPage& page = *p.Main().PageOf<TPrintPage>();

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 #include "designpage.h"
 #include "examplefm.h"
@@ -56,7 +57,7 @@ TEST_F(DesignPageTest, WordCountFollowsTheListedLines) {
     for (const Row& row : rows) {
         Type(row.lines);
         EXPECT_EQ(LabelText(QStringLiteral("WordCountLbl")), row.count) << row.lines.join('|').toStdString();
-        EXPECT_EQ(Model().Words_Memo, row.lines);
+        EXPECT_EQ(Model().Puzzle().WordLines, row.lines);
     }
 }
 
@@ -79,28 +80,33 @@ TEST_F(DesignPageTest, EditsReachTheModelAndMarkItModified) {
     Model().SetModified(false);
     Model().SpellingUpToDate = true;
     Find<QPlainTextEdit>(QStringLiteral("Words_TitleMemo"))->setPlainText(QStringLiteral("States"));
-    EXPECT_EQ(Model().Words_TitleMemo, QStringList{QStringLiteral("States")});
+    EXPECT_EQ(Model().Puzzle().TitleLines, QStringList{QStringLiteral("States")});
     EXPECT_TRUE(Model().IsModified());
     EXPECT_FALSE(Model().SpellingUpToDate);
 
     Model().SetModified(false);
     Find<QComboBox>(QStringLiteral("Words_ColumnsCmBx"))->setCurrentIndex(12);
     Find<QComboBox>(QStringLiteral("Words_RowsCmBx"))->setCurrentIndex(50);
-    EXPECT_EQ(Model().RequestedColumns, 12);
-    EXPECT_EQ(Model().RequestedRows, 50);
+    EXPECT_EQ(Model().Puzzle().RequestedColumns, 12);
+    EXPECT_EQ(Model().Puzzle().RequestedRows, 50);
     EXPECT_TRUE(Model().IsModified());
 
     Find<QPlainTextEdit>(QStringLiteral("Words_HiddenMemo"))->setPlainText(QStringLiteral("GO TEAM"));
-    EXPECT_EQ(Model().Settings().HiddenMessage, u"GO TEAM");
+    EXPECT_EQ(Model().Puzzle().HiddenMessage(), QStringLiteral("GO TEAM"));
 }
 
 TEST_F(DesignPageTest, LoadFromModelShowsTheModelWithoutEditing) {
-    Model().Words_Memo = {QStringLiteral("ONE"), QStringLiteral("TWO")};
-    Model().Words_TitleMemo = {QStringLiteral("Numbers")};
-    Model().RequestedColumns = 7;
-    Model().RequestedRows = 80;  // from a file; the box cannot show it
-    Model().Words_MemoChange();
-    Model().SetModified(false);
+    TPuzzle puzzle = Model().Puzzle();
+    puzzle.WordLines = {QStringLiteral("ONE"), QStringLiteral("TWO")};
+    puzzle.TitleLines = {QStringLiteral("Numbers")};
+    puzzle.RequestedColumns = 7;
+    puzzle.RequestedRows = 80;  // from a file; the box cannot show it
+    {
+        // As a file is read: the page is not told, so LoadFromModel alone must show it.
+        const QSignalBlocker quiet(&Model().Signals());
+        Model().ReplacePuzzle(puzzle);
+        Model().SetModified(false);
+    }
     Page().LoadFromModel();
     EXPECT_EQ(Memo()->toPlainText(), QStringLiteral("ONE\nTWO"));
     EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("Words_TitleMemo"))->toPlainText(), QStringLiteral("Numbers"));
@@ -108,7 +114,7 @@ TEST_F(DesignPageTest, LoadFromModelShowsTheModelWithoutEditing) {
     EXPECT_EQ(LabelText(QStringLiteral("WordCountLbl")), QStringLiteral("2 words listed."));
     // No change handler ran: the puzzle is not modified and the file's size is kept.
     EXPECT_FALSE(Model().IsModified());
-    EXPECT_EQ(Model().RequestedRows, 80);
+    EXPECT_EQ(Model().Puzzle().RequestedRows, 80);
 }
 
 TEST_F(DesignPageTest, PuzzleTypeShapesThePage) {
@@ -198,7 +204,7 @@ TEST_F(DesignPageTest, ImportAppendsTheFileAndCancelChangesNothing) {
     Model().SetModified(false);
     Click(QStringLiteral("Words_ImportLnk"));
     EXPECT_EQ(files.Requests.size(), 2u);
-    EXPECT_EQ(Model().Words_Memo.size(), 3);
+    EXPECT_EQ(Model().Puzzle().WordLines.size(), 3);
     EXPECT_FALSE(Model().IsModified());
 }
 
@@ -238,7 +244,7 @@ TEST_F(DesignPageTest, ClearListEmptiesAndRecounts) {
     Model().SetModified(false);
     Click(QStringLiteral("Words_ClearListBtn"));
     EXPECT_TRUE(Memo()->toPlainText().isEmpty());
-    EXPECT_TRUE(Model().Words_Memo.isEmpty());
+    EXPECT_TRUE(Model().Puzzle().WordLines.isEmpty());
     EXPECT_EQ(LabelText(QStringLiteral("WordCountLbl")), QStringLiteral("0 words listed."));
     EXPECT_TRUE(Model().IsModified());
 }

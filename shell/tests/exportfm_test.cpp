@@ -55,16 +55,14 @@ protected:
     TExportFm& Fm() { return *program->Windows().Export; }
 
     void Build(const QStringList& words, int columns, int rows) {
-        Model().Words_Memo = words;
-        Model().Words_MemoChange();
-        Model().Words_TitleMemo = {"Zoo"};
-        Model().RequestedColumns = columns;
-        Model().RequestedRows = rows;
+        Model().SetWordLines(words);
+        Model().SetTitleLines({"Zoo"});
+        Model().SetRequestedSize(columns, rows);
         Main().PageOf<TDesignPage>()->LoadFromModel();
-        Model().Engine().SetSeed(77);
+        Model().Builder().SetSeed(77);
         Main().CreatePuzzle();
         Process();
-        ASSERT_EQ(Model().Puzzle().ActualColumns, columns);
+        ASSERT_EQ(Model().Puzzle().Grid().ActualColumns, columns);
     }
 
     // As ShowExport prepares it, but shown modeless so the test can drive it.
@@ -469,7 +467,7 @@ TEST_F(ExportFmTest, ClipboardFormats) {
     Find<QComboBox>(QStringLiteral("SaveAsText_GridLetterSpacingCmBx"))->setCurrentIndex(0);
     SetBoxes({"IncludeGridCB"});
     Click(QStringLiteral("SaveAsText_CopyBtn"));
-    EXPECT_EQ(Clip()->text(), TextExportClipboard(TextExportLines(Model(), Fm().Sections(), 0)));
+    EXPECT_EQ(Clip()->text(), TextExportClipboard(TextExportLines(Model().Puzzle(), Fm().Sections(), 0)));
     EXPECT_FALSE(Clip()->hasHtml());
     EXPECT_EQ(Clip()->text().section(u'\n', 0, 0).size(), 15);  // no blanks between letters
 

@@ -22,8 +22,7 @@ const QString UnwritablePath = QStringLiteral("/nonexistent-folder/puzzle.ws");
 class FileCommandsTest : public ShellTest {
 protected:
     void TypeWords(const QStringList& words) {
-        Model().Words_Memo = words;
-        Model().Words_MemoChange();
+        Model().SetWordLines(words);
         Main().LoadPagesFromModel();
     }
     bool SaveEnabled() { return Find<QToolButton>(QStringLiteral("ToolBar_SaveTBtn"))->isEnabled(); }
@@ -75,17 +74,17 @@ TEST_F(FileCommandsTest, SavedPuzzleOpensAgainUnchanged) {
     Main().CreatePuzzle();
     EXPECT_EQ(Main().CurrentPageName(), "Finished");
     QStringList before;
-    FormatPuzzleFile(Model(), before);
+    FormatPuzzleFile(Model().Puzzle(), before);
     files.Answers = {TempPath("states.ws")};
     Click(QStringLiteral("ToolBar_SaveAsTBtn"));
     Click(QStringLiteral("ToolBar_NewTBtn"));
-    EXPECT_TRUE(Model().Words_Memo.isEmpty());
+    EXPECT_TRUE(Model().Puzzle().WordLines.isEmpty());
     files.Answers = {TempPath("states.ws")};
     Click(QStringLiteral("ToolBar_OpenTBtn"));
     EXPECT_EQ(files.Requests.back().Title, "Open Word Search Puzzle");
     EXPECT_EQ(Main().CurrentPageName(), "Finished");
     QStringList after;
-    FormatPuzzleFile(Model(), after);
+    FormatPuzzleFile(Model().Puzzle(), after);
     EXPECT_EQ(after, before);
     EXPECT_FALSE(SaveEnabled());
     EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("Words_Memo"))->toPlainText().split('\n').size(), 4);
@@ -104,7 +103,7 @@ TEST_F(FileCommandsTest, QueryForANeverNamedPuzzleOffersNoPlainSave) {
     EXPECT_EQ(Find<QLabel>(QStringLiteral("QueryLbl"))->text(),
               "Starting a new puzzle will erase your current puzzle, which is not saved. What do you want to do "
               "with your current puzzle?");
-    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});  // cancelled: nothing reset
+    EXPECT_EQ(Model().Puzzle().WordLines, QStringList{"cat"});  // cancelled: nothing reset
 }
 
 TEST_F(FileCommandsTest, ThrowItAwayProceeds) {
@@ -112,7 +111,7 @@ TEST_F(FileCommandsTest, ThrowItAwayProceeds) {
     TypeWords({"cat"});
     AnswerQueryWith({"DontSaveLnk"});
     Click(QStringLiteral("ToolBar_NewTBtn"));
-    EXPECT_TRUE(Model().Words_Memo.isEmpty());
+    EXPECT_TRUE(Model().Puzzle().WordLines.isEmpty());
     EXPECT_EQ(Main().CurrentPageName(), "Type_");
 }
 
@@ -131,7 +130,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePuzzleOnEveryPath) {
     AnswerQueryWith({"SaveLnk", "CancelLnk"});
     Click(QStringLiteral("ToolBar_NewTBtn"));
     EXPECT_EQ(queryAcceptedAfter, (QList<bool>{false, false}));
-    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});
+    EXPECT_EQ(Model().Puzzle().WordLines, QStringList{"cat"});
 
     // Save it with a new name, failing again, and with the dialog cancelled.
     queryAcceptedAfter.clear();
@@ -139,7 +138,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePuzzleOnEveryPath) {
     AnswerQueryWith({"SaveAsLnk", "SaveAsLnk", "CancelLnk"});
     Click(QStringLiteral("ToolBar_OpenTBtn"));
     EXPECT_EQ(queryAcceptedAfter, (QList<bool>{false, false, false}));
-    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});
+    EXPECT_EQ(Model().Puzzle().WordLines, QStringList{"cat"});
 
     // Exit: the window stays.
     queryAcceptedAfter.clear();
@@ -147,7 +146,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePuzzleOnEveryPath) {
     Main().close();
     Process();
     EXPECT_TRUE(Main().isVisible());
-    EXPECT_EQ(Model().Words_Memo, QStringList{"cat"});
+    EXPECT_EQ(Model().Puzzle().WordLines, QStringList{"cat"});
 }
 
 TEST_F(FileCommandsTest, SaveItThenProceedsWhenTheSaveWorked) {
@@ -159,7 +158,7 @@ TEST_F(FileCommandsTest, SaveItThenProceedsWhenTheSaveWorked) {
     AnswerQueryWith({"SaveLnk"});
     Click(QStringLiteral("ToolBar_NewTBtn"));
     EXPECT_EQ(queryAcceptedAfter, QList<bool>{true});
-    EXPECT_TRUE(Model().Words_Memo.isEmpty());
+    EXPECT_TRUE(Model().Puzzle().WordLines.isEmpty());
     QFile saved(TempPath("cat.ws"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("dog"));
@@ -187,8 +186,8 @@ TEST_F(FileCommandsTest, AgreedExitSavesPreferences) {
     Process();
     EXPECT_FALSE(Main().isVisible());
     TPreferences prefs;
-    TScriptedMessageHost host;
-    TPreferencesStore(host, IniFile()).LoadWindowPreferences(prefs);
+    TReport report;
+    TPreferencesStore(IniFile()).LoadWindowPreferences(prefs, report);
     EXPECT_EQ(prefs.ColorScheme, 5);
 }
 
@@ -199,11 +198,11 @@ protected:
         TPreferences prefs;
         TPuzzleModel model(host, prefs);
         model.ResetToNewPuzzle();
-        model.Words_Memo = words;
-        model.Words_MemoChange();
+        model.SetWordLines(words);
         if (!words.isEmpty()) model.RebuildPuzzle();
         const QString path = TempPath("start.ws");
-        EXPECT_TRUE(SavePuzzleFile(model, path));
+        TReport report;
+        EXPECT_TRUE(SavePuzzleFile(model.Puzzle(), path, report));
         return path;
     }
 };
@@ -215,7 +214,7 @@ TEST_F(StartupTest, CommandLinePuzzleOpensOnTheFinishedPageInTwoPages) {
     EXPECT_EQ(Main().CurrentPageName(), "Finished");
     EXPECT_EQ(Main().PageOf<TFinishedPage>()->View(), 2);
     EXPECT_EQ(Main().windowTitle(), "Vorlix - " + path);
-    EXPECT_EQ(Model().Words_Memo, (QStringList{"apple", "pear", "plum"}));
+    EXPECT_EQ(Model().Puzzle().WordLines, (QStringList{"apple", "pear", "plum"}));
     EXPECT_FALSE(Model().IsModified());
 }
 
@@ -247,8 +246,7 @@ class PrintPageTest : public ShellTest {};
 // A teacher without a printer still gets her sheets: the puzzle and its solution as PDF.
 TEST_F(PrintPageTest, SaveAsPdfWritesThePuzzleAndItsSolution) {
     Start();
-    Model().Words_Memo = QStringList{"sun", "moon", "star"};
-    Model().Words_MemoChange();
+    Model().SetWordLines({"sun", "moon", "star"});
     Main().CreatePuzzle();
     Main().TurnPage(QStringLiteral("Print"));
     files.Answers = {TempPath("sheets.pdf")};

@@ -85,15 +85,21 @@ protected:
 
     // Types the words into the model, chooses the size and presses "Create Puzzle Now".
     void Build(const QStringList& words, int columns = 0, int rows = 0) {
-        Model().Words_Memo = words;
-        Model().Words_MemoChange();
-        Model().RequestedColumns = columns;
-        Model().RequestedRows = rows;
+        Model().SetWordLines(words);
+        Model().SetRequestedSize(columns, rows);
         Main().PageOf<TDesignPage>()->LoadFromModel();
         Main().TurnPage(QStringLiteral("Design"));
-        Model().Engine().SetSeed(77);
+        Model().Builder().SetSeed(77);
         Main().CreatePuzzle();
         Process();
+    }
+    // The current grid with other accidental words, as a build that could not remove them.
+    void SetAccidentalWords(const std::vector<TAccidentalWord>& found) {
+        TEngineState words = Model().Puzzle().Words();
+        TWordSearch grid(words);
+        grid.CopyWhole(Model().Puzzle().Grid(), words);
+        grid.AccidentalWords = found;
+        Model().ReplaceGrid(std::make_shared<const TBuiltGrid>(grid));
     }
     QString ExcludedText() const { return Find<QLabel>(QStringLiteral("Puzzle_ExcludedWordsLbl"))->text(); }
     QStringList ExcludedItems() const {
@@ -130,12 +136,12 @@ TEST_F(FinishedPageTest, WordsTheGridSpellsAreListedOnlyWhenThereAreAny) {
     Build({"CAT", "DOG"}, 6, 6);
     auto* label = Find<QLabel>(QStringLiteral("Puzzle_AccidentalWordsLbl"));
     EXPECT_FALSE(label->isVisible());
-    Model().Puzzle().AccidentalWords = {{u"TOAD", 2, 3, East}, {u"GOD", 1, 1, South}};
+    SetAccidentalWords({{u"TOAD", 2, 3, East}, {u"GOD", 1, 1, South}});
     Main().PageOf<TFinishedPage>()->RefreshFinishedPage();
     EXPECT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), QStringLiteral("Words spelled by the grid's own letters: TOAD (column 2, row 3, East), "
                                             "GOD (column 1, row 1, South)"));
-    Model().Puzzle().AccidentalWords.clear();
+    SetAccidentalWords({});
     Main().PageOf<TFinishedPage>()->RefreshFinishedPage();
     EXPECT_FALSE(label->isVisible());
 }
@@ -149,16 +155,16 @@ TEST_F(FinishedPageTest, RotateExchangesTheRequestedSizesEachTime) {
     auto* rows = Find<QComboBox>(QStringLiteral("Words_RowsCmBx"));
 
     Click(QStringLiteral("Puzzle_Rotate90Lnk"));
-    EXPECT_EQ(Model().RequestedColumns, 9);
-    EXPECT_EQ(Model().RequestedRows, 14);
+    EXPECT_EQ(Model().Puzzle().RequestedColumns, 9);
+    EXPECT_EQ(Model().Puzzle().RequestedRows, 14);
     EXPECT_EQ(columns->currentIndex(), 9);
     EXPECT_EQ(rows->currentIndex(), 14);
-    EXPECT_EQ(Model().Puzzle().ActualColumns, 9);
+    EXPECT_EQ(Model().Puzzle().Grid().ActualColumns, 9);
     EXPECT_EQ(Find<QLabel>(QStringLiteral("Puzzle_SizeLbl"))->text(), QStringLiteral("Size 9 x 14.  "));
 
     Click(QStringLiteral("Puzzle_Rotate90Lnk"));
-    EXPECT_EQ(Model().RequestedColumns, 14);
-    EXPECT_EQ(Model().RequestedRows, 9);
+    EXPECT_EQ(Model().Puzzle().RequestedColumns, 14);
+    EXPECT_EQ(Model().Puzzle().RequestedRows, 9);
     EXPECT_EQ(columns->currentIndex(), 14);
     EXPECT_EQ(rows->currentIndex(), 9);
     EXPECT_FALSE(Model().IsModified());
@@ -184,14 +190,17 @@ TEST_F(FinishedPageTest, TransformsKeepEveryWordAndLeaveThePuzzleUnmodified) {
         SCOPED_TRACE(row.Link);
         Build(FruitWords, 13, 11);
         Model().SetModified(false);
-        const TWordSearch& p = Model().Puzzle();
-        const int placed = p.PlacedWordCount();
+        const TWordSearch& old = Model().Puzzle().Grid();
+        const int placed = old.PlacedWordCount();
         ASSERT_GT(placed, 5);
         std::vector<TWordPlacement> before;
-        for (int k = 1; k <= placed; ++k) before.push_back(p.Placements[static_cast<std::size_t>(p.PlacedWordIndex(k))]);
-        const TGridPicture picture = PictureOf(p);
+        for (int k = 1; k <= placed; ++k)
+            before.push_back(old.Placements[static_cast<std::size_t>(old.PlacedWordIndex(k))]);
+        const TGridPicture picture = PictureOf(old);
 
         Click(QString::fromLatin1(row.Link));
+        // The transform made a new grid; the old one may be gone.
+        const TWordSearch& p = Model().Puzzle().Grid();
 
         EXPECT_EQ(p.ActualColumns, row.SwapsSize ? 11 : 13);
         EXPECT_EQ(p.PlacedWordCount(), placed);
@@ -348,10 +357,10 @@ TEST_F(FinishedPageTest, LinksOpenTheirPages) {
 TEST_F(FinishedPageTest, TourChangesNothingOfThePuzzle) {
     Build(FruitWords, 15, 15);
     Model().SetModified(false);
-    const TGridPicture grid = PictureOf(Model().Puzzle());
-    const QStringList words = Model().Words_Memo;
-    const int wordCount = Model().Engine().WordCount;
-    const std::uint32_t seed = Model().Engine().Generator.Seed;
+    const TGridPicture grid = PictureOf(Model().Puzzle().Grid());
+    const QStringList words = Model().Puzzle().WordLines;
+    const int wordCount = Model().Puzzle().Words().WordCount;
+    const std::uint32_t seed = Model().Builder().Generator().Seed;
 
     bool animationFinished = false;
     int stepsSeen = 0;
@@ -376,10 +385,10 @@ TEST_F(FinishedPageTest, TourChangesNothingOfThePuzzle) {
         Main().ShowTour(mode);
         EXPECT_EQ(modal.Shown.last(), QStringLiteral("TTourFm"));
         EXPECT_FALSE(Model().IsModified());
-        EXPECT_EQ(Model().Words_Memo, words);
-        EXPECT_EQ(Model().Engine().WordCount, wordCount);
-        EXPECT_EQ(Model().Engine().Generator.Seed, seed);
-        EXPECT_EQ(PictureOf(Model().Puzzle()), grid);
+        EXPECT_EQ(Model().Puzzle().WordLines, words);
+        EXPECT_EQ(Model().Puzzle().Words().WordCount, wordCount);
+        EXPECT_EQ(Model().Builder().Generator().Seed, seed);
+        EXPECT_EQ(PictureOf(Model().Puzzle().Grid()), grid);
     }
     EXPECT_EQ(stepsSeen, 5);
     EXPECT_TRUE(animationFinished);
@@ -388,7 +397,7 @@ TEST_F(FinishedPageTest, TourChangesNothingOfThePuzzle) {
 TEST_F(FinishedPageTest, TourPuzzleCarriesItsHiddenMessage) {
     // The animation's last act needs message cells; a seed that left none would show nothing.
     TTourPuzzle tour;
-    const TWordSearch& p = tour.Model().Puzzle();
+    const TWordSearch& p = tour.Puzzle().Grid();
     QString message;
     for (int r = 1; r <= p.ActualRows; ++r)
         for (int c = 1; c <= p.ActualColumns; ++c)

@@ -40,7 +40,14 @@ protected:
     }
 
     TLayoutFm& Layout() { return *Main().Windows()->Layout; }
-    TPageFormat& Format() { return Model().PageFormat; }
+    const TPageFormat& Format() { return Model().Puzzle().Format; }
+    // A setting changed from outside the dialog, as a test sets it up; nothing is marked.
+    template <class Edit>
+    void EditFormat(Edit edit) {
+        TPageFormat f = Format();
+        edit(f);
+        Model().SetPageFormat(f, true);
+    }
     QComboBox* List(const char* name) { return Find<QComboBox>(QString::fromLatin1(name)); }
 
     // What typing into an editable list does: its text changes.
@@ -153,11 +160,11 @@ TEST_F(ShellTest, MarginListFollowsTheUsersDecimalSign) {
     auto* margin = Find<QComboBox>(QStringLiteral("Margin_MarginWidthCmBx"));
     EXPECT_EQ(margin->currentText().trimmed(), QStringLiteral("0,750"));
     margin->setCurrentIndex(margin->findText(QStringLiteral("1,125")));
-    EXPECT_DOUBLE_EQ(Model().PageFormat.MarginWidth, 1.125);
+    EXPECT_DOUBLE_EQ(Model().Puzzle().Format.MarginWidth, 1.125);
     margin->setEditText(QStringLiteral("0.5"));
-    EXPECT_DOUBLE_EQ(Model().PageFormat.MarginWidth, 0.5);
+    EXPECT_DOUBLE_EQ(Model().Puzzle().Format.MarginWidth, 0.5);
     margin->setEditText(QStringLiteral("2,001"));
-    EXPECT_DOUBLE_EQ(Model().PageFormat.MarginWidth, 0.5);
+    EXPECT_DOUBLE_EQ(Model().Puzzle().Format.MarginWidth, 0.5);
 }
 
 TEST_F(LayoutTest, ListChoicesGoIntoThePageFormat) {
@@ -251,7 +258,7 @@ TEST_F(LayoutTest, PreparedLayoutsChangeOnlyFacesAndSizes) {
     List("SolutionStyleCmBx")->setCurrentIndex(1);
     List("CluesColumnsCmBx")->setCurrentIndex(3);
     List("WordAlignmentCmBx")->setCurrentIndex(2);
-    Format().SolutionColor = 0x123456;
+    EditFormat([](TPageFormat& f) { f.SolutionColor = 0x123456; });
     const TPageFormat before = Format();
     Choose("PreparedLayoutsCmBx", 8);
     EXPECT_DOUBLE_EQ(Format().MarginWidth, before.MarginWidth);
@@ -357,7 +364,8 @@ TEST_F(LayoutTest, RefreshShowsTheSettingsWithoutApplying) {
     // Settings read from a file show in the controls; nothing is marked or applied.
     ManualTime();
     QSignalSpy applied(&Layout(), &TLayoutFm::AppearanceApplied);
-    TPageFormat& f = Format();
+    TPuzzle read = Model().Puzzle();
+    TPageFormat& f = read.Format;
     f.GridFont = QStringLiteral("No Such Face Installed");
     f.TitleFontSize = 200;
     f.CreditsFontSize = 7;
@@ -367,7 +375,7 @@ TEST_F(LayoutTest, RefreshShowsTheSettingsWithoutApplying) {
     f.SolutionStyle = 1;
     f.RequestedClueColumns = 4;
     f.ClueAlignment = 0;
-    Model().NotifyAppearanceChanged();
+    Model().LoadPuzzle(read, Model().CurrentFileName());
     EXPECT_FALSE(Layout().Loading());
     EXPECT_FALSE(Model().IsModified());
     EXPECT_FALSE(Layout().ApplyTimer().IsActive());
@@ -375,30 +383,32 @@ TEST_F(LayoutTest, RefreshShowsTheSettingsWithoutApplying) {
     EXPECT_EQ(applied.count(), 0);
 
     EXPECT_EQ(List("Grid_FontNameCmBx")->currentText(), QStringLiteral("No Such Face Installed"));
-    EXPECT_EQ(f.GridFont, QStringLiteral("No Such Face Installed"));
+    EXPECT_EQ(Format().GridFont, QStringLiteral("No Such Face Installed"));
     EXPECT_EQ(List("Title_FontSizeCmBx")->currentText(), QStringLiteral("200"));
     EXPECT_TRUE(IsRed("Title_FontSizeCmBx"));
-    EXPECT_EQ(f.TitleFontSize, 200) << "a refused size read from a file stays in force";
+    EXPECT_EQ(Format().TitleFontSize, 200) << "a refused size read from a file stays in force";
     EXPECT_EQ(List("Credits_FontSizeCmBx")->currentText(), QStringLiteral("7"));
     EXPECT_EQ(List("FrameStyleCmBx")->currentText(), QStringLiteral("None"));
-    EXPECT_EQ(f.BorderIndex, 9) << "the frame stays 9 until the list is changed";
+    EXPECT_EQ(Format().BorderIndex, 9) << "the frame stays 9 until the list is changed";
     EXPECT_EQ(List("Margin_MarginWidthCmBx")->currentText().trimmed(), QStringLiteral("1.778"));
-    EXPECT_DOUBLE_EQ(f.MarginWidth, 1.7777) << "showing the width does not round it";
+    EXPECT_DOUBLE_EQ(Format().MarginWidth, 1.7777) << "showing the width does not round it";
     EXPECT_EQ(List("GridPositionCmBx")->currentIndex(), 2);
     EXPECT_EQ(List("SolutionStyleCmBx")->currentIndex(), 1);
     EXPECT_EQ(List("CluesColumnsCmBx")->currentIndex(), 4);
     EXPECT_EQ(List("WordAlignmentCmBx")->currentIndex(), 0);
 
     List("FrameStyleCmBx")->setCurrentIndex(2);
-    EXPECT_EQ(f.BorderIndex, 2);
+    EXPECT_EQ(Format().BorderIndex, 2);
 }
 
 TEST_F(LayoutTest, OpenedFileWithUninstalledGridFaceShowsIt) {
     // After a puzzle file is read, a grid face that is not installed still shows.
-    Format().GridFont = QStringLiteral("Missing Grid Face");
-    Format().UpdateHtmlCompanions();
+    TPuzzle saved = Model().Puzzle();
+    saved.Format.GridFont = QStringLiteral("Missing Grid Face");
+    saved.Format.UpdateHtmlCompanions();
     const QString path = TempPath(QStringLiteral("face.ws"));
-    ASSERT_TRUE(SavePuzzleFile(Model(), path));
+    TReport report;
+    ASSERT_TRUE(SavePuzzleFile(saved, path, report));
     Model().ResetToNewPuzzle();
     ASSERT_NE(List("Grid_FontNameCmBx")->currentText(), QStringLiteral("Missing Grid Face"));
     files.Answers.push_back(path);
@@ -422,7 +432,7 @@ TEST_F(LayoutTest, ResetLayoutToPreferences) {
     p.SolutionStylePref = 2;
     p.WordListColumnsPref = 5;
     p.WordListAlignmentPref = 2;
-    Format().SolutionColor = 0x00FF00;
+    EditFormat([](TPageFormat& f) { f.SolutionColor = 0x00FF00; });
     Type("Title_FontSizeCmBx", QStringLiteral("300"));  // red before the reset
     Model().SetModified(false);
 
@@ -461,7 +471,6 @@ TEST_F(LayoutTest, ReapplyFontSizesLeavesTheModifiedMark) {
     QSignalSpy applied(&Layout(), &TLayoutFm::AppearanceApplied);
     Layout().ReapplyFontSizes();
     EXPECT_FALSE(Model().IsModified());
-    EXPECT_FALSE(Model().ModifiedSuppressed);
     EXPECT_EQ(applied.count(), 1);
     EXPECT_FALSE(Layout().ApplyTimer().IsActive());
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTextCursor>
 
 #include "capspage.h"
@@ -87,7 +88,7 @@ TEST_F(OptionPagesTest, DirectionsSummaryFollowsTheBoxes) {
         SetDirections(row.Boxes);
         EXPECT_EQ(Summary(), QString::fromUtf8(row.Summary));
         EXPECT_EQ(!Find<QLabel>(QStringLiteral("Dirs_AllUncheckedLbl"))->isHidden(), row.Notice) << row.Summary;
-        EXPECT_EQ(Model().Directions, row.Boxes) << row.Summary;
+        EXPECT_EQ(Model().Puzzle().Directions, row.Boxes) << row.Summary;
         // Automatic instructions follow at once, on the instructions page too.
         EXPECT_EQ(InstructionsMemo()->toPlainText(),
                   Model().AutomaticInstructionsText() + QLatin1Char(' ') + QString::fromUtf8(row.Summary));
@@ -101,22 +102,22 @@ TEST_F(OptionPagesTest, DirectionClickAsksBeforeReplacingCustomInstructions) {
         MessageAnswer Answer;
         bool Replaced;      // the instructions became the automatic text
         bool EastAfter;     // the clicked box (East, checked before)
-        int AutoAfter;      // AutoInstructions after the answer
+        TInstructionsMode ModeAfter;  // the instructions mode after the answer
     };
     const std::vector<Row> rows{
         // Yes: replaced, and automatic from now on.
-        {MessageAnswer::Yes, true, false, InstructionsAutomatic},
+        {MessageAnswer::Yes, true, false, TInstructionsMode::Automatic},
         // No: the custom text stays and is never asked about again.
-        {MessageAnswer::No, false, false, InstructionsKeepCustom},
+        {MessageAnswer::No, false, false, TInstructionsMode::KeepCustom},
         // Cancel: the click is undone and nothing else changes.
-        {MessageAnswer::Cancel, false, true, InstructionsCustomized},
+        {MessageAnswer::Cancel, false, true, TInstructionsMode::Customized},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.Answer));
         NewPuzzle();
-        ASSERT_TRUE(Model().Directions[2]);
+        ASSERT_TRUE(Model().Puzzle().Directions[2]);
         CustomizeInstructions();
-        ASSERT_EQ(Model().AutoInstructions, InstructionsCustomized);
+        ASSERT_EQ(Model().InstructionsMode(), TInstructionsMode::Customized);
         const QString custom = InstructionsMemo()->toPlainText();
         const QString summaryBefore = Summary();
         messages.Messages.clear();
@@ -129,8 +130,8 @@ TEST_F(OptionPagesTest, DirectionClickAsksBeforeReplacingCustomInstructions) {
         EXPECT_EQ(messages.Messages[0].Text, ReplaceInstructionsQuestion());
         EXPECT_EQ(messages.Messages[0].Buttons, MessageButtons::YesNoCancel);
         EXPECT_EQ(Find<QCheckBox>(QStringLiteral("EastCB"))->isChecked(), row.EastAfter);
-        EXPECT_EQ(Model().Directions[2], row.EastAfter);
-        EXPECT_EQ(Model().AutoInstructions, row.AutoAfter);
+        EXPECT_EQ(Model().Puzzle().Directions[2], row.EastAfter);
+        EXPECT_EQ(Model().InstructionsMode(), row.ModeAfter);
         Main().TurnPage(QStringLiteral("Instructions"));
         const QString expected =
             row.Replaced ? Model().AutomaticInstructionsText() + QLatin1Char(' ') + Summary() : custom;
@@ -176,11 +177,14 @@ TEST_F(OptionPagesTest, SharingAndCapitalizationClicksReachTheEngine) {
         Model().SetModified(false);
         Click(name);
         EXPECT_TRUE(Find<QRadioButton>(name)->isChecked()) << row.Choice;
+        // What the engine builds with.
+        TWordSearchConfig settings;
+        ApplyPuzzleOptions(Model().Puzzle(), settings);
         if (row.Sharing >= 0) {
-            EXPECT_EQ(Model().Settings().SharingLevel, row.Sharing) << row.Choice;
+            EXPECT_EQ(settings.SharingLevel, row.Sharing) << row.Choice;
         }
         if (row.Caps >= 0) {
-            EXPECT_EQ(static_cast<int>(Model().Settings().Capitalization), row.Caps) << row.Choice;
+            EXPECT_EQ(static_cast<int>(settings.Capitalization), row.Caps) << row.Choice;
         }
         // Every click counts as an edit, and none touches the instructions question.
         EXPECT_TRUE(Model().IsModified()) << row.Choice;
@@ -200,7 +204,7 @@ TEST_F(OptionPagesTest, WorksheetLinksToggleTheirSidesLines) {
     ASSERT_TRUE(left && right);
     QTest::keyClicks(left, QStringLiteral("Team ____"));
     Process();
-    EXPECT_EQ(Model().Worksheet_LeftMemo, QStringList{QStringLiteral("Team ____")});
+    EXPECT_EQ(Model().Puzzle().WorksheetLeftLines, QStringList{QStringLiteral("Team ____")});
     const QString leftBefore = left->toPlainText();
     const QString rightBefore = right->toPlainText();
 
@@ -214,19 +218,21 @@ TEST_F(OptionPagesTest, WorksheetLinksToggleTheirSidesLines) {
 
     Click(QStringLiteral("Worksheet_RightDateLnk"));
     Click(QStringLiteral("Worksheet_RightPeriodLnk"));
-    EXPECT_EQ(Model().Worksheet_RightMemo,
-              (QStringList{QStringLiteral("Date _______________________"),
-                           QStringLiteral("Period _____________________")}));
-    EXPECT_EQ(right->toPlainText(), Model().Worksheet_RightMemo.join(QLatin1Char('\n')));
+    EXPECT_EQ(Model().Puzzle().WorksheetRightLines, (QStringList{QStringLiteral("Date _______________________"),
+                                                                 QStringLiteral("Period _____________________")}));
+    EXPECT_EQ(right->toPlainText(), Model().Puzzle().WorksheetRightLines.join(QLatin1Char('\n')));
     EXPECT_EQ(left->toPlainText(), leftBefore);
 
-    // Worksheet edits do not mark the puzzle modified.
+    // Worksheet edits mark the puzzle modified, so closing asks before losing them; a link
+    // and typing each count.
     Model().SetModified(false);
     Click(QStringLiteral("Worksheet_RightDateLnk"));
+    EXPECT_TRUE(Model().IsModified());
+    Model().SetModified(false);
     QTest::keyClicks(left, QStringLiteral("x"));
     Process();
-    EXPECT_FALSE(Model().IsModified());
-    EXPECT_EQ(Model().Worksheet_RightMemo, QStringList{QStringLiteral("Period _____________________")});
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(Model().Puzzle().WorksheetRightLines, QStringList{QStringLiteral("Period _____________________")});
 }
 
 // --- Instructions ---
@@ -236,17 +242,17 @@ TEST_F(OptionPagesTest, TypingCustomizesTheInstructionsAndIncludeMarksModified) 
     // Moving the caret is not typing.
     Main().TurnPage(QStringLiteral("Instructions"));
     QTest::keyClick(InstructionsMemo(), Qt::Key_End);
-    EXPECT_EQ(Model().AutoInstructions, InstructionsAutomatic);
+    EXPECT_EQ(Model().InstructionsMode(), TInstructionsMode::Automatic);
     EXPECT_FALSE(Model().IsModified());
 
     CustomizeInstructions();
-    EXPECT_EQ(Model().AutoInstructions, InstructionsCustomized);
-    EXPECT_TRUE(Model().Layout_InstructionsMemo.join(QString()).endsWith(QStringLiteral(" Good luck!")));
+    EXPECT_EQ(Model().InstructionsMode(), TInstructionsMode::Customized);
+    EXPECT_TRUE(Model().Puzzle().InstructionLines.join(QString()).endsWith(QStringLiteral(" Good luck!")));
     EXPECT_TRUE(Model().IsModified());
 
     Model().SetModified(false);
     Click(QStringLiteral("Instructions_IncludeCB"));
-    EXPECT_FALSE(Model().Instructions_IncludeCB);
+    EXPECT_FALSE(Model().Puzzle().InstructionsIncluded);
     EXPECT_TRUE(Model().IsModified());
 
     Click(QStringLiteral("Instructions_DirsLnk"));
@@ -274,12 +280,12 @@ TEST_F(OptionPagesTest, CreditsLinesFollowTheNameAndKeepTheChoice) {
     // A chosen line follows later name edits at its position.
     line->setCurrentIndex(16);
     emit line->activated(16);
-    EXPECT_EQ(Model().CreditsLineCmBx.Text, QStringLiteral("Made by Ann using Vorlix™"));
+    EXPECT_EQ(Model().Puzzle().CreditsLine, QStringLiteral("Made by Ann using Vorlix™"));
     QTest::keyClicks(name, QStringLiteral(" Lee"));
     Process();
     EXPECT_EQ(line->currentIndex(), 16);
     EXPECT_EQ(line->currentText(), QStringLiteral("Made by Ann Lee using Vorlix™"));
-    EXPECT_EQ(Model().CreditsLineCmBx.Text, line->currentText());
+    EXPECT_EQ(Model().Puzzle().CreditsLine, line->currentText());
 
     // An emptied name puts the placeholder back everywhere.
     name->selectAll();
@@ -292,7 +298,7 @@ TEST_F(OptionPagesTest, CreditsLinesFollowTheNameAndKeepTheChoice) {
     line->lineEdit()->clear();
     QTest::keyClicks(line->lineEdit(), QStringLiteral("With love"));
     Process();
-    EXPECT_EQ(Model().CreditsLineCmBx.Text, QStringLiteral("With love"));
+    EXPECT_EQ(Model().Puzzle().CreditsLine, QStringLiteral("With love"));
     EXPECT_TRUE(Model().IsModified());
     QTest::keyClicks(name, QStringLiteral("Bo"));
     Process();
@@ -344,21 +350,22 @@ TEST_F(OptionPagesTest, RecipientFieldsShowOnRequestAndHideWhenLeftEmpty) {
 
 TEST_F(OptionPagesTest, LoadFromModelShowsEverythingWithoutFiringHandlers) {
     TPuzzleModel& m = Model();
-    m.Directions = {true, false, false, false, false, false, false, false};
-    m.Dirs_SummaryLbl = m.DirectionsSummary();
-    m.SetSharingLevel(4);
-    m.SetCapitalization(TCapitalization::AsGiven);
-    m.Worksheet_LeftMemo = {QStringLiteral("Name ___"), QStringLiteral("Date ___")};
-    m.Worksheet_RightMemo = {QStringLiteral("Class ___")};
-    m.Layout_InstructionsMemo = {QStringLiteral("Circle every word.")};
-    m.Instructions_IncludeCB = false;
-    m.Credits_NameEd = QStringLiteral("Cy");
-    m.Credits_RecipientEd = QStringLiteral("Di");
-    m.RecipientVisible = true;
-    m.RebuildCreditsLines(true);
-    m.CreditsLineCmBx.Select(6);
-    m.AutoInstructions = InstructionsCustomized;
-    m.SetModified(false);
+    {
+        // The pages are not told, so LoadFromModel alone must show it all.
+        const QSignalBlocker quiet(&m.Signals());
+        m.SetDirections({true, false, false, false, false, false, false, false});
+        m.ChooseSharingLevel(4);
+        m.ChooseCapitalization(TCapitalization::AsGiven);
+        m.SetWorksheetLines(true, {QStringLiteral("Name ___"), QStringLiteral("Date ___")});
+        m.SetWorksheetLines(false, {QStringLiteral("Class ___")});
+        m.SetInstructionLines({QStringLiteral("Circle every word.")});
+        m.SetInstructionsIncluded(false);
+        m.RecipientVisible = true;
+        m.SetCreditsNames(QStringLiteral("Cy"), QStringLiteral("Di"));
+        m.ChooseCreditsLine(6);
+        m.MarkInstructionsTyped();
+        m.SetModified(false);
+    }
 
     Main().PageOf<TDirsPage>()->LoadFromModel();
     Main().PageOf<TSharingPage>()->LoadFromModel();
@@ -381,12 +388,12 @@ TEST_F(OptionPagesTest, LoadFromModelShowsEverythingWithoutFiringHandlers) {
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("Credits_NameEd"))->text(), QStringLiteral("Cy"));
     EXPECT_FALSE(Find(QStringLiteral("Credits_RecipientEd"))->isHidden());
     EXPECT_EQ(CreditsLine()->currentIndex(), 6);
-    EXPECT_EQ(CreditsLine()->currentText(), m.CreditsLineCmBx.Items[6]);
+    EXPECT_EQ(CreditsLine()->currentText(), m.CreditsLineChoices()[6]);
 
     // Nothing was taken for an edit.
     EXPECT_FALSE(m.IsModified());
-    EXPECT_EQ(m.AutoInstructions, InstructionsCustomized);
-    EXPECT_EQ(m.Worksheet_LeftMemo.size(), 2);
+    EXPECT_EQ(m.InstructionsMode(), TInstructionsMode::Customized);
+    EXPECT_EQ(m.Puzzle().WorksheetLeftLines.size(), 2);
     EXPECT_TRUE(messages.Messages.empty());
 }
 

@@ -164,7 +164,7 @@ TEST_F(PrefPageTest, MemorizeAnsweredNoChangesNothing) {
 TEST_F(PrefPageTest, MemorizeYesStoresFavouritesUntilTheNextChange) {
     Main().TurnPage(QStringLiteral("Dirs"));
     Click(QStringLiteral("NorthCB"));
-    const bool north = Model().Directions[0];
+    const bool north = Model().Puzzle().Directions[0];
     Main().TurnPage(QStringLiteral("Pref"));
     Process();
     messages.Answers = {MessageAnswer::Yes};
@@ -210,7 +210,7 @@ TEST_F(PrefPageTest, AllEnglishWordsGivesTheEngineTheMainDictionary) {
     Main().Windows()->Spelling->SetDictionaryLocations({TempPath("English"), TempPath("SpellSup")});
     Main().TurnPage(QStringLiteral("Accident"));
     Click(QStringLiteral("AccidentalCheckAllRB"));
-    const IWordSet* words = Model().Puzzle().State().MainDictionary;
+    const IWordSet* words = Model().Builder().Engine().MainDictionary;
     ASSERT_NE(words, nullptr);
     EXPECT_TRUE(words->Contains(u"APPLE"));
     EXPECT_FALSE(words->Contains(u"QZXJ"));

@@ -27,8 +27,7 @@ protected:
         ASSERT_EQ(Preview().PaintBox()->size(), box);
     }
     void BuildPuzzle() {
-        Model().Words_Memo = QStringList{"apple", "banana", "cherry", "grape", "melon", "peach"};
-        Model().Words_MemoChange();
+        Model().SetWordLines({"apple", "banana", "cherry", "grape", "melon", "peach"});
         Main().CreatePuzzle();
         Process();
     }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "printchoices.h"
 #include "printpage.h"
 #include "puzzledocument.h"
 #include "shellfixture.h"
@@ -37,8 +38,7 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         Start();
-        Model().Words_Memo = QStringList{"sun", "moon", "star", "comet", "planet", "orbit"};
-        Model().Words_MemoChange();
+        Model().SetWordLines({"sun", "moon", "star", "comet", "planet", "orbit"});
         Main().CreatePuzzle();
         Main().TurnPage(QStringLiteral("Print"));
         Process();
@@ -60,7 +60,7 @@ protected:
     // The hidden words' letters in place; filler is laid afresh by every grid variant.
     QString Grid() const {
         QString letters;
-        const auto& p = Model().Puzzle();
+        const TWordSearch& p = Model().Puzzle().Grid();
         for (int r = 1; r <= p.ActualRows; ++r)
             for (int c = 1; c <= p.ActualColumns; ++c) letters += p.SolutionFlags[c][r] ? QChar(p.Grid[c][r]) : u'.';
         return letters;
@@ -119,7 +119,8 @@ TEST_F(PrintPageChoicesTest, OneSolutionCaptionFollowsTheForms) {
     EXPECT_EQ(Find<QRadioButton>(QStringLiteral("Print_ManySolutionsRB"))->text(), ManySolutionsCaption);
 }
 
-// Runs from the page put exactly the planned sheets into the PDF and restore the grid.
+// Runs from the page put exactly the planned sheets into the PDF and leave the puzzle as it was,
+// all-unique runs too.
 TEST_F(PrintPageChoicesTest, RunsFromThePageIntoPdf) {
     struct Row {
         const char* Quantity;
@@ -139,13 +140,13 @@ TEST_F(PrintPageChoicesTest, RunsFromThePageIntoPdf) {
         Uniques()->setCurrentIndex(row.Uniques);
         Choose(row.Solutions);
         const QString grid = Grid();
+        Model().SetModified(false);
         const QString path = TempPath(QStringLiteral("run%1.pdf").arg(n++));
         SaveAsPdf(path);
         EXPECT_EQ(PdfPageCount(ReadAll(path)), row.Sheets) << row.Quantity;
         EXPECT_EQ(Page().LastSheetCount(), row.Sheets) << row.Quantity;
-        if (row.Uniques != AllUniqueItemIndex) {
-            EXPECT_EQ(Grid(), grid) << "variants are undone";
-        }
+        EXPECT_EQ(Grid(), grid) << row.Quantity << ": the copies are built beside the puzzle";
+        EXPECT_FALSE(Model().IsModified()) << row.Quantity;
         EXPECT_FALSE(Find(QStringLiteral("Print_ProgressPnl"))->isVisible());
         EXPECT_TRUE(Find(QStringLiteral("Print_PdfBtn"))->isEnabled());
     }

@@ -103,6 +103,15 @@ protected:
         Process();
     }
 
+    // Changes the current puzzle directly, as test set-up: no question is asked. The puzzle
+    // comes back marked modified.
+    template <class Edit>
+    void EditPuzzle(Edit edit) {
+        TPuzzle puzzle = Model().Puzzle();
+        edit(puzzle);
+        Model().ReplacePuzzle(puzzle);
+    }
+
     // Closes the main window without questions (tear-down).
     void ForceClose() {
         Model().SetModified(false);

@@ -27,15 +27,15 @@ protected:
         english.close();
         Dialog().SetDictionaryLocations({TempPath("English"), TempPath("SpellSup")});
         // Only the texts a test types are checked.
-        TPuzzleModel& m = Model();
-        m.Worksheet_LeftMemo.clear();
-        m.Worksheet_RightMemo.clear();
-        m.Words_TitleMemo.clear();
-        m.Layout_InstructionsMemo.clear();
-        m.Words_Memo.clear();
-        m.Words_HiddenMemo.clear();
-        m.CreditsLineCmBx.Text.clear();
-        m.CreditsLineCmBx.ItemIndex = -1;
+        EditPuzzle([](TPuzzle& p) {
+            p.WorksheetLeftLines.clear();
+            p.WorksheetRightLines.clear();
+            p.TitleLines.clear();
+            p.InstructionLines.clear();
+            p.WordLines.clear();
+            p.HiddenMessageLines.clear();
+            p.CreditsLine.clear();
+        });
     }
     TSpellingDlg& Dialog() const { return *Main().Windows()->Spelling; }
     template <class T = QWidget>
@@ -83,7 +83,7 @@ protected:
 };
 
 TEST_F(SpellingDlgTest, ReportedWordShowsItsPlaceAndTheWordCommands) {
-    Model().Words_Memo = {"cat", "the dgo and cat"};
+    Model().SetWordLines({"cat", "the dgo and cat"});
     OpenWith([this](TSpellingDlg&) {
         EXPECT_EQ(Text("MainMesgLbl"), "Not Found:");
         EXPECT_EQ(Text("CurrentWordLbl"), "dgo");
@@ -110,7 +110,7 @@ TEST_F(SpellingDlgTest, ReportedWordShowsItsPlaceAndTheWordCommands) {
 }
 
 TEST_F(SpellingDlgTest, ChangeCorrectsTheTextAsAnEditAndChecksTheReplacement) {
-    Model().Words_Memo = {"the kat"};
+    Model().SetWordLines({"the kat"});
     Model().SetModified(false);
     OpenWith([this](TSpellingDlg&) {
         auto* edit = Control<QLineEdit>("WordEdit");
@@ -119,7 +119,7 @@ TEST_F(SpellingDlgTest, ChangeCorrectsTheTextAsAnEditAndChecksTheReplacement) {
         // Still unknown: reported again in the same place.
         EXPECT_EQ(Text("CurrentWordLbl"), "catt");
         EXPECT_EQ(Dialog().Walk().Offset(), 5);
-        EXPECT_EQ(Model().Words_Memo, QStringList{"the catt"});
+        EXPECT_EQ(Model().Puzzle().WordLines, QStringList{"the catt"});
         EXPECT_EQ(Control<QPlainTextEdit>("ContextMemo")->textCursor().selectedText(), "catt");
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("cat"));  // typing enables Change
@@ -127,7 +127,7 @@ TEST_F(SpellingDlgTest, ChangeCorrectsTheTextAsAnEditAndChecksTheReplacement) {
         Press("ChangeBtn");
         EXPECT_EQ(Text("MainMesgLbl"), "Spell Check Completed.");
     });
-    EXPECT_EQ(Model().Words_Memo, QStringList{"the cat"});
+    EXPECT_EQ(Model().Puzzle().WordLines, QStringList{"the cat"});
     EXPECT_TRUE(Model().IsModified());
     EXPECT_EQ(Model().ListedWordCount, 1);
     // The page shows the corrected text.
@@ -135,20 +135,20 @@ TEST_F(SpellingDlgTest, ChangeCorrectsTheTextAsAnEditAndChecksTheReplacement) {
 }
 
 TEST_F(SpellingDlgTest, ChangeInTheCreditsLineRewritesItsText) {
-    Model().CreditsLineCmBx.Text = QStringLiteral("cat dgo");
+    Model().TypeCreditsLine(QStringLiteral("cat dgo"));
     OpenWith([this](TSpellingDlg&) {
         EXPECT_EQ(Text("LocationLbl"), "Credits line");
         EXPECT_EQ(Text("MemoLbl"), "Whole credits line:");
         Control<QLineEdit>("WordEdit")->setText(QStringLiteral("dog"));
         Press("ChangeBtn");
     });
-    EXPECT_EQ(Model().CreditsLineCmBx.Text, "cat dog");
+    EXPECT_EQ(Model().Puzzle().CreditsLine, "cat dog");
 }
 
 TEST_F(SpellingDlgTest, IgnoreAllSkipsTheWordInLaterFieldsAndLaterChecks) {
-    Model().Words_TitleMemo = {"Zorbs"};
-    Model().Words_Memo = {"zorbs", "ZORBS cat"};
-    Model().Words_HiddenMemo = {"qix"};
+    Model().SetTitleLines({"Zorbs"});
+    Model().SetWordLines({"zorbs", "ZORBS cat"});
+    Model().SetHiddenMessageLines({"qix"});
     QStringList reported;
     const auto collect = [&](TSpellingDlg&) {
         while (Enabled("IgnoreBtn")) {
@@ -164,7 +164,7 @@ TEST_F(SpellingDlgTest, IgnoreAllSkipsTheWordInLaterFieldsAndLaterChecks) {
 }
 
 TEST_F(SpellingDlgTest, AutomaticModeWithoutUnknownWordsClosesByItself) {
-    Model().Words_Memo = {"cat", "dog"};
+    Model().SetWordLines({"cat", "dog"});
     bool answered = false;
     OpenWith([&](TSpellingDlg& d) {
         answered = true;
@@ -177,7 +177,7 @@ TEST_F(SpellingDlgTest, AutomaticModeWithoutUnknownWordsClosesByItself) {
 }
 
 TEST_F(SpellingDlgTest, AutomaticModeStopsAtAnUnknownWordAndClosesAtTheEnd) {
-    Model().Words_Memo = {"cat", "dgo"};
+    Model().SetWordLines({"cat", "dgo"});
     OpenWith([this](TSpellingDlg& d) {
         ASSERT_TRUE(d.isVisible());
         EXPECT_EQ(Text("CurrentWordLbl"), "dgo");
@@ -196,7 +196,7 @@ TEST_F(SpellingDlgTest, UnwritableSpellSupTellsTheUserAndKeepsTheWord) {
     // Before the first check, so the dialog of this run takes these files.
     ASSERT_FALSE(Dialog().Dictionaries().Loaded());
     Dialog().SetDictionaryLocations({TempPath("English"), TempPath("blocker/SpellSup")});
-    Model().Words_Memo = {"zorb", "dgo zorb"};
+    Model().SetWordLines({"zorb", "dgo zorb"});
     OpenWith([this](TSpellingDlg&) {
         Press("AddBtn");
         EXPECT_EQ(messages.Texts(), QStringList{SpellSupWriteFailedText()});
@@ -211,7 +211,7 @@ TEST_F(SpellingDlgTest, StopAndResumeReachTheRunningWalk) {
     QStringList many;
     for (int i = 0; i < 200; ++i) many << QStringLiteral("find the words and the grid");
     many << QStringLiteral("dgo");
-    Model().Words_Memo = many;
+    Model().SetWordLines(many);
     OpenWith(nullptr);  // prime the dictionaries and close
     modal.Answer = [this](QDialog& d) {
         // Stop is pressed from an event that arrives while the walk runs.
@@ -234,14 +234,14 @@ TEST_F(SpellingDlgTest, StopAndResumeReachTheRunningWalk) {
 }
 
 TEST_F(SpellingDlgTest, HelpExplainsTheCommands) {
-    Model().Words_Memo = {"dgo"};
+    Model().SetWordLines({"dgo"});
     OpenWith([this](TSpellingDlg&) { Press("HelpBtn"); });
     EXPECT_EQ(messages.Texts(), QStringList{SpellingHelpText()});
 }
 
 TEST_F(SpellingDlgTest, ClosingMidWalkEndsIt) {
     QStringList many(100, QStringLiteral("cat dog"));
-    Model().Words_Memo = many;
+    Model().SetWordLines(many);
     modal.Answer = [this](QDialog& d) {
         WhileWalking(d, [&d] { d.reject(); });  // the window's close box
         d.show();

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "designpage.h"
 #include "shellfixture.h"
@@ -41,8 +42,8 @@ protected:
     }
     // The instructions were customized, so Next asks before replacing them.
     void CustomizeInstructions() {
-        Model().Layout_InstructionsMemo = {QStringLiteral("Circle every word you find.")};
-        Model().AutoInstructions = InstructionsCustomized;
+        Model().SetInstructionLines({QStringLiteral("Circle every word you find.")});
+        Model().MarkInstructionsTyped();
     }
 };
 
@@ -107,10 +108,12 @@ TEST_F(TypePageTest, NextSetsTheTypeAndOpensTheDesignPage) {
         EXPECT_EQ(Main().CurrentPageName(), QStringLiteral("Design")) << row.choice;
         EXPECT_EQ(Model().HiddenMessageMode(), row.hidden) << row.choice;
         EXPECT_EQ(Model().CustomCluesMode(), row.clues) << row.choice;
-        EXPECT_EQ(Model().Settings().HasOption(Option_CustomClues), row.clues) << row.choice;
+        TWordSearchConfig settings;
+        ApplyPuzzleOptions(Model().Puzzle(), settings);
+        EXPECT_EQ(settings.HasOption(Option_CustomClues), row.clues) << row.choice;
         EXPECT_EQ(Main().PageOf<TDesignPage>()->WordWrap(), row.wraps) << row.choice;
         // Instructions that were never customized follow the type without a question.
-        EXPECT_EQ(Model().Layout_InstructionsMemo.value(0),
+        EXPECT_EQ(Model().Puzzle().InstructionLines.value(0),
                   Model().AutomaticInstructionsText() + QLatin1Char(' ') + Model().DirectionsSummary());
     }
     EXPECT_TRUE(messages.Messages.empty());
@@ -120,13 +123,13 @@ TEST_F(TypePageTest, NextAsksBeforeReplacingCustomInstructions) {
     struct Row {
         MessageAnswer answer;
         bool turned;           // Cancel keeps the page and the type
-        int autoInstructions;  // Yes: automatic again; No: never ask again
+        TInstructionsMode mode;  // Yes: automatic again; No: never ask again
         bool replaced;
     };
     const Row rows[] = {
-        {MessageAnswer::Yes, true, InstructionsAutomatic, true},
-        {MessageAnswer::No, true, InstructionsKeepCustom, false},
-        {MessageAnswer::Cancel, false, InstructionsCustomized, false},
+        {MessageAnswer::Yes, true, TInstructionsMode::Automatic, true},
+        {MessageAnswer::No, true, TInstructionsMode::KeepCustom, false},
+        {MessageAnswer::Cancel, false, TInstructionsMode::Customized, false},
     };
     for (const Row& row : rows) {
         Model().ResetToNewPuzzle();
@@ -134,7 +137,6 @@ TEST_F(TypePageTest, NextAsksBeforeReplacingCustomInstructions) {
         Main().TurnPage(QStringLiteral("Type_"));
         CustomizeInstructions();
         auto* design = Main().PageOf<TDesignPage>();
-        design->SetWordWrap(false);
         messages.Messages.clear();
         messages.Answers = {row.answer};
 
@@ -147,11 +149,11 @@ TEST_F(TypePageTest, NextAsksBeforeReplacingCustomInstructions) {
         EXPECT_EQ(Main().CurrentPageName(), row.turned ? QStringLiteral("Design") : QStringLiteral("Type_")) << r;
         EXPECT_EQ(Model().CustomCluesMode(), row.turned) << r;
         EXPECT_EQ(Model().HiddenMessageMode(), row.turned) << r;
-        EXPECT_EQ(Model().AutoInstructions, row.autoInstructions) << r;
-        EXPECT_EQ(Model().Layout_InstructionsMemo.value(0) == QStringLiteral("Circle every word you find."),
+        EXPECT_EQ(Model().InstructionsMode(), row.mode) << r;
+        EXPECT_EQ(Model().Puzzle().InstructionLines.value(0) == QStringLiteral("Circle every word you find."),
                   !row.replaced)
             << r;
-        // Wrapping comes back even when cancelled; only clue mode turns it off.
+        // Wrapping follows the type the model ends with: a cancelled question leaves it on.
         EXPECT_EQ(design->WordWrap(), !row.turned) << r;
     }
 }
@@ -166,39 +168,42 @@ TEST_F(TypePageTest, AfterNoTheQuestionIsNotAskedAgain) {
     Click(QStringLiteral("Type_NextBtn"));
     EXPECT_EQ(messages.Messages.size(), 1u);
     EXPECT_FALSE(Model().CustomCluesMode());
-    EXPECT_EQ(Model().Layout_InstructionsMemo.value(0), QStringLiteral("Circle every word you find."));
+    EXPECT_EQ(Model().Puzzle().InstructionLines.value(0), QStringLiteral("Circle every word you find."));
 }
 
-TEST_F(TypePageTest, CancelChecksTheEngineTypeAndGoesBack) {
+TEST_F(TypePageTest, CancelChecksThePuzzleTypeAndGoesBack) {
     struct Row {
-        std::uint16_t options;
+        TPuzzleType type;
         int choice;
     };
     const Row rows[] = {
-        {0, TTypePage::Standard},
-        {Option_HiddenMessage, TTypePage::Hidden},
-        {Option_CustomClues, TTypePage::Clues},
-        {Option_CustomClues | Option_HiddenMessage, TTypePage::CluesHidden},
+        {{false, false}, TTypePage::Standard},
+        {{true, false}, TTypePage::Hidden},
+        {{false, true}, TTypePage::Clues},
+        {{true, true}, TTypePage::CluesHidden},
     };
     for (const Row& row : rows) {
         Main().TurnPage(QStringLiteral("Design"));
         Main().TurnPage(QStringLiteral("Type_"));
-        Model().Settings().PuzzleOptions = row.options;
+        EditPuzzle([&row](TPuzzle& p) { p.Type = row.type; });
         // Another choice pressed, then given up.
         const int other = (row.choice + 1) % 4;
         Click(ChoiceNames[other]);
         Press(other);
         Click(QStringLiteral("Type_CancelBtn"));
-        EXPECT_TRUE(Choice(row.choice)->isChecked()) << row.options;
-        EXPECT_EQ(Page().MarkerChoice(), row.choice) << row.options;
-        EXPECT_FALSE(Page().Pausing()) << row.options;
-        EXPECT_EQ(Main().CurrentPageName(), QStringLiteral("Design")) << row.options;
+        EXPECT_TRUE(Choice(row.choice)->isChecked()) << row.choice;
+        EXPECT_EQ(Page().MarkerChoice(), row.choice) << row.choice;
+        EXPECT_FALSE(Page().Pausing()) << row.choice;
+        EXPECT_EQ(Main().CurrentPageName(), QStringLiteral("Design")) << row.choice;
     }
 }
 
 TEST_F(TypePageTest, LoadFromModelChecksTheModelType) {
-    Model().SetHiddenMessageMode(true);
-    Model().SetCustomCluesMode(true);
+    {
+        // The page is not told, so LoadFromModel alone must show the type.
+        const QSignalBlocker quiet(&Model().Signals());
+        EditPuzzle([](TPuzzle& p) { p.Type = {true, true}; });
+    }
     Page().LoadFromModel();
     EXPECT_TRUE(Choice(TTypePage::CluesHidden)->isChecked());
     EXPECT_EQ(Page().MarkerChoice(), TTypePage::CluesHidden);
