@@ -90,6 +90,42 @@ TEST_F(FileCommandsTest, SavedPuzzleOpensAgainUnchanged) {
     EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("Words_Memo"))->toPlainText().split('\n').size(), 4);
 }
 
+// Protects: an Open that cannot read the file keeps the puzzle on screen as it was and says why.
+TEST_F(FileCommandsTest, FailedOpenKeepsThePuzzleAndSaysWhy) {
+    Start();
+    const QString missing = TempPath("missing.ws");
+    const QString notAPuzzle = TempPath("notes.ws");
+    {
+        QFile f(notAPuzzle);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Shopping list\r\nmilk\r\n");
+    }
+    struct Row {
+        QString Path;
+        QString Message;
+    };
+    const Row rows[] = {
+        {missing, PuzzleNotFoundMessage(missing)},
+        {notAPuzzle, UnknownFormatMessage(notAPuzzle)},
+    };
+    TypeWords({"cat", "dog"});
+    Main().TurnPage(QStringLiteral("Design"));
+    const QString title = Main().windowTitle();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Path.toStdString());
+        messages.Messages.clear();
+        files.Answers = {row.Path};
+        AnswerQueryWith({"DontSaveLnk"});
+        Click(QStringLiteral("ToolBar_OpenTBtn"));
+        EXPECT_EQ(messages.Texts(), QStringList{row.Message});
+        EXPECT_EQ(Model().Puzzle().WordLines, (QStringList{"cat", "dog"}));
+        EXPECT_EQ(Find<QPlainTextEdit>(QStringLiteral("Words_Memo"))->toPlainText(), "cat\ndog");
+        EXPECT_EQ(Main().windowTitle(), title);
+        EXPECT_EQ(Main().CurrentPageName(), "Design");
+        EXPECT_TRUE(Model().IsModified()) << "nothing was saved, so Save stays offered";
+    }
+}
+
 TEST_F(FileCommandsTest, QueryForANeverNamedPuzzleOffersNoPlainSave) {
     Start();
     TypeWords({"cat"});
