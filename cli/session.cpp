@@ -9,8 +9,7 @@
 
 #include "ascanvas.h"
 #include "command.h"
-#include "dictionaries.h"
-#include "mainwordset.h"
+#include "programrun.h"
 #include "preferences_store.h"
 #include "puzzlefile.h"
 #include "puzzledefaults.h"
@@ -32,36 +31,37 @@ void FilterQtMessages() { qInstallMessageHandler(QtMessage); }
 
 QString ArgumentText(const std::string& argument) { return QString::fromStdU16String(Utf8Text(argument)); }
 
-PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences, std::optional<int> accidental) : host_(err) {
+PuzzleSession::PuzzleSession(std::ostream& err, bool usePreferences, std::optional<int> accidental)
+    : host_(err), run_(std::make_unique<TProgramRun>(host_)) {
+    TPreferences& prefs = run_->Preferences();
     if (usePreferences) {
-        TPreferencesStore store;
         TReport report;
-        store.LoadPuzzleDefaults(prefs_, report);
+        run_->Store().LoadPuzzleDefaults(prefs, report);
         // The preferred sharing level is kept among the window's keys.
-        store.LoadWindowPreferences(prefs_, report);
+        run_->Store().LoadWindowPreferences(prefs, report);
         // The command line only reads the store, so the warning that it cannot be written
         // does not apply.
         std::erase_if(report.Lines, [](const TReportLine& line) { return line.Text == StoreWarningText(); });
         Print(report);
     } else {
         // The desktop program's first-run choice.
-        prefs_.AccidentPrevent = AccidentalTaboo;
+        prefs.AccidentPrevent = AccidentalTaboo;
     }
-    if (accidental) prefs_.AccidentPrevent = *accidental;
-    builder_.SetAccidentalLevel(prefs_.AccidentPrevent);
-    if (prefs_.AccidentPrevent == AccidentalAllWords) {
+    if (accidental) prefs.AccidentPrevent = *accidental;
+    builder_.SetAccidentalLevel(prefs.AccidentPrevent);
+    if (prefs.AccidentPrevent == AccidentalAllWords) {
         // The engine would quietly check the taboo words only; the user asked for more.
-        dictionaries_ = std::make_unique<spelling::TSpellingDictionaries>();
-        dictionaries_->SetLocations(spelling::DefaultDictionaryLocations());
-        dictionaries_->LoadDictionaries();
-        if (dictionaries_->MainWordCount() == 0)
-            throw UsageError("the main dictionary " + dictionaries_->Locations().MainFile.toLocal8Bit().toStdString() +
+        spelling::TSpellingDictionaries& dictionaries = run_->Dictionaries();
+        dictionaries.LoadDictionaries();
+        if (dictionaries.MainWordCount() == 0)
+            throw UsageError("the main dictionary " + dictionaries.Locations().MainFile.toLocal8Bit().toStdString() +
                              " cannot be read, which --accidental all needs");
-        mainWords_ = std::make_unique<spelling::TMainDictionaryWordSet>(*dictionaries_);
-        builder_.SetMainDictionary(mainWords_.get());
+        builder_.SetMainDictionary(&run_->MainDictionaryWords());
     }
-    puzzle_ = NewPuzzle(prefs_);
+    puzzle_ = NewPuzzle(prefs);
 }
+
+const TPreferences& PuzzleSession::Preferences() const { return run_->Preferences(); }
 
 PuzzleSession::~PuzzleSession() = default;
 
@@ -72,7 +72,7 @@ bool PuzzleSession::Open(const std::string& path, std::istream& standardInput) {
     const QByteArray file(bytes.data(), static_cast<qsizetype>(bytes.size()));
     const QString name = QString::fromLocal8Bit(path);
     // What the file leaves out keeps a new puzzle's defaults.
-    TReadResult<TPuzzle> read = ReadPuzzleBytes(file, name, NewPuzzle(prefs_));
+    TReadResult<TPuzzle> read = ReadPuzzleBytes(file, name, NewPuzzle(run_->Preferences()));
     if (read.Value) puzzle_ = std::move(*read.Value);
     Print(read.Report);
     return read.Value.has_value();

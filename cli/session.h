@@ -16,10 +16,9 @@
 
 class QGuiApplication;
 
-namespace vorlix::spelling {
-class TSpellingDictionaries;
-class TMainDictionaryWordSet;
-}  // namespace vorlix::spelling
+namespace vorlix {
+class TProgramRun;
+}
 
 namespace vorlix::cli {
 
@@ -40,7 +39,7 @@ public:
     ~PuzzleSession();
 
     ConsoleMessageHost& Host() { return host_; }
-    const TPreferences& Preferences() const { return prefs_; }
+    const TPreferences& Preferences() const;
     // Builds and transforms of this run draw from its generator.
     TPuzzleBuilder& Builder() { return builder_; }
     // The puzzle the command works on: a new one until Open.
@@ -56,9 +55,7 @@ public:
 
 private:
     ConsoleMessageHost host_;
-    TPreferences prefs_;
-    std::unique_ptr<spelling::TSpellingDictionaries> dictionaries_;
-    std::unique_ptr<spelling::TMainDictionaryWordSet> mainWords_;
+    std::unique_ptr<TProgramRun> run_;  // preferences, store and dictionaries
     TPuzzleBuilder builder_;
     TPuzzle puzzle_;
 };

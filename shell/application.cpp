@@ -14,6 +14,7 @@
 #include "openingscreenfm.h"
 #include "preferences.h"
 #include "preferences_store.h"
+#include "programrun.h"
 #include "previewfm.h"
 #include "puzzlemodel.h"
 #include "savequeryfm.h"
@@ -51,12 +52,12 @@ void FadeIn(QWidget& window, int ms, const TClock& clock) { Fade(window, ms, clo
 void FadeOut(QWidget& window, int ms, const TClock& clock) { Fade(window, ms, clock, false); }
 
 TProgram::TProgram(const TServices& services, const QString& iniFileName)
-    : services_(services), prefs_(std::make_unique<TPreferences>()) {
-    store_ = iniFileName.isEmpty() ? std::make_unique<TPreferencesStore>()
-                                   : std::make_unique<TPreferencesStore>(iniFileName);
-    model_ = std::make_unique<TPuzzleModel>(services.Messages, *prefs_);
+    : services_(services), run_(std::make_unique<TProgramRun>(services.Messages, iniFileName)) {
     CreateWindows();
 }
+
+TPuzzleModel& TProgram::Model() const { return run_->Model(); }
+TPreferencesStore& TProgram::Store() const { return run_->Store(); }
 
 TProgram::~TProgram() {
     // The secondary windows are children of the main window or top-levels of their own.
@@ -65,12 +66,12 @@ TProgram::~TProgram() {
 }
 
 void TProgram::CreateWindows() {
-    main_ = std::make_unique<TWebFm>(*model_, *store_, services_);
+    main_ = std::make_unique<TWebFm>(run_->Model(), run_->Store(), services_);
     main_->SetSecondaryWindows(&windows_);
     main_->CreationStep();
     windows_.OpeningScreen = new TOpeningScreenFm();
     TReport report;
-    store_->LoadPuzzleDefaults(*prefs_, report);
+    run_->Store().LoadPuzzleDefaults(run_->Preferences(), report);
     ShowReport(services_.Messages, report);
     windows_.Layout = new TLayoutFm(*main_);
     windows_.Import = new TImportFm(main_.get());
@@ -78,9 +79,7 @@ void TProgram::CreateWindows() {
     windows_.SaveQuery = new TOkayToProceedAfterSaveQueryFm(*main_);
     windows_.Hint = new THintFm(main_.get());
     windows_.Export = new TExportFm(*main_);
-    windows_.Spelling = new TSpellingDlg(*main_);
-    // "All English Words" checks the grid against the same dictionary the speller reads.
-    model_->SetMainDictionary(&windows_.Spelling->MainDictionaryWords());
+    windows_.Spelling = new TSpellingDlg(*main_, run_->Dictionaries());
     windows_.ContactUs = new TContactUsFm(main_.get());
 }
 
@@ -110,7 +109,7 @@ void TProgram::AfterSplash(const QStringList&) {
     FadeOut(splash, FadeMs, services_.Clock);
     splash.hide();
     if (main_->isMaximized()) main_->update();
-    TPreferences& prefs = *prefs_;
+    TPreferences& prefs = run_->Preferences();
     if (!prefs.HintsShown.contains(QLatin1String("Tour"))) {
         prefs.HintsShown = QStringLiteral("Tour");
         main_->ShowTour(QStringLiteral("Intro"));

@@ -1,5 +1,5 @@
-// One run of the desktop program: the preferences, the model, every window in creation
-// order, and the start-up sequence up to the event loop.
+// One run of the desktop program: the run's preferences, model and dictionaries, every
+// window in creation order, and the start-up sequence up to the event loop.
 #pragma once
 
 #include <functional>
@@ -13,6 +13,7 @@
 
 namespace vorlix {
 class TPreferencesStore;
+class TProgramRun;
 class TPuzzleModel;
 struct TPreferences;
 }  // namespace vorlix
@@ -29,8 +30,9 @@ public:
 
     TWebFm& Main() const { return *main_; }
     TSecondaryWindows& Windows() { return windows_; }
-    TPuzzleModel& Model() const { return *model_; }
-    TPreferencesStore& Store() const { return *store_; }
+    TProgramRun& Run() const { return *run_; }
+    TPuzzleModel& Model() const;
+    TPreferencesStore& Store() const;
 
     // Start-up from the windows' creation to StartupComplete. The splash pause runs on the
     // clock, so this returns before the sequence ends; whenDone runs at its end.
@@ -42,9 +44,7 @@ private:
     void AfterSplash(const QStringList& arguments);
 
     TServices services_;
-    std::unique_ptr<TPreferences> prefs_;
-    std::unique_ptr<TPreferencesStore> store_;
-    std::unique_ptr<TPuzzleModel> model_;
+    std::unique_ptr<TProgramRun> run_;
     std::unique_ptr<TWebFm> main_;
     TSecondaryWindows windows_;
     std::function<void()> whenDone_;

@@ -6,7 +6,7 @@
 #include "application.h"
 #include "logo.h"
 #include "services.h"
-#include "spellingdlg.h"
+#include "programrun.h"
 #include "webfm.h"
 #include "windows.h"
 
@@ -16,7 +16,7 @@ namespace {
 // start-up is complete (the puzzle opened, the spelling dictionary) and ends: the check
 // of an installed copy.
 void WriteStartupReport(vorlix::shell::TProgram& program, const QString& path) {
-    auto& dictionaries = program.Main().Windows()->Spelling->Dictionaries();
+    auto& dictionaries = program.Run().Dictionaries();
     dictionaries.LoadDictionaries();
     QFile report(path);
     if (report.open(QIODevice::WriteOnly | QIODevice::Text)) {

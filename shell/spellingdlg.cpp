@@ -47,19 +47,18 @@ void ApplyCorrection(TPuzzleModel& model, int stage, const QStringList& lines) {
     model.SetModified(true);
 }
 
-TSpellingDlg::TSpellingDlg(TWebFm& main)
+TSpellingDlg::TSpellingDlg(TWebFm& main, spelling::TSpellingDictionaries& dictionaries)
     : QDialog(&main),
       main_(&main),
+      dictionaries_(&dictionaries),
       texts_(main.Model().Puzzle(), [&model = main.Model()](int stage, const QStringList& lines) {
           ApplyCorrection(model, stage, lines);
       }),
-      walk_(dictionaries_, texts_, *this),
-      mainWords_(dictionaries_) {
+      walk_(dictionaries, texts_, *this) {
     setObjectName(QStringLiteral("TSpellingDlg"));
     setWindowTitle(QStringLiteral("Check Spelling"));
     setAccessibleName(QStringLiteral("Check Spelling"));
     setModal(true);
-    dictionaries_.SetLocations(spelling::DefaultDictionaryLocations());
     BuildControls();
     SetCommandsEnabled(false);
     stopBtn_->setEnabled(false);
@@ -67,7 +66,7 @@ TSpellingDlg::TSpellingDlg(TWebFm& main)
 }
 
 void TSpellingDlg::SetDictionaryLocations(const spelling::TDictionaryLocations& locations) {
-    if (!dictionaries_.Loaded()) dictionaries_.SetLocations(locations);
+    if (!dictionaries_->Loaded()) dictionaries_->SetLocations(locations);
 }
 
 QPushButton* TSpellingDlg::MakeButton(const QString& name, const QString& caption,
@@ -184,9 +183,9 @@ void TSpellingDlg::showEvent(QShowEvent* event) {
 void TSpellingDlg::Begin() {
     if (!startRequested_ || !isVisible()) return;
     startRequested_ = false;
-    if (!dictionaries_.Loaded()) {
+    if (!dictionaries_->Loaded()) {
         const TBusyCursor busy;
-        dictionaries_.LoadDictionaries();
+        dictionaries_->LoadDictionaries();
     }
     walk_.StartCheck();
 }
@@ -267,7 +266,7 @@ void TSpellingDlg::RunEnded() {
 // --- Commands ---
 
 void TSpellingDlg::AddBtnClick() {
-    if (!dictionaries_.AddUserWord(walk_.CurrentWord()))
+    if (!dictionaries_->AddUserWord(walk_.CurrentWord()))
         main_->Services().Messages.ShowMessage(MessageKind::Information, SpellSupWriteFailedText().toStdU16String(),
                                                MessageButtons::Ok);
     walk_.AdvanceToNextWord();
@@ -289,7 +288,7 @@ void TSpellingDlg::IgnoreBtnClick() {
 }
 
 void TSpellingDlg::IgnoreAllBtnClick() {
-    dictionaries_.IgnoreWord(walk_.CurrentWord());
+    dictionaries_->IgnoreWord(walk_.CurrentWord());
     walk_.AdvanceToNextWord();
     walk_.RunCheck();
 }

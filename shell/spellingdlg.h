@@ -26,7 +26,8 @@ class TWebFm;
 class TSpellingDlg : public QDialog, private spelling::ISpellingWalkView {
     Q_OBJECT
 public:
-    explicit TSpellingDlg(TWebFm& main);
+    // Checks with the run's dictionaries.
+    TSpellingDlg(TWebFm& main, spelling::TSpellingDictionaries& dictionaries);
 
     // Arms the dialog before it is shown: the check starts once it is on screen, and in
     // automatic mode the dialog closes by itself when every text is checked.
@@ -37,10 +38,8 @@ public:
 
     // Where "English" and "SpellSup" are read and written; before the first check only.
     void SetDictionaryLocations(const spelling::TDictionaryLocations& locations);
-    spelling::TSpellingDictionaries& Dictionaries() { return dictionaries_; }
+    spelling::TSpellingDictionaries& Dictionaries() { return *dictionaries_; }
     const spelling::TSpellingWalk& Walk() const { return walk_; }
-    // The main dictionary for the engine's accidental-word check.
-    const IWordSet& MainDictionaryWords() const { return mainWords_; }
 
     void done(int result) override;
 
@@ -72,10 +71,9 @@ private:
     void RunEnded() override;
 
     TWebFm* main_;
-    spelling::TSpellingDictionaries dictionaries_;
+    spelling::TSpellingDictionaries* dictionaries_;  // the run's
     spelling::TPuzzleTexts texts_;
     spelling::TSpellingWalk walk_;
-    spelling::TMainDictionaryWordSet mainWords_;
     bool startRequested_ = false;
     bool automatic_ = false;
     bool keepContext_ = false;
