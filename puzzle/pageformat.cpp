@@ -77,27 +77,20 @@ void TPageFormat::UpdateHtmlCompanions() {
     }
 }
 
-void TPageFormat::ResetToPreferences(const TPreferences& prefs) {
-    TitleFont = prefs.TitleFontNamePref;
-    WorksheetFont = prefs.WorksheetFontNamePref;
-    InstructionsFont = prefs.InstructionsFontNamePref;
-    GridFont = prefs.GridFontNamePref;
-    WordlistFont = prefs.WordlistFontNamePref;
-    CreditsFont = prefs.CreditsFontNamePref;
-    TitleFontSize = prefs.TitleFontSizePref;
-    WorksheetFontSize = prefs.WorksheetFontSizePref;
-    InstructionsFontSize = prefs.InstructionsFontSizePref;
-    GridFontSize = prefs.GridFontSizePref;
-    WordlistFontSize = prefs.WordlistFontSizePref;
-    CreditsFontSize = prefs.CreditsFontSizePref;
-    MarginWidth = prefs.MarginWidthPref;
-    BorderIndex = prefs.BorderIndexPref;
-    GridHPosition = prefs.PuzzleAlignmentPref;
-    SolutionStyle = prefs.SolutionStylePref;
-    RequestedClueColumns = prefs.WordListColumnsPref;
-    ClueAlignment = prefs.WordListAlignmentPref;
-    UpdateHtmlCompanions();
+void TPageFormat::TakePreferredAppearance(const TPageFormat& from) {
+    for (TPageElement e : AllPageElements) {
+        SetFace(e, from.Face(e));
+        SetFontSize(e, from.FontSize(e));
+    }
+    MarginWidth = from.MarginWidth;
+    BorderIndex = from.BorderIndex;
+    GridHPosition = from.GridHPosition;
+    SolutionStyle = from.SolutionStyle;
+    RequestedClueColumns = from.RequestedClueColumns;
+    ClueAlignment = from.ClueAlignment;
 }
+
+void TPageFormat::ResetToPreferences(const TPreferences& prefs) { TakePreferredAppearance(prefs.PageFormat); }
 
 const char* FaceKeyOf(TPageElement e) { return FieldsOf(e).faceKey; }
 const char* SizeKeyOf(TPageElement e) { return FieldsOf(e).sizeKey; }

@@ -71,7 +71,9 @@ struct TPageFormat {
     void UpdateHtmlCompanions();
 
     // Faces, sizes, margin, frame, grid position, solution style, word-list columns and
-    // alignment from the preferences. SolutionColor and the clue-text font stay.
+    // alignment: what the preferences keep of a page format. SolutionColor and the
+    // clue-text font stay.
+    void TakePreferredAppearance(const TPageFormat& from);
     void ResetToPreferences(const TPreferences& prefs);
 };
 

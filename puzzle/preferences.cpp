@@ -12,6 +12,7 @@ namespace vorlix {
 namespace {
 
 using P = TPreferences;
+using F = TPageFormat;
 using K = TPreferenceKind;
 using G = TPreferenceGroup;
 
@@ -35,28 +36,28 @@ const std::vector<TPreferenceKey>& KeyTable() {
         {"ColorScheme", K::Integer, G::Window, &P::ColorScheme, 1},
         {"UnderlinedLinks", K::Boolean, G::Window, &P::UnderlinedLinks, true},
         {"HintsShown", K::String, G::Window, &P::HintsShown, QString()},
-        {"TitleFontNamePref", K::String, G::PuzzleDefaults, &P::TitleFontNamePref, QStringLiteral("Comic Sans MS")},
-        {"TitleFontSizePref", K::Integer, G::PuzzleDefaults, &P::TitleFontSizePref, 36},
-        {"WorksheetFontNamePref", K::String, G::PuzzleDefaults, &P::WorksheetFontNamePref, QStringLiteral("Arial")},
-        {"WorksheetFontSizePref", K::Integer, G::PuzzleDefaults, &P::WorksheetFontSizePref, 12},
-        {"InstructionsFontNamePref", K::String, G::PuzzleDefaults, &P::InstructionsFontNamePref,
+        {"TitleFontNamePref", K::String, G::PuzzleDefaults, &F::TitleFont, QStringLiteral("Comic Sans MS")},
+        {"TitleFontSizePref", K::Integer, G::PuzzleDefaults, &F::TitleFontSize, 36},
+        {"WorksheetFontNamePref", K::String, G::PuzzleDefaults, &F::WorksheetFont, QStringLiteral("Arial")},
+        {"WorksheetFontSizePref", K::Integer, G::PuzzleDefaults, &F::WorksheetFontSize, 12},
+        {"InstructionsFontNamePref", K::String, G::PuzzleDefaults, &F::InstructionsFont,
          QStringLiteral("Times New Roman")},
-        {"InstructionsFontSizePref", K::Integer, G::PuzzleDefaults, &P::InstructionsFontSizePref, 12},
-        {"GridFontNamePref", K::String, G::PuzzleDefaults, &P::GridFontNamePref, QStringLiteral("Arial")},
-        {"GridFontSizePref", K::Integer, G::PuzzleDefaults, &P::GridFontSizePref, 12},
-        {"WordlistFontNamePref", K::String, G::PuzzleDefaults, &P::WordlistFontNamePref,
+        {"InstructionsFontSizePref", K::Integer, G::PuzzleDefaults, &F::InstructionsFontSize, 12},
+        {"GridFontNamePref", K::String, G::PuzzleDefaults, &F::GridFont, QStringLiteral("Arial")},
+        {"GridFontSizePref", K::Integer, G::PuzzleDefaults, &F::GridFontSize, 12},
+        {"WordlistFontNamePref", K::String, G::PuzzleDefaults, &F::WordlistFont,
          QStringLiteral("Times New Roman")},
-        {"WordlistFontSizePref", K::Integer, G::PuzzleDefaults, &P::WordlistFontSizePref, 12},
-        {"CreditsFontNamePref", K::String, G::PuzzleDefaults, &P::CreditsFontNamePref, QStringLiteral("Arial")},
-        {"CreditsFontSizePref", K::Integer, G::PuzzleDefaults, &P::CreditsFontSizePref, 8},
-        {"WordListColumnsPref", K::Integer, G::PuzzleDefaults, &P::WordListColumnsPref, 0},
-        {"WordListAlignmentPref", K::Integer, G::PuzzleDefaults, &P::WordListAlignmentPref, 1},
-        {"PuzzleAlignmentPref", K::Integer, G::PuzzleDefaults, &P::PuzzleAlignmentPref, 1},
+        {"WordlistFontSizePref", K::Integer, G::PuzzleDefaults, &F::WordlistFontSize, 12},
+        {"CreditsFontNamePref", K::String, G::PuzzleDefaults, &F::CreditsFont, QStringLiteral("Arial")},
+        {"CreditsFontSizePref", K::Integer, G::PuzzleDefaults, &F::CreditsFontSize, 8},
+        {"WordListColumnsPref", K::Integer, G::PuzzleDefaults, &F::RequestedClueColumns, 0},
+        {"WordListAlignmentPref", K::Integer, G::PuzzleDefaults, &F::ClueAlignment, 1},
+        {"PuzzleAlignmentPref", K::Integer, G::PuzzleDefaults, &F::GridHPosition, 1},
         {"CapitalizationPref", K::String, G::PuzzleDefaults, &P::CapitalizationPref,
          CapitalizationName(TCapitalization::AllUpper)},
-        {"SolutionStylePref", K::Integer, G::PuzzleDefaults, &P::SolutionStylePref, 0},
-        {"MarginWidthPref", K::Real, G::PuzzleDefaults, &P::MarginWidthPref, 0.75},
-        {"BorderIndexPref", K::Integer, G::PuzzleDefaults, &P::BorderIndexPref, 0},
+        {"SolutionStylePref", K::Integer, G::PuzzleDefaults, &F::SolutionStyle, 0},
+        {"MarginWidthPref", K::Real, G::PuzzleDefaults, &F::MarginWidth, 0.75},
+        {"BorderIndexPref", K::Integer, G::PuzzleDefaults, &F::BorderIndex, 0},
         {"DirsPref", K::Directions, G::PuzzleDefaults, &P::DirsPref, AllDirections},
         {"ShareLevelPref", K::Integer, G::Window, &P::ShareLevelPref, 2},
         {"DefaultLeftWorkSheet", K::EscapedLines, G::PuzzleDefaults, &P::DefaultLeftWorkSheet, QStringList()},
@@ -73,6 +74,10 @@ const std::vector<TPreferenceKey>& KeyTable() {
     return table;
 }
 
+template <class Field>
+constexpr bool IsFormatField = std::is_same_v<Field, QString TPageFormat::*> ||
+                               std::is_same_v<Field, int TPageFormat::*> || std::is_same_v<Field, double TPageFormat::*>;
+
 }  // namespace
 
 std::span<const TPreferenceKey> PreferenceKeys() { return {KeyTable().data(), KeyTable().size()}; }
@@ -86,8 +91,11 @@ const TPreferenceKey* FindPreferenceKey(const char* key) {
 TPreferenceValue PreferenceValue(const TPreferences& prefs, const TPreferenceKey& key) {
     return std::visit(
         [&](auto field) -> TPreferenceValue {
-            if constexpr (std::is_same_v<decltype(field), std::monostate>)
+            using Field = decltype(field);
+            if constexpr (std::is_same_v<Field, std::monostate>)
                 return key.Default;
+            else if constexpr (IsFormatField<Field>)
+                return prefs.PageFormat.*field;
             else
                 return prefs.*field;
         },
@@ -97,7 +105,12 @@ TPreferenceValue PreferenceValue(const TPreferences& prefs, const TPreferenceKey
 void SetPreferenceValue(TPreferences& prefs, const TPreferenceKey& key, const TPreferenceValue& value) {
     std::visit(
         [&](auto field) {
-            if constexpr (!std::is_same_v<decltype(field), std::monostate>) {
+            using Field = decltype(field);
+            if constexpr (IsFormatField<Field>) {
+                using T = std::remove_reference_t<decltype(prefs.PageFormat.*field)>;
+                if (const T* v = std::get_if<T>(&value)) prefs.PageFormat.*field = *v;
+                prefs.PageFormat.UpdateHtmlCompanions();
+            } else if constexpr (!std::is_same_v<Field, std::monostate>) {
                 using T = std::remove_reference_t<decltype(prefs.*field)>;
                 if (const T* v = std::get_if<T>(&value)) prefs.*field = *v;
             }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "pageformat.h"
+
 namespace vorlix {
 
 // Window states as the store keeps them.
@@ -25,26 +27,11 @@ constexpr int ProgramMapWidth = 121;
 struct TPreferences {
     TPreferences();
 
-    // Defaults of new puzzles.
-    QString TitleFontNamePref;
-    QString WorksheetFontNamePref;
-    QString InstructionsFontNamePref;
-    QString GridFontNamePref;
-    QString WordlistFontNamePref;
-    QString CreditsFontNamePref;
-    int TitleFontSizePref = 0;
-    int WorksheetFontSizePref = 0;
-    int InstructionsFontSizePref = 0;
-    int GridFontSizePref = 0;
-    int WordlistFontSizePref = 0;
-    int CreditsFontSizePref = 0;
-    int WordListColumnsPref = 0;
-    int WordListAlignmentPref = 0;
-    int PuzzleAlignmentPref = 0;
+    // Defaults of new puzzles. The appearance: faces, sizes, margin, frame, grid position,
+    // solution style, word-list columns and alignment (its solution colour and clue-text
+    // font are no preference).
+    TPageFormat PageFormat;
     QString CapitalizationPref;
-    int SolutionStylePref = 0;
-    int BorderIndexPref = 0;
-    double MarginWidthPref = 0.0;
     std::array<bool, 8> DirsPref{};  // North first, as the direction codes 1..8
     QStringList DefaultLeftWorkSheet;
     QStringList DefaultRightWorkSheet;
@@ -91,9 +78,11 @@ enum class TPreferenceKind {
 enum class TPreferenceGroup { PuzzleDefaults, Window, WriteOnly, Preview };
 
 using TPreferenceValue = std::variant<QString, int, bool, double, QStringList, std::array<bool, 8>>;
+// A key's variable: a member of the preferences, or of their page format.
 using TPreferenceField = std::variant<std::monostate, QString TPreferences::*, int TPreferences::*,
                                       bool TPreferences::*, double TPreferences::*, QStringList TPreferences::*,
-                                      std::array<bool, 8> TPreferences::*>;
+                                      std::array<bool, 8> TPreferences::*, QString TPageFormat::*,
+                                      int TPageFormat::*, double TPageFormat::*>;
 
 struct TPreferenceKey {
     const char* Key;

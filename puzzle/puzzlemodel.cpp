@@ -452,24 +452,7 @@ void TPuzzleModel::CopyFavouritesToPreferences() {
     p.CreditsLineIndex = creditsIndex_;
     p.CreditsLine = z.CreditsLine;
     p.DirsPref = z.Directions;
-    p.TitleFontNamePref = f.TitleFont;
-    p.WorksheetFontNamePref = f.WorksheetFont;
-    p.InstructionsFontNamePref = f.InstructionsFont;
-    p.GridFontNamePref = f.GridFont;
-    p.WordlistFontNamePref = f.WordlistFont;
-    p.CreditsFontNamePref = f.CreditsFont;
-    p.TitleFontSizePref = f.TitleFontSize;
-    p.WorksheetFontSizePref = f.WorksheetFontSize;
-    p.InstructionsFontSizePref = f.InstructionsFontSize;
-    p.GridFontSizePref = f.GridFontSize;
-    p.WordlistFontSizePref = f.WordlistFontSize;
-    p.CreditsFontSizePref = f.CreditsFontSize;
-    p.MarginWidthPref = f.MarginWidth;
-    p.BorderIndexPref = f.BorderIndex;
-    p.PuzzleAlignmentPref = f.GridHPosition;
-    p.SolutionStylePref = f.SolutionStyle;
-    p.WordListColumnsPref = f.RequestedClueColumns;
-    p.WordListAlignmentPref = f.ClueAlignment;
+    p.PageFormat.TakePreferredAppearance(f);
     p.ShareLevelPref = z.SharingLevel;
     p.CapitalizationPref = CapitalizationName(z.Capitalization);
 }

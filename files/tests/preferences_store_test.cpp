@@ -95,9 +95,9 @@ TEST_F(PreferencesStoreTest, ValuesOfTheWrongKindAreReportedAndDefaulted) {
     TPreferencesStore store(IniFile());
     TPreferences prefs;
     store.LoadPuzzleDefaults(prefs, report);
-    EXPECT_DOUBLE_EQ(prefs.MarginWidthPref, 0.75);
-    EXPECT_EQ(prefs.TitleFontSizePref, 36);
-    EXPECT_EQ(prefs.GridFontSizePref, 20);
+    EXPECT_DOUBLE_EQ(prefs.PageFormat.MarginWidth, 0.75);
+    EXPECT_EQ(prefs.PageFormat.TitleFontSize, 36);
+    EXPECT_EQ(prefs.PageFormat.GridFontSize, 20);
     EXPECT_EQ(store.UnreadableKeys(), (QStringList{"TitleFontSizePref", "MarginWidthPref"}));
     EXPECT_EQ(Told(), QStringList{UnreadablePreferencesText(store.UnreadableKeys())});
 }

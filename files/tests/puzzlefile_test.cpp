@@ -178,7 +178,7 @@ TEST_F(PuzzleFileTest, KeyCaseAndTheFormatLine) {
 TEST_F(PuzzleFileTest, MissingKeysGiveDefaults) {
     prefs.ShareLevelPref = ShareAll;
     prefs.CapitalizationPref = u"AsGiven"_qs;
-    prefs.TitleFontSizePref = 20;
+    prefs.PageFormat.TitleFontSize = 20;
     QByteArray file = FileOf({"QZ_WSFileFormat=1.0", "GRID:"});
     for (int y = 1; y <= 15; ++y) file += "\tA B C D E F G H I J K L M N " + QByteArray(y == 15 ? "Z" : "O") + "\r\n";
     const TPuzzle m = Open(file);

@@ -66,7 +66,7 @@ TEST_F(NewPuzzleTest, ResetTakesTheFavouritesFromThePreferences) {
     prefs.RecipientName = "Bo";
     prefs.CreditsLineIndex = 3;
     prefs.CreditsLine = "My own credits";
-    prefs.GridFontSizePref = 20;
+    prefs.PageFormat.GridFontSize = 20;
     model.ResetToNewPuzzle();
     EXPECT_EQ(model.Puzzle().Directions, prefs.DirsPref);
     EXPECT_EQ(model.SharingLevel(), ShareAll);

@@ -423,15 +423,15 @@ TEST_F(LayoutTest, ResetLayoutToPreferences) {
     // Faces, sizes, margin, frame and the four lists come from the preferences; the
     // solution colour stays.
     TPreferences& p = Model().Preferences();
-    p.TitleFontNamePref = QStringLiteral("Liberation Serif");
-    p.GridFontSizePref = 20;
-    p.CreditsFontSizePref = 6;
-    p.MarginWidthPref = 0.5;
-    p.BorderIndexPref = 3;
-    p.PuzzleAlignmentPref = 0;
-    p.SolutionStylePref = 2;
-    p.WordListColumnsPref = 5;
-    p.WordListAlignmentPref = 2;
+    p.PageFormat.TitleFont = QStringLiteral("Liberation Serif");
+    p.PageFormat.GridFontSize = 20;
+    p.PageFormat.CreditsFontSize = 6;
+    p.PageFormat.MarginWidth = 0.5;
+    p.PageFormat.BorderIndex = 3;
+    p.PageFormat.GridHPosition = 0;
+    p.PageFormat.SolutionStyle = 2;
+    p.PageFormat.RequestedClueColumns = 5;
+    p.PageFormat.ClueAlignment = 2;
     EditFormat([](TPageFormat& f) { f.SolutionColor = 0x00FF00; });
     Type("Title_FontSizeCmBx", QStringLiteral("300"));  // red before the reset
     Model().SetModified(false);
@@ -458,12 +458,12 @@ TEST_F(LayoutTest, ResetLayoutToPreferences) {
 TEST_F(LayoutTest, NewPuzzleRefreshesTheDialog) {
     // The new-puzzle reset brings the dialog back to the preference defaults.
     Choose("PreparedLayoutsCmBx", 0);
-    ASSERT_NE(Format().GridFontSize, Model().Preferences().GridFontSizePref);
+    ASSERT_NE(Format().GridFontSize, Model().Preferences().PageFormat.GridFontSize);
     Model().SetModified(false);  // no save query
     Main().NewCommand();
     EXPECT_EQ(List("Title_FontSizeCmBx")->currentText(),
-              QString::number(Model().Preferences().TitleFontSizePref));
-    EXPECT_EQ(Format().GridFontSize, Model().Preferences().GridFontSizePref);
+              QString::number(Model().Preferences().PageFormat.TitleFontSize));
+    EXPECT_EQ(Format().GridFontSize, Model().Preferences().PageFormat.GridFontSize);
 }
 
 TEST_F(LayoutTest, ReapplyFontSizesLeavesTheModifiedMark) {
