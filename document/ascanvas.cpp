@@ -28,6 +28,8 @@
 #include "emfpaintdevice.h"
 #endif
 
+#include "safewrite.h"
+
 namespace vorlix {
 
 TInchRect TInchRect::United(const TInchRect& o) const {
@@ -563,8 +565,13 @@ bool TAsCanvas::SaveBitmap(QString fileName) {
     const QImage* image = ownedImage_ ? ownedImage_.get() : dynamic_cast<QImage*>(device_);
     if (!image) return false;
     fileName = WithExtension(fileName, ".BMP");
-    if (!image->save(fileName, "BMP")) {
-        lastError_ = QStringLiteral("Could not write ") + fileName;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TWriteResult written{EINVAL, QStringLiteral("The picture could not be encoded")};
+    if (image->save(&buffer, "BMP")) written = WriteFileAtomically(fileName, bytes);
+    if (!written) {
+        lastError_ = QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
         return false;
     }
     return true;
@@ -591,9 +598,8 @@ bool TAsCanvas::SavePicture(QString fileName) {
         return false;
     }
     fileName = WithExtension(fileName, vectorFormat_ == TVectorFormat::Emf ? ".EMF" : ".SVG");
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pictureData_) != pictureData_.size()) {
-        lastError_ = QStringLiteral("Could not write ") + fileName;
+    if (const TWriteResult written = WriteFileAtomically(fileName, pictureData_); !written) {
+        lastError_ = QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
         return false;
     }
     return true;

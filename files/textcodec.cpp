@@ -1,12 +1,12 @@
 #include "textcodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
 
 #include "messages.h"
+#include "safewrite.h"
 
 namespace vorlix {
 
@@ -272,14 +272,6 @@ bool ReadWholeFileOrTell(const QString& path, QByteArray& bytes, IMessageHost& h
     return true;
 }
 
-bool WriteFileSafely(const QString& path, QByteArrayView bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
+bool WriteFileSafely(const QString& path, QByteArrayView bytes) { return WriteFileAtomically(path, bytes).Ok(); }
 
 }  // namespace vorlix
