@@ -240,7 +240,7 @@ int MakeCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     for (const int variant : options.transforms) puzzle->Transform(variant);
 
     if (options.output && !session.Save(*options.output)) return ExitFailure;
-    io.out << (options.json ? WriteJson(PuzzleToJson(*puzzle)) : FormatPuzzleText(*puzzle));
+    io.out << (options.json ? WriteJson(PuzzleToJson(*puzzle)) : ForTerminal(FormatPuzzleText(*puzzle), io.terminal));
     return ExitSuccess;
 }
 

@@ -9,8 +9,10 @@
 #include "arguments.h"
 #include "printjob.h"
 #include "puzzledocument.h"
+#include "safewrite.h"
 #include "session.h"
 #include "sheetdiagram.h"
+#include "utf8.h"
 
 namespace vorlix::cli {
 
@@ -71,8 +73,10 @@ const OptionRule<PrintOptions> PrintOptionTable[] = {
     Flag<&PrintOptions::help>("-h"),
 };
 
+// Each line of the message is one line on standard error, as ConsoleMessageHost writes it.
 int Report(CommandIo& io, const std::string& message) {
-    io.err << ProgramName << ": " << message << '\n';
+    for (const std::u16string& line : SplitLines(DecodeUtf8(message)))
+        io.err << ProgramName << ": " << EncodeUtf8(TerminalSafe(line)) << '\n';
     return ExitFailure;
 }
 
@@ -128,7 +132,7 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     // job ended well; a failed run leaves any earlier file as it was.
     std::unique_ptr<ISheetSink> sink;
     if (options.output) {
-        sink = std::make_unique<TPdfSheetSink>(QString::fromLocal8Bit(*options.output),
+        sink = std::make_unique<TPdfSheetSink>(PathFromNativeBytes(*options.output),
                                                QString::fromStdString(options.paper.value_or("letter")));
     } else {
         sink = std::make_unique<TPrinterSheetSink>(QString::fromLocal8Bit(options.printer.value_or("")),

@@ -12,6 +12,7 @@
 #include "mainwordset.h"
 #include "preferences_store.h"
 #include "puzzlefile.h"
+#include "safewrite.h"
 #include "utf8.h"
 #include "wordinput.h"
 
@@ -77,7 +78,7 @@ bool PuzzleSession::Open(const std::string& path, std::istream& standardInput) {
                            QString::fromLocal8Bit(path));
 }
 
-bool PuzzleSession::Save(const std::string& path) { return SavePuzzleFile(*model_, QString::fromLocal8Bit(path)); }
+bool PuzzleSession::Save(const std::string& path) { return SavePuzzleFile(*model_, PathFromNativeBytes(path)); }
 
 GuiApplication::GuiApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -6,6 +6,7 @@
 #include "arguments.h"
 #include "puzzleoutput.h"
 #include "session.h"
+#include "utf8.h"
 
 namespace vorlix::cli {
 
@@ -66,7 +67,7 @@ int ShowCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
         json.Set("model", ModelToJson(session.Model()));
         io.out << WriteJson(json);
     } else {
-        io.out << FormatPuzzleText(puzzle);
+        io.out << ForTerminal(FormatPuzzleText(puzzle), io.terminal);
     }
     return ExitSuccess;
 }

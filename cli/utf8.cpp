@@ -37,7 +37,23 @@ void AppendUtf8(std::string& out, char32_t cp) {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+bool IsTerminalControl(char16_t c) {
+    return (c < 0x20 && c != u'\t' && c != u'\n') || (c >= 0x7F && c < 0xA0) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F || c == 0x061C;
+}
+
 }  // namespace
+
+std::u16string TerminalSafe(std::u16string_view text) {
+    std::u16string out(text);
+    for (char16_t& c : out)
+        if (IsTerminalControl(c)) c = ReplacementCharacter;
+    return out;
+}
+
+std::string ForTerminal(std::string text, bool terminal) {
+    return terminal ? EncodeUtf8(TerminalSafe(DecodeUtf8(text))) : text;
+}
 
 std::u16string DecodeUtf8(std::string_view bytes) {
     std::u16string out;

@@ -18,6 +18,13 @@ std::string EncodeUtf8(std::u16string_view text);
 // Lines end at CR LF, LF or CR; a terminator at the very end starts no further line.
 std::vector<std::u16string> SplitLines(std::u16string_view text);
 
+// Text for a terminal: control characters (escape sequences among them) and the marks that
+// reorder a line become U+FFFD, so a word cannot move the cursor or recolour the screen.
+// Tabs and line feeds stay.
+std::u16string TerminalSafe(std::u16string_view text);
+// UTF-8 text made TerminalSafe when terminal is set, else unchanged.
+std::string ForTerminal(std::string text, bool terminal);
+
 // A whole text file: UTF-8 with an optional byte-order mark at its start.
 std::vector<std::u16string> DecodeTextFile(std::string_view bytes);
 

@@ -7,6 +7,7 @@
 
 #include "arguments.h"
 #include "consolehost.h"
+#include "safewrite.h"
 #include "utf8.h"
 #include "wordinput.h"
 
@@ -59,10 +60,13 @@ int WordsCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     ImportWordInputs(inputs, style, lines, host);
 
     if (options.output) {
-        return ExportWordList(QString::fromLocal8Bit(*options.output), lines, style, host) ? ExitSuccess
+        return ExportWordList(PathFromNativeBytes(*options.output), lines, style, host) ? ExitSuccess
                                                                                            : ExitFailure;
     }
-    for (const QString& line : lines) io.out << EncodeUtf8(line.toStdU16String()) << '\n';
+    for (const QString& line : lines) {
+        const std::u16string text = line.toStdU16String();
+        io.out << EncodeUtf8(io.terminal ? TerminalSafe(text) : text) << '\n';
+    }
     return ExitSuccess;
 }
 
