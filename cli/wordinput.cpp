@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "command.h"
+#include "safewrite.h"
 #include "textcodec.h"
 
 namespace vorlix::cli {
@@ -67,9 +68,9 @@ void ImportWordInputs(const std::vector<WordInput>& inputs, const TWordListStyle
     ImportQuestionHost answering(host);
     for (const WordInput& input : inputs) {
         const WordListFileKind kind =
-            input.path == "-" ? WordListFileKind::PlainText : WordListFileKindOf(QString::fromLocal8Bit(input.path));
+            input.path == "-" ? WordListFileKind::PlainText : WordListFileKindOf(PathFromNativeBytes(input.path));
         const QByteArrayView bytes(input.bytes.data(), static_cast<qsizetype>(input.bytes.size()));
-        ImportWordListLines(SplitLines(DecodeWordListText(bytes)), kind, style, memo, answering);
+        ImportWordListText(DecodeWordListText(bytes), kind, style, memo, answering);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "puzzlemodel.h"
+#include "safewrite.h"
 #include "textcodec.h"
 
 namespace vorlix {
@@ -90,6 +91,109 @@ private:
 
 qsizetype FindLine(const QStringList& lines, const QString& text) { return lines.indexOf(text); }
 
+// Values a file may hold, as the appearance dialog and the pages accept them. Anything else
+// is corrected and reported, so a hand-edited file cannot ask for a 3000-point title.
+struct TValueRange {
+    int Lowest;
+    int Highest;
+};
+constexpr TValueRange FontSizeRanges[] = {{6, 144}, {4, 36}, {4, 36}, {4, 96}, {4, 36}, {3, 36}};
+constexpr TValueRange ChoiceOfThree = {0, 2};
+constexpr double MaxMarginInches = 2.0;
+// Font names of installed fonts are short; anything longer is not one.
+constexpr qsizetype MaxFontNameLength = 64;
+
+bool IsColorValue(std::int64_t v) {
+    // Plain RGB, "no colour", or one of the system colours (rendered black).
+    return v == NoColor || (v >= 0 && v <= 0xFFFFFF) || (v >= WindowTextColor - 8 && v <= WindowTextColor + 40);
+}
+
+// Collects the corrected values for the reader's one warning.
+class TCorrections {
+public:
+    int Count() const { return int(notes_.size()); }
+    QString Text() const { return notes_.join(QStringLiteral(", ")); }
+    void Note(const char* key, const QString& was, const QString& now) {
+        // A damaged file may hold thousands; the message names the first few.
+        if (notes_.size() < 8) notes_.append(Latin(key) + u'=' + was.left(20) + QStringLiteral(" (now ") + now + u')');
+        else if (notes_.size() == 8) notes_.append(QStringLiteral("..."));
+        ++count_;
+    }
+    int Total() const { return count_; }
+
+private:
+    QStringList notes_;
+    int count_ = 0;
+};
+
+int CheckedInteger(const TKeyValues& keys, const char* key, int fallback, TValueRange range, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    if (text.isEmpty()) return fallback;
+    const int value = ParseFileInteger(text, fallback);
+    if (value >= range.Lowest && value <= range.Highest) return value;
+    const int fixed = std::clamp(value, range.Lowest, range.Highest);
+    fixes.Note(key, text, QString::number(fixed));
+    return fixed;
+}
+
+std::int32_t CheckedColor(const TKeyValues& keys, const char* key, std::int32_t fallback, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    if (text.isEmpty()) return fallback;
+    const int value = ParseFileInteger(text, fallback);
+    if (IsColorValue(value)) return value;
+    fixes.Note(key, text, QString::number(fallback));
+    return fallback;
+}
+
+// A face is a name, not text to be drawn or pasted into markup: control and invisible
+// characters go, and so does what no font name is that long.
+QString CheckedFace(const TKeyValues& keys, const char* key, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    QString face = CleanText(text).left(MaxFontNameLength).trimmed();
+    if (face != text) fixes.Note(key, DisplayPath(text), face.isEmpty() ? QStringLiteral("default") : face);
+    return face;
+}
+
+// The lines of every section, in the order a save writes them.
+struct TSectionMarks {
+    const char* Name;
+    const char* Header;
+    const char* End;
+};
+constexpr TSectionMarks SectionMarks[] = {
+    {"GRID", "GRID:", "END GRID"},
+    {"word list", "REQUESTED WORD LIST:", "END REQUESTED WORD LIST"},
+    {"word placement", "WORD PLACEMENT:", "END WORD PLACEMENT"},
+    {"title", "TITLE:", "END TITLE"},
+    {"left worksheet", "LEFT WORKSHEET:", "END LEFT WORKSHEET"},
+    {"right worksheet", "RIGHT WORKSHEET:", "END RIGHT WORKSHEET"},
+    {"instructions", "INSTRUCTIONS:", "END INSTRUCTIONS"},
+    {"hidden message", "REQUESTED HIDDEN MESSAGE:", "END REQUESTED HIDDEN MESSAGE"},
+};
+
+// What is wrong with the file's structure, empty when nothing: a file cut short loses its
+// last line "END." and usually the end of a section, and one whose sections contradict
+// each other cannot be read without guessing.
+QString StructureProblem(const QStringList& lines) {
+    QStringList problems;
+    for (const TSectionMarks& m : SectionMarks) {
+        const qsizetype header = FindLine(lines, Latin(m.Header));
+        const qsizetype end = FindLine(lines, Latin(m.End));
+        const QString name = Latin(m.Name);
+        if (header >= 0 && end < 0)
+            problems << QStringLiteral("the %1 section has no end").arg(name);
+        else if (header < 0 && end >= 0 && std::string_view(m.Header) != "GRID:")
+            problems << QStringLiteral("the %1 section has an end but no beginning").arg(name);
+        else if (header >= 0 && end < header)
+            problems << QStringLiteral("the %1 section ends before it begins").arg(name);
+    }
+    qsizetype last = lines.size() - 1;
+    while (last > 0 && lines[last].trimmed().isEmpty()) --last;
+    if (last <= 0 || lines[last] != u"END.")
+        problems << QStringLiteral("its last line \"END.\" is missing, so the file was cut short");
+    return problems.join(QStringLiteral("; "));
+}
+
 // The lines strictly between the first header and the first end line; none when either
 // is missing.
 std::pair<qsizetype, qsizetype> SectionRange(const QStringList& lines, const QString& header, const QString& end) {
@@ -149,6 +253,11 @@ bool ParsePlacementLine(const QString& line, TPlacementLine& out) {
     return inArrays(out.Column) && inArrays(out.Row) && out.Direction >= 0 && out.Direction <= 8;
 }
 
+QString DamagedFileMessage(const QString& fileName, const QString& problem) {
+    return QStringLiteral("File ") + fileName + QStringLiteral(" is damaged and was not opened: ") + problem +
+           u'.';
+}
+
 void Tell(TPuzzleModel& model, MessageKind kind, const QString& text) {
     model.Host().ShowMessage(kind, text.toStdU16String(), MessageButtons::Ok);
 }
@@ -169,7 +278,8 @@ void ReadGrid(TPuzzleModel& model, const QStringList& lines, const QString& file
     }
     for (int y = 1; y <= puzzle.ActualRows; ++y) {
         const qsizetype at = header + y;
-        if (at >= lines.size() || lines[at].size() < 2 * qsizetype(puzzle.ActualColumns)) {
+        if (at >= lines.size() || lines[at].size() < 2 * qsizetype(puzzle.ActualColumns) ||
+            lines[at] == u"END GRID") {
             Tell(model, MessageKind::Error, DamagedGridMessage(fileName, y));
             return;
         }
@@ -184,13 +294,29 @@ int ReadWordList(TPuzzleModel& model, const QStringList& lines) {
     model.Words_Memo.clear();
     const auto [from, to] = SectionRange(lines, WordListHeader, WordListEnd);
     for (qsizetype i = from; i < to; ++i) {
-        if (lines[i].startsWith(u'\t'))
-            model.Words_Memo.append(lines[i].mid(1));
-        else
+        if (!lines[i].startsWith(u'\t')) {
             ++rejected;
+            continue;
+        }
+        int removed = 0;
+        model.Words_Memo.append(CleanText(QStringView(lines[i]).sliced(1), &removed));
+        if (removed > 0) ++rejected;
     }
     model.Words_MemoChange();
     return rejected;
+}
+
+// A placed word must lie inside the grid from its first letter to its last.
+bool FitsTheGrid(const TWordSearch& puzzle, const TEngineState& engine, const TPlacementLine& p) {
+    if (p.Direction < 1 || p.Direction > 8) return false;
+    const auto length = qsizetype(engine.GridForm(p.Text.toStdU16String()).size());
+    const auto inside = [&](qsizetype c, qsizetype r) {
+        return c >= 1 && c <= puzzle.ActualColumns && r >= 1 && r <= puzzle.ActualRows;
+    };
+    if (length == 0) return true;  // dropped by the list anyway
+    if (!inside(p.Column, p.Row)) return false;
+    const qsizetype steps = length - 1;
+    return inside(p.Column + steps * DirectionDx[p.Direction], p.Row + steps * DirectionDy[p.Direction]);
 }
 
 int ReadPlacements(TPuzzleModel& model, const QStringList& lines) {
@@ -206,7 +332,13 @@ int ReadPlacements(TPuzzleModel& model, const QStringList& lines) {
             ++rejected;
             continue;
         }
-        model.Puzzle().AddPlacedWord(p.Text.toStdU16String(), p.Placed, p.Column, p.Row, p.Direction, p.Path);
+        int removed = 0;
+        p.Text = CleanText(p.Text, &removed);
+        // The word stays in the list, only not placed, when its place lies off the grid.
+        const bool offGrid = p.Placed == 1 && !FitsTheGrid(model.Puzzle(), engine, p);
+        if (offGrid || removed > 0) ++rejected;
+        model.Puzzle().AddPlacedWord(p.Text.toStdU16String(), offGrid ? 0 : p.Placed, p.Column, p.Row, p.Direction,
+                                     p.Path);
     }
     engine.FinishList();
     return rejected;
@@ -359,8 +491,8 @@ QByteArray PuzzleFileBytes(const QStringList& lines) { return EncodeWindows1252O
 bool SavePuzzleFile(TPuzzleModel& model, const QString& fileName) {
     QStringList lines;
     FormatPuzzleFile(model, lines);
-    if (!WriteFileSafely(fileName, PuzzleFileBytes(lines))) {
-        Tell(model, MessageKind::Warning, SaveErrorMessage());
+    if (const TWriteResult written = WriteFileAtomically(fileName, PuzzleFileBytes(lines)); !written) {
+        Tell(model, MessageKind::Warning, SaveErrorMessage() + u'\n' + WriteFailureDetail(fileName, written));
         return false;
     }
     model.SetCurrentFileName(fileName);
@@ -383,6 +515,10 @@ bool OpenPuzzleBytes(TPuzzleModel& model, const QByteArray& bytes, const QString
         Tell(model, MessageKind::Information, UnknownFormatMessage(fileName));
         return false;
     }
+    if (const QString problem = StructureProblem(lines); !problem.isEmpty()) {
+        Tell(model, MessageKind::Error, DamagedFileMessage(fileName, problem));
+        return false;
+    }
     ReadPuzzleLines(model, lines, fileName);
     return true;
 }
@@ -390,7 +526,12 @@ bool OpenPuzzleBytes(TPuzzleModel& model, const QByteArray& bytes, const QString
 bool ReadPuzzleFile(TPuzzleModel& model, const QString& fileName) {
     QByteArray bytes;
     if (!ReadPuzzleBytes(model, fileName, bytes)) return false;
-    ReadPuzzleLines(model, SplitLines(DecodePuzzleText(bytes)), fileName);
+    const QStringList lines = SplitLines(DecodePuzzleText(bytes));
+    if (const QString problem = StructureProblem(lines); !problem.isEmpty()) {
+        Tell(model, MessageKind::Error, DamagedFileMessage(fileName, problem));
+        return false;
+    }
+    ReadPuzzleLines(model, lines, fileName);
     return true;
 }
 
@@ -411,11 +552,12 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
     model.SetHiddenMessageMode(keys.Bool("Option_HiddenMessage"));
     model.SetCustomCluesMode(keys.Bool("Option_CustomClues"));
     puzzle.Constructed = keys.Bool("Constructed");
-    format.GridHPosition = keys.Integer("GridHPosition", 1);
-    format.SolutionStyle = keys.Integer("SolutionStyle", 0);
-    format.SolutionColor = keys.Integer("SolutionColor", NoColor);
-    model.RequestedColumns = keys.Integer("RequestedColumns", 0);
-    model.RequestedRows = keys.Integer("RequestedRows", 0);
+    TCorrections fixes;
+    format.GridHPosition = CheckedInteger(keys, "GridHPosition", 1, ChoiceOfThree, fixes);
+    format.SolutionStyle = CheckedInteger(keys, "SolutionStyle", 0, ChoiceOfThree, fixes);
+    format.SolutionColor = CheckedColor(keys, "SolutionColor", NoColor, fixes);
+    model.RequestedColumns = CheckedInteger(keys, "RequestedColumns", 0, {0, MaxGridSize}, fixes);
+    model.RequestedRows = CheckedInteger(keys, "RequestedRows", 0, {0, MaxGridSize}, fixes);
 
     const int columns = keys.Integer("ActualColumns", 15);
     const int rows = keys.Integer("ActualRows", 15);
@@ -431,26 +573,37 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
         if (keys.Bool(SharingLevelNames[level])) model.SetSharingLevel(int(level));
     model.SetCapitalizationName(keys.Text("Capitalization"));
 
-    format.RequestedClueColumns = keys.Integer("RequestedClueColumns", 0);
-    format.ClueTextFont = keys.Text("ClueTextFont");
-    format.ClueTextFontSize = keys.Integer("ClueTextFontSize", 10);
+    format.RequestedClueColumns = CheckedInteger(keys, "RequestedClueColumns", 0, {0, 9}, fixes);
+    format.ClueTextFont = CheckedFace(keys, "ClueTextFont", fixes);
+    format.ClueTextFontSize = CheckedInteger(keys, "ClueTextFontSize", 10, FontSizeRanges[4], fixes);
     // Written by every save, so read back too; a file without them keeps the defaults.
-    format.ClueTextFontColor = keys.Integer("ClueTextFontColor", format.ClueTextFontColor);
-    format.ClueAlignment = keys.Integer("ClueAlignment", format.ClueAlignment);
+    format.ClueTextFontColor = CheckedColor(keys, "ClueTextFontColor", format.ClueTextFontColor, fixes);
+    format.ClueAlignment = CheckedInteger(keys, "ClueAlignment", format.ClueAlignment, ChoiceOfThree, fixes);
 
     constexpr int DefaultSizes[] = {36, 12, 12, 12, 12, 8};
     for (std::size_t i = 0; i < AllPageElements.size(); ++i) {
         const TPageElement e = AllPageElements[i];
-        format.SetFace(e, keys.Text(FaceKeyOf(e)));
-        format.SetFontSize(e, keys.Integer(SizeKeyOf(e), DefaultSizes[i]));
+        format.SetFace(e, CheckedFace(keys, FaceKeyOf(e), fixes));
+        format.SetFontSize(e, CheckedInteger(keys, SizeKeyOf(e), DefaultSizes[i], FontSizeRanges[i], fixes));
     }
-    format.BorderIndex = keys.Integer("BorderIndex", 0);
-    format.MarginWidth = ParseFileReal(keys.Text("MarginWidth"), 0.75);
+    format.BorderIndex = CheckedInteger(keys, "BorderIndex", 0, {0, 7}, fixes);
+    const QString margin = keys.Text("MarginWidth");
+    format.MarginWidth = ParseFileReal(margin, 0.75);
+    if (format.MarginWidth < 0.0 || format.MarginWidth > MaxMarginInches) {
+        format.MarginWidth = std::clamp(format.MarginWidth, 0.0, MaxMarginInches);
+        fixes.Note("MarginWidth", margin, FormatFileReal(format.MarginWidth).trimmed());
+    }
 
     ReadGrid(model, lines, fileName);
 
     const int rejected = ReadWordList(model, lines) + ReadPlacements(model, lines);
-    if (rejected > 0) Tell(model, MessageKind::Warning, RejectedLinesMessage(fileName, rejected));
+    QStringList problems;
+    if (rejected > 0) problems << RejectedLinesMessage(fileName, rejected);
+    if (fixes.Total() > 0)
+        problems << QStringLiteral("%1 value(s) outside what the program accepts were corrected: %2")
+                        .arg(fixes.Total())
+                        .arg(fixes.Text());
+    if (!problems.isEmpty()) Tell(model, MessageKind::Warning, problems.join(u'\n'));
 
     for (const TTextSection& s : PageTextSections) ReadTextSection(lines, s, model.*s.Memo);
     model.Words_TitleMemoChange();

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 #include "messages.h"
@@ -182,8 +183,52 @@ TextEncoding DetectWordListEncoding(QByteArrayView bytes) {
     if (StartsWithUtf8Bom(bytes)) return TextEncoding::Utf8Bom;
     if (bytes.startsWith(QByteArrayView("\xFF\xFE", 2))) return TextEncoding::Utf16LE;
     if (bytes.startsWith(QByteArrayView("\xFE\xFF", 2))) return TextEncoding::Utf16BE;
-    if (IsValidUtf8(bytes)) return TextEncoding::Utf8;
-    return TextEncoding::Windows1252;
+    if (IsValidUtf8(bytes)) return GuessUtf16(bytes, TextEncoding::Utf8);
+    return GuessUtf16(bytes, TextEncoding::Windows1252);
+}
+
+bool IsNotText(QStringView text, qsizetype at) {
+    const char16_t c = text[at].unicode();
+    if ((c < 0x20 && c != u'\t') || (c >= 0x7F && c < 0xA0)) return true;
+    switch (c) {
+        case 0x00AD: case 0x061C: case 0x180E: case 0x2028: case 0x2029: case 0xFEFF: case 0xFFFE: case 0xFFFF:
+            return true;
+        default: break;
+    }
+    if ((c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069)) return true;
+    if (QChar::isHighSurrogate(c)) return at + 1 >= text.size() || !text[at + 1].isLowSurrogate();
+    if (QChar::isLowSurrogate(c)) return at == 0 || !text[at - 1].isHighSurrogate();
+    return false;
+}
+
+QString CleanText(QStringView text, int* removed) {
+    QString out;
+    out.reserve(text.size());
+    int dropped = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsNotText(text, i))
+            ++dropped;
+        else
+            out.append(text[i]);
+    }
+    if (removed) *removed = dropped;
+    return out;
+}
+
+TextEncoding GuessUtf16(QByteArrayView bytes, TextEncoding otherwise) {
+    // The first few kilobytes are enough to tell.
+    const qsizetype n = std::min<qsizetype>(bytes.size(), 4096) & ~qsizetype(1);
+    if (n < 2) return otherwise;
+    qsizetype evenZeros = 0, oddZeros = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        evenZeros += bytes[i] == 0;
+        oddZeros += bytes[i + 1] == 0;
+    }
+    const qsizetype pairs = n / 2;
+    // Text with a zero in at least a third of one half and almost none in the other.
+    if (oddZeros * 3 >= pairs && evenZeros * 20 <= pairs) return TextEncoding::Utf16LE;
+    if (evenZeros * 3 >= pairs && oddZeros * 20 <= pairs) return TextEncoding::Utf16BE;
+    return otherwise;
 }
 
 QString DecodeWordListText(QByteArrayView bytes) {

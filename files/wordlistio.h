@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include "messages.h"
 
@@ -37,6 +38,10 @@ QString JoinThemeWordLine(const TThemeWordLine& parts, const TWordListStyle& sty
 void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,
                          QStringList& memo, IMessageHost& host);
 
+// The same on a whole decoded text, split only as far as the limit reads.
+void ImportWordListText(QStringView text, WordListFileKind kind, const TWordListStyle& style, QStringList& memo,
+                        IMessageHost& host);
+
 // Reads and appends a file. False, with a message, when it could not be read.
 bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo, IMessageHost& host);
 // Appends to the model's Words_Memo, using
@@ -59,6 +64,7 @@ QString ImportReadErrorMessage(const QString& fileName);
 QString TooManyLinesQuestion();
 QString LineLimitMessage();
 QString ExportErrorMessage();
+QString CleanedLinesMessage(int count);
 
 constexpr int WordListQuestionLines = 250;
 constexpr int WordListLimitLines = 500;
