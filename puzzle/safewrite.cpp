@@ -192,7 +192,9 @@ qint64 TSafeFile::writeData(const char* data, qint64 size) {
         if (n <= 0) {
             const int error = n < 0 ? errno : ENOSPC;
             setErrorString(SystemReason(error));
-            Fail(error);
+            // The device stays open until its owner is done with it; the temporary goes now.
+            if (result_.Ok()) result_ = {error, SystemReason(error)};
+            Discard();
             return -1;
         }
         done += n;
@@ -232,7 +234,7 @@ bool TSafeFile::Commit() {
     return true;
 }
 
-void TSafeFile::Cancel() {
+void TSafeFile::Discard() {
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -241,6 +243,10 @@ void TSafeFile::Cancel() {
         ::unlink(temp_.constData());
         temp_.clear();
     }
+}
+
+void TSafeFile::Cancel() {
+    Discard();
     if (isOpen()) QIODevice::close();
 }
 

@@ -54,6 +54,7 @@ protected:
 
 private:
     bool Fail(int error, QString reason = {});
+    void Discard();  // closes and removes the temporary, the device left as it is
 
     QString path_;
     QByteArray target_;  // the resolved target's bytes
