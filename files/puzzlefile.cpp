@@ -10,6 +10,7 @@
 #include "puzzlemodel.h"
 #include "safewrite.h"
 #include "textcodec.h"
+#include "wordlistio.h"
 
 namespace vorlix {
 
@@ -154,6 +155,14 @@ QString CheckedFace(const TKeyValues& keys, const char* key, TCorrections& fixes
     return face;
 }
 
+// A one-line text held to the length of a word-list line.
+QString CheckedLine(const TKeyValues& keys, const char* key, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    if (text.size() <= WordListLineMaxLength) return text;
+    fixes.Note(key, text.left(20), QStringLiteral("cut at %1 characters").arg(WordListLineMaxLength));
+    return text.left(WordListLineMaxLength);
+}
+
 // The lines of every section, in the order a save writes them.
 struct TSectionMarks {
     const char* Name;
@@ -203,11 +212,18 @@ std::pair<qsizetype, qsizetype> SectionRange(const QStringList& lines, const QSt
     return {first + 1, std::max(first + 1, last)};
 }
 
-void ReadTextSection(const QStringList& lines, const TTextSection& section, QStringList& text) {
+// Returns how many lines were cut: no page holds a line of thousands of characters, and
+// laying one out would take minutes.
+int ReadTextSection(const QStringList& lines, const TTextSection& section, QStringList& text) {
     text.clear();
+    int cut = 0;
     const auto [from, to] = SectionRange(lines, Latin(section.Header), Latin(section.End));
-    for (qsizetype i = from; i < to; ++i)
-        if (lines[i].startsWith(u'\t')) text.append(lines[i].mid(1));
+    for (qsizetype i = from; i < to; ++i) {
+        if (!lines[i].startsWith(u'\t')) continue;
+        cut += lines[i].size() - 1 > WordListLineMaxLength;
+        text.append(lines[i].mid(1, WordListLineMaxLength));
+    }
+    return cut;
 }
 
 // Deletes through the first marker (or just the first character without one) and returns
@@ -299,8 +315,9 @@ int ReadWordList(TPuzzleModel& model, const QStringList& lines) {
             continue;
         }
         int removed = 0;
-        model.Words_Memo.append(CleanText(QStringView(lines[i]).sliced(1), &removed));
-        if (removed > 0) ++rejected;
+        const QStringView line = QStringView(lines[i]).sliced(1);
+        model.Words_Memo.append(CleanText(line.left(WordListLineMaxLength), &removed));
+        if (removed > 0 || line.size() > WordListLineMaxLength) ++rejected;
     }
     model.Words_MemoChange();
     return rejected;
@@ -333,10 +350,11 @@ int ReadPlacements(TPuzzleModel& model, const QStringList& lines) {
             continue;
         }
         int removed = 0;
-        p.Text = CleanText(p.Text, &removed);
+        const bool tooLong = p.Text.size() > WordListLineMaxLength;
+        p.Text = CleanText(QStringView(p.Text).left(WordListLineMaxLength), &removed);
         // The word stays in the list, only not placed, when its place lies off the grid.
         const bool offGrid = p.Placed == 1 && !FitsTheGrid(model.Puzzle(), engine, p);
-        if (offGrid || removed > 0) ++rejected;
+        if (offGrid || removed > 0 || tooLong) ++rejected;
         model.Puzzle().AddPlacedWord(p.Text.toStdU16String(), offGrid ? 0 : p.Placed, p.Column, p.Row, p.Direction,
                                      p.Path);
     }
@@ -539,20 +557,20 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
     // Changes made while loading must never ask about or replace the instructions.
     model.AutoInstructions = InstructionsLoading;
     const TKeyValues keys(lines);
+    TCorrections fixes;
     TPageFormat& format = model.PageFormat;
     TWordSearch& puzzle = model.Puzzle();
 
-    model.Credits_NameEd = keys.Text("CreatedBy");
-    model.Credits_RecipientEd = keys.Text("CreatedFor");
+    model.Credits_NameEd = CheckedLine(keys, "CreatedBy", fixes);
+    model.Credits_RecipientEd = CheckedLine(keys, "CreatedFor", fixes);
     // The choices of credits lines follow the names, as after an edit of them; the line
     // itself is the file's, chosen in the list only where the list holds it.
     model.Credits_NameChange();
-    model.CreditsLineCmBx.Text = keys.Text("CreditsLine");
+    model.CreditsLineCmBx.Text = CheckedLine(keys, "CreditsLine", fixes);
     model.CreditsLineCmBx.ItemIndex = int(model.CreditsLineCmBx.Items.indexOf(model.CreditsLineCmBx.Text));
     model.SetHiddenMessageMode(keys.Bool("Option_HiddenMessage"));
     model.SetCustomCluesMode(keys.Bool("Option_CustomClues"));
     puzzle.Constructed = keys.Bool("Constructed");
-    TCorrections fixes;
     format.GridHPosition = CheckedInteger(keys, "GridHPosition", 1, ChoiceOfThree, fixes);
     format.SolutionStyle = CheckedInteger(keys, "SolutionStyle", 0, ChoiceOfThree, fixes);
     format.SolutionColor = CheckedColor(keys, "SolutionColor", NoColor, fixes);
@@ -605,7 +623,8 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
                         .arg(fixes.Text());
     if (!problems.isEmpty()) Tell(model, MessageKind::Warning, problems.join(u'\n'));
 
-    for (const TTextSection& s : PageTextSections) ReadTextSection(lines, s, model.*s.Memo);
+    int cut = 0;
+    for (const TTextSection& s : PageTextSections) cut += ReadTextSection(lines, s, model.*s.Memo);
     model.Words_TitleMemoChange();
     model.Worksheet_MemoChange();
     model.Layout_InstructionsMemoChange();
@@ -613,7 +632,13 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
     model.Words_HiddenMemo.clear();
     const bool hiddenSection = model.HiddenMessageMode() && FindLine(lines, Latin(HiddenMessageSection.Header)) >= 0 &&
                                FindLine(lines, Latin(HiddenMessageSection.End)) >= 0;
-    if (hiddenSection) ReadTextSection(lines, HiddenMessageSection, model.Words_HiddenMemo);
+    if (hiddenSection) cut += ReadTextSection(lines, HiddenMessageSection, model.Words_HiddenMemo);
+    if (cut > 0)
+        Tell(model, MessageKind::Warning,
+             QStringLiteral("%1 line(s) of the page texts in %2 were longer than %3 characters and were cut there.")
+                 .arg(cut)
+                 .arg(fileName)
+                 .arg(WordListLineMaxLength));
     model.Words_HiddenMemoChange();
     if (hiddenSection) puzzle.MarkHiddenMessageCells();
 

@@ -86,7 +86,8 @@ void ImportLines(NextLine next, WordListFileKind kind, const TWordListStyle& sty
     // lines; the question is still asked only once.
     bool asked = false;
     int cleaned = 0;
-    const auto append = [&](const QString& text) {
+    int shortened = 0;
+    const auto append = [&](QStringView text) {
         int removed = 0;
         memo.append(CleanText(text, &removed));
         cleaned += removed > 0;
@@ -104,10 +105,18 @@ void ImportLines(NextLine next, WordListFileKind kind, const TWordListStyle& sty
                 Tell(host, MessageKind::Information, LineLimitMessage());
                 return;
             }
+            // No entry needs more; a line of megabytes would only be copied from step to step.
+            if (view.size() > WordListLineMaxLength) {
+                view.truncate(WordListLineMaxLength);
+                ++shortened;
+            }
+            if (kind == WordListFileKind::PlainText) {
+                append(view);
+                continue;
+            }
             const QString line = view.toString();
             switch (kind) {
                 case WordListFileKind::PlainText:
-                    append(line);
                     break;
                 case WordListFileKind::ThemeWords:
                     append(JoinThemeWordLine(SplitThemeWordLine(line), style));
@@ -129,6 +138,7 @@ void ImportLines(NextLine next, WordListFileKind kind, const TWordListStyle& sty
         }
     };
     importAll();
+    if (shortened > 0) Tell(host, MessageKind::Warning, ShortenedLinesMessage(shortened));
     if (cleaned > 0) Tell(host, MessageKind::Warning, CleanedLinesMessage(cleaned));
 }
 
@@ -138,6 +148,11 @@ QString CleanedLinesMessage(int count) {
     return QString::number(count) +
            QStringLiteral(" imported line(s) held control or invisible characters, which cannot be letters of a "
                           "puzzle; they were removed.");
+}
+
+QString ShortenedLinesMessage(int count) {
+    return QString::number(count) + QStringLiteral(" imported line(s) were longer than ") +
+           QString::number(WordListLineMaxLength) + QStringLiteral(" characters and were cut there.");
 }
 
 void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,

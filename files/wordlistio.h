@@ -65,8 +65,11 @@ QString TooManyLinesQuestion();
 QString LineLimitMessage();
 QString ExportErrorMessage();
 QString CleanedLinesMessage(int count);
+QString ShortenedLinesMessage(int count);
 
 constexpr int WordListQuestionLines = 250;
 constexpr int WordListLimitLines = 500;
+// Characters of one word-list line: a word fits a grid side of 100, the rest is its clue.
+constexpr qsizetype WordListLineMaxLength = 4096;
 
 }  // namespace vorlix
