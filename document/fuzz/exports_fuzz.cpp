@@ -1,0 +1,46 @@
+// libFuzzer entry: arbitrary bytes as a puzzle file, then every export of it.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include <QGuiApplication>
+
+#include "exportchecks.h"
+
+namespace {
+
+class TQuietHost : public vorlix::IMessageHost {
+public:
+    vorlix::MessageAnswer ShowMessage(vorlix::MessageKind, const std::u16string&,
+                                      vorlix::MessageButtons buttons) override {
+        return vorlix::FirstAnswerOf(buttons);
+    }
+    void EndProgram() override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // Pictures need a GUI application; nothing is ever shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "exports_fuzz";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Built once: opening resets the model completely.
+    static TQuietHost host;
+    static vorlix::TPreferences prefs;
+    static vorlix::TPuzzleModel model(host, prefs);
+    static vorlix::TPuzzleDocument document(model);
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString problem = vorlix::fuzz::ExportProblem(bytes, model, document);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "export problem: %s\n", problem.toUtf8().constData());
+        std::abort();
+    }
+    return 0;
+}
