@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <array>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "messages.h"
 #include "safewrite.h"
 
@@ -284,8 +288,20 @@ QString JoinLinesCrLf(const QStringList& lines) {
 }
 
 FileReadResult ReadWholeFile(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return FileReadResult::NotFound;
+    // Opened without waiting: a FIFO without a writer would otherwise block for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return FileReadResult::NotFound;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return FileReadResult::NotFound;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileReadResult::NotFound;
+    }
     if (file.size() > MaxTextFileBytes) return FileReadResult::ReadError;
     // Read in bounded pieces: a device's reported size (pipes, /proc) cannot be trusted.
     QByteArray data;
