@@ -20,6 +20,11 @@ public:
 
 }  // namespace
 
+// The font libraries keep their caches for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\nleak:libfreetype.so\n";
+}
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // Pictures need a GUI application; nothing is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
