@@ -112,7 +112,6 @@ bool IsColorValue(std::int64_t v) {
 // Collects the corrected values for the reader's one warning.
 class TCorrections {
 public:
-    int Count() const { return int(notes_.size()); }
     QString Text() const { return notes_.join(QStringLiteral(", ")); }
     void Note(const char* key, const QString& was, const QString& now) {
         // A damaged file may hold thousands; the message names the first few.
@@ -191,7 +190,7 @@ QString StructureProblem(const QStringList& lines) {
         const QString name = Latin(m.Name);
         if (header >= 0 && end < 0)
             problems << QStringLiteral("the %1 section has no end").arg(name);
-        else if (header < 0 && end >= 0 && std::string_view(m.Header) != "GRID:")
+        else if (header < 0 && end >= 0)
             problems << QStringLiteral("the %1 section has an end but no beginning").arg(name);
         else if (header >= 0 && end < header)
             problems << QStringLiteral("the %1 section ends before it begins").arg(name);
@@ -619,8 +618,7 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
     if (rejected > 0) problems << RejectedLinesMessage(fileName, rejected);
     if (fixes.Total() > 0)
         problems << QStringLiteral("%1 value(s) outside what the program accepts were corrected: %2")
-                        .arg(fixes.Total())
-                        .arg(fixes.Text());
+                        .arg(QString::number(fixes.Total()), fixes.Text());
     if (!problems.isEmpty()) Tell(model, MessageKind::Warning, problems.join(u'\n'));
 
     int cut = 0;
@@ -636,9 +634,7 @@ void ReadPuzzleLines(TPuzzleModel& model, const QStringList& lines, const QStrin
     if (cut > 0)
         Tell(model, MessageKind::Warning,
              QStringLiteral("%1 line(s) of the page texts in %2 were longer than %3 characters and were cut there.")
-                 .arg(cut)
-                 .arg(fileName)
-                 .arg(WordListLineMaxLength));
+                 .arg(QString::number(cut), fileName, QString::number(WordListLineMaxLength)));
     model.Words_HiddenMemoChange();
     if (hiddenSection) puzzle.MarkHiddenMessageCells();
 
