@@ -6,6 +6,7 @@
 #include "makecommand.h"
 #include "printcommand.h"
 #include "showcommand.h"
+#include "utf8.h"
 #include "wordscommand.h"
 
 namespace vorlix::cli {
@@ -43,7 +44,8 @@ std::string GeneralUsage() {
 namespace {
 
 void ReportError(CommandIo& io, std::string_view message) {
-    io.err << ProgramName << ": " << message << '\n';
+    // What the user typed may hold escape sequences too.
+    io.err << ProgramName << ": " << Utf8Bytes(TerminalSafe(Utf8Text(message))) << '\n';
     io.err.flush();
 }
 

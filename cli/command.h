@@ -20,6 +20,8 @@ struct CommandIo {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    // Standard output is a terminal: file texts are printed with TerminalSafe.
+    bool terminal = false;
 };
 
 // A problem with what the user typed or named; its text is shown as one line.

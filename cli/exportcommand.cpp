@@ -12,6 +12,7 @@
 #include "pictureexport.h"
 #include "printjob.h"
 #include "puzzledocument.h"
+#include "safewrite.h"
 #include "session.h"
 #include "textexport.h"
 
@@ -133,10 +134,10 @@ std::string PictureFileName(Format format, const std::string& name) {
         }
         case Format::Bmp:
             if (EndsWithNoCase(name, ".png")) throw UsageError("a BMP picture cannot be named '" + name + "'");
-            return BitmapExportFileName(QString::fromLocal8Bit(name)).toLocal8Bit().toStdString();
+            return NativePathBytes(BitmapExportFileName(PathFromNativeBytes(name))).toStdString();
         case Format::Emf:
             if (EndsWithNoCase(name, ".svg")) throw UsageError("an EMF picture cannot be named '" + name + "'");
-            return VectorExportFileName(QString::fromLocal8Bit(name)).toLocal8Bit().toStdString();
+            return NativePathBytes(VectorExportFileName(PathFromNativeBytes(name))).toStdString();
         default: return name;
     }
 }
@@ -213,7 +214,7 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
     if (!session.Open(file, io.in)) return ExitFailure;
     const TPuzzle& puzzle = session.Puzzle();
     IMessageHost& host = session.Host();
-    const QString name = QString::fromLocal8Bit(output);
+    const QString name = PathFromNativeBytes(output);
 
     if (!IsPicture(format)) {
         QByteArray bytes;
@@ -226,7 +227,7 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
             return ExitSuccess;
         }
         if (!SaveExportFile(name, [&](QIODevice& out) { return WriteAllBytes(out, bytes); }, host)) return ExitFailure;
-        io.out << output << '\n';
+        io.out << DisplayPath(name).toUtf8().toStdString() << '\n';
         return ExitSuccess;
     }
 
@@ -254,7 +255,7 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
         saved = SaveVectorPicture(name, document, sections, solution, host, &written);
     }
     if (!saved) return ExitFailure;
-    io.out << written.toLocal8Bit().toStdString() << '\n';
+    io.out << DisplayPath(written).toUtf8().toStdString() << '\n';
     return ExitSuccess;
 }
 

@@ -233,10 +233,15 @@ int MakeCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     TPuzzleBuilder& builder = session.Builder();
     if (options.seed) builder.SetSeed(*options.seed);
     puzzle.Built = builder.Build(puzzle);
+    if (const int dropped = puzzle.Words().DroppedWords; dropped > 0) {
+        TReport cut;
+        cut.Add(MessageKind::Warning, FromWide(DroppedWordsMessage(dropped)));
+        session.Print(cut);
+    }
     for (const int variant : options.transforms) puzzle.Built = builder.Transform(puzzle, variant);
 
     if (options.output && !session.Save(*options.output)) return ExitFailure;
-    io.out << (options.json ? WriteJson(PuzzleToJson(puzzle.Grid())) : FormatPuzzleText(puzzle.Grid()));
+    io.out << (options.json ? WriteJson(PuzzleToJson(puzzle.Grid())) : ForTerminal(FormatPuzzleText(puzzle.Grid()), io.terminal));
     return ExitSuccess;
 }
 

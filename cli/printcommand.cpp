@@ -10,7 +10,9 @@
 #include "arguments.h"
 #include "printjob.h"
 #include "puzzledocument.h"
+#include "safewrite.h"
 #include "session.h"
+#include "utf8.h"
 
 namespace vorlix::cli {
 
@@ -83,8 +85,10 @@ const OptionRule<PrintOptions> PrintOptionTable[] = {
     Flag<&PrintOptions::help>("-h"),
 };
 
+// Each line of the message is one line on standard error, as ConsoleMessageHost writes it.
 int Report(CommandIo& io, const std::string& message) {
-    io.err << ProgramName << ": " << message << '\n';
+    for (const QString& line : SplitLines(QString::fromStdU16String(Utf8Text(message))))
+        io.err << ProgramName << ": " << Utf8Bytes(TerminalSafe(line.toStdU16String())) << '\n';
     return ExitFailure;
 }
 
@@ -138,7 +142,7 @@ int PrintCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
     std::unique_ptr<ISheetSink> sink;
     if (options.output) {
         const QString paper = options.paper ? QString::fromStdString(*options.paper) : DefaultPaperName();
-        sink = std::make_unique<TPdfSheetSink>(QString::fromLocal8Bit(*options.output), paper);
+        sink = std::make_unique<TPdfSheetSink>(PathFromNativeBytes(*options.output), paper);
     } else {
         sink = std::make_unique<TPrinterSheetSink>(QString::fromLocal8Bit(options.printer.value_or("")),
                                                    QString::fromStdString(options.paper.value_or("")));

@@ -66,6 +66,8 @@ std::string FormatPuzzleText(const TWordSearch& puzzle) {
     std::size_t width = 0;
     for (int i = 1; i <= state.WordCount; ++i)
         if (puzzle.Placements[i].Placed) width = std::max(width, state.WordList[i].GridWord.size());
+    // No placed word is longer than a grid side; a damaged file must not widen every line.
+    width = std::min<std::size_t>(width, MaxGridSize);
     std::string placed;
     std::vector<int> unplaced;
     for (int k = 1; k <= state.WordCount; ++k) {

@@ -13,6 +13,7 @@
 #include "preferences_store.h"
 #include "puzzlefile.h"
 #include "puzzledefaults.h"
+#include "safewrite.h"
 #include "utf8.h"
 #include "wordinput.h"
 
@@ -80,7 +81,7 @@ bool PuzzleSession::Open(const std::string& path, std::istream& standardInput) {
 
 bool PuzzleSession::Save(const std::string& path) {
     TReport report;
-    const bool saved = SavePuzzleFile(puzzle_, QString::fromLocal8Bit(path), report);
+    const bool saved = SavePuzzleFile(puzzle_, PathFromNativeBytes(path), report);
     Print(report);
     return saved;
 }

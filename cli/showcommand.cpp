@@ -6,6 +6,7 @@
 #include "arguments.h"
 #include "puzzleoutput.h"
 #include "session.h"
+#include "utf8.h"
 
 namespace vorlix::cli {
 
@@ -66,7 +67,7 @@ int ShowCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
         json.Set("model", ModelToJson(puzzle));
         io.out << WriteJson(json);
     } else {
-        io.out << FormatPuzzleText(puzzle.Grid());
+        io.out << ForTerminal(FormatPuzzleText(puzzle.Grid()), io.terminal);
     }
     return ExitSuccess;
 }

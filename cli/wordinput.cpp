@@ -6,9 +6,13 @@
 #include <istream>
 #include <iterator>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QString>
 
 #include "command.h"
+#include "safewrite.h"
 #include "textcodec.h"
 
 namespace vorlix::cli {
@@ -28,8 +32,15 @@ std::string ReadInputFile(const std::string& path, std::istream& standardInput) 
         if (static_cast<qint64>(bytes.size()) > MaxTextFileBytes) throw UsageError(TooLarge("standard input"));
         return bytes;
     }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) throw UsageError("cannot read '" + path + "': " + std::strerror(errno));
+    // A FIFO without a writer would block the open for ever; it reads as empty instead.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw UsageError("cannot read '" + path + "': " + std::strerror(errno));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (file == nullptr) {
+        ::close(fd);
+        throw UsageError("cannot read '" + path + "': " + std::strerror(errno));
+    }
     std::string bytes;
     char buffer[65536];
     std::size_t got = 0;
@@ -55,9 +66,9 @@ void ImportWordInputs(const std::vector<WordInput>& inputs, const TWordListStyle
     const TContinueQuestion goOn = [] { return true; };
     for (const WordInput& input : inputs) {
         const WordListFileKind kind =
-            input.path == "-" ? WordListFileKind::PlainText : WordListFileKindOf(QString::fromLocal8Bit(input.path));
+            input.path == "-" ? WordListFileKind::PlainText : WordListFileKindOf(PathFromNativeBytes(input.path));
         const QByteArrayView bytes(input.bytes.data(), static_cast<qsizetype>(input.bytes.size()));
-        ImportWordListLines(SplitLines(DecodeWordListText(bytes)), kind, style, memo, goOn, report);
+        ImportWordListText(DecodeWordListText(bytes), kind, style, memo, goOn, report);
     }
 }
 

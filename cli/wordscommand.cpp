@@ -7,6 +7,7 @@
 
 #include "arguments.h"
 #include "consolehost.h"
+#include "safewrite.h"
 #include "utf8.h"
 #include "wordinput.h"
 
@@ -62,11 +63,14 @@ int WordsCommand::Execute(const std::vector<std::string>& arguments, CommandIo& 
 
     if (options.output) {
         TReport written;
-        const bool saved = ExportWordList(QString::fromLocal8Bit(*options.output), lines, style, written);
+        const bool saved = ExportWordList(PathFromNativeBytes(*options.output), lines, style, written);
         ShowReport(host, written);
         return saved ? ExitSuccess : ExitFailure;
     }
-    for (const QString& line : lines) io.out << Utf8Bytes(line.toStdU16String()) << '\n';
+    for (const QString& line : lines) {
+        const std::u16string text = line.toStdU16String();
+        io.out << Utf8Bytes(io.terminal ? TerminalSafe(text) : text) << '\n';
+    }
     return ExitSuccess;
 }
 

@@ -28,7 +28,16 @@
 #include "emfpaintdevice.h"
 #endif
 
+#include "safewrite.h"
+
 namespace vorlix {
+
+namespace {
+
+// The largest pixel size a canvas asks of a font: 5 inches at 1200 dots per inch.
+constexpr int MaxFontPixels = 6000;
+
+}  // namespace
 
 TInchRect TInchRect::United(const TInchRect& o) const {
     return {std::min(Left, o.Left), std::min(Top, o.Top), std::max(Right, o.Right), std::max(Bottom, o.Bottom)};
@@ -317,7 +326,9 @@ int TAsCanvas::PixelY(double y) const {
 }
 
 int TAsCanvas::FontCellPixels(int points) const {
-    return static_cast<int>(std::lround(points / 72.0 * resY_));
+    // Held to what a font can be drawn at: a size read from a damaged file must neither
+    // overflow nor ask for glyphs metres high.
+    return static_cast<int>(std::lround(std::clamp(points / 72.0 * resY_, 0.0, double(MaxFontPixels))));
 }
 
 namespace {
@@ -338,19 +349,62 @@ int PixelSizeForCell(QFont font, int cellPixels) {
     constexpr int reference = 200;
     font.setPixelSize(reference);
     const int refCell = std::max(1, CellHeightOf(font));
-    int size = std::max(1, static_cast<int>(std::lround(static_cast<double>(cellPixels) * reference / refCell)));
+    const double guess = std::clamp(static_cast<double>(cellPixels) * reference / refCell, 1.0, double(MaxFontPixels));
+    int size = static_cast<int>(std::lround(guess));
     const auto cellAt = [&font](int px) {
         font.setPixelSize(px);
         return CellHeightOf(font);
     };
-    while (size > 1 && cellAt(size) > cellPixels) --size;
-    while (cellAt(size + 1) <= cellPixels) ++size;
+    // Hinting moves the answer a step or two from the guess; a font whose metrics are
+    // far off (or a huge cell) gets a bisection, so the number of measurements stays small.
+    constexpr int LocalSteps = 8;
+    int steps = 0;
+    while (size > 1 && cellAt(size) > cellPixels && ++steps <= LocalSteps) --size;
+    while (size < MaxFontPixels && cellAt(size + 1) <= cellPixels && ++steps <= LocalSteps) ++size;
+    if (steps > LocalSteps) {
+        int lo = 1;  // the largest size whose cell fits, assuming the cell grows with the size
+        int hi = MaxFontPixels;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo + 1) / 2;
+            if (cellAt(mid) <= cellPixels)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        size = lo;
+    }
     cache.emplace(key, size);
     return size;
 }
 
+// A face is only ever a name; the SVG writer copies it into an attribute unescaped, so
+// quotes, markup and controls must not reach it from a puzzle file.
+QString SafeFamily(const QString& name) {
+    QString out;
+    for (const QChar c : name)
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F && !QStringView(u"\"'<>&;").contains(c)) out.append(c);
+    return out;
+}
+
+// Characters XML 1.0 does not allow in a document, and unpaired surrogates.
+bool ForbiddenInXml(QStringView text, qsizetype i) {
+    const char16_t c = text[i].unicode();
+    if (c < 0x20) return c != u'\t' && c != u'\n' && c != u'\r';
+    if (c == 0xFFFE || c == 0xFFFF) return true;
+    if (QChar::isHighSurrogate(c)) return i + 1 >= text.size() || !text[i + 1].isLowSurrogate();
+    if (QChar::isLowSurrogate(c)) return i == 0 || !text[i - 1].isHighSurrogate();
+    return false;
+}
+
+QString XmlSafe(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!ForbiddenInXml(text, i)) out.append(text[i]);
+    return out;
+}
+
 QFont FontForCell(const TCanvasFont& font, int cellPixels) {
-    QFont f(font.Name);
+    QFont f(SafeFamily(font.Name));
     f.setBold(font.Bold);
     f.setItalic(font.Italic);
     // Exact widths at every resolution, so the layout measures what is drawn.
@@ -416,7 +470,9 @@ void TAsCanvas::TextOut(double x, double y, const QString& text) {
     painter_->setPen(QPen(Font.Color));
     const QFontMetrics fm(f);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter_->drawText(QPoint(PixelX(x), PixelY(y) + fm.ascent()), text);
+    // One control character in a title would make the whole SVG ill-formed.
+    const bool xml = kind_ == TCanvasKind::VectorPicture && vectorFormat_ == TVectorFormat::Svg;
+    painter_->drawText(QPoint(PixelX(x), PixelY(y) + fm.ascent()), xml ? XmlSafe(text) : text);
 }
 
 void TAsCanvas::TextOutWithin(double x, double y, const QString& text, double maxWidth) {
@@ -583,8 +639,13 @@ bool TAsCanvas::SaveBitmap(QString fileName) {
     const QImage* image = ownedImage_ ? ownedImage_.get() : dynamic_cast<QImage*>(device_);
     if (!image) return false;
     fileName = WithExtension(fileName, ".BMP");
-    if (!image->save(fileName, "BMP")) {
-        lastError_ = QStringLiteral("Could not write ") + fileName;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TWriteResult written{EINVAL, QStringLiteral("The picture could not be encoded")};
+    if (image->save(&buffer, "BMP")) written = WriteFileAtomically(fileName, bytes);
+    if (!written) {
+        lastError_ = QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
         return false;
     }
     return true;
@@ -611,9 +672,8 @@ bool TAsCanvas::SavePicture(QString fileName) {
         return false;
     }
     fileName = WithExtension(fileName, vectorFormat_ == TVectorFormat::Emf ? ".EMF" : ".SVG");
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pictureData_) != pictureData_.size()) {
-        lastError_ = QStringLiteral("Could not write ") + fileName;
+    if (const TWriteResult written = WriteFileAtomically(fileName, pictureData_); !written) {
+        lastError_ = QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
         return false;
     }
     return true;

@@ -32,6 +32,8 @@ QString HtmlEscape(QStringView text) {
             default:
                 break;
         }
+        // Controls are no text and XML forbids most of them; a page must stay well-formed.
+        if ((ch < 0x20 && ch != u'\t') || (ch >= 0x7F && ch < 0xA0) || ch == 0xFFFE || ch == 0xFFFF) continue;
         if (ch < 128) {
             out += QChar(ch);
             continue;

@@ -15,6 +15,17 @@ QString NothingChosenMessage() {
     return QStringLiteral("Please indicate what you want to export by clicking on at least one of the checkboxes.");
 }
 
+QString PictureOffPageMessage() {
+    return QStringLiteral(
+        "There is nothing to draw: the parts of the page you chose lie off the paper or are empty. A very wide "
+        "margin or very long texts can push them off the page.");
+}
+
+bool SomethingChosen(const TExportSections& s, bool solution) {
+    if (solution) return s.Title || s.Solution;
+    return s.Worksheet || s.Title || s.Instructions || s.Grid || s.WordList;
+}
+
 QString BitmapSizeMessage() {
     return QStringLiteral("Please enter a width and a height from 1 to ") + QString::number(MaxBitmapSide) +
            QStringLiteral(" pixels.");
@@ -59,9 +70,14 @@ void Tell(IMessageHost& host, MessageKind kind, const QString& text) {
 // The area and page of a picture, or false after the nothing-chosen message.
 bool PreparePicture(TPuzzleDocument& document, const TExportSections& sections, bool solution, IMessageHost& host,
                     TInchRect& area, int& page) {
-    area = PictureExportArea(document, sections, solution);
-    if (PictureAreaEmpty(area)) {
+    if (!SomethingChosen(sections, solution)) {
         Tell(host, MessageKind::Information, NothingChosenMessage());
+        return false;
+    }
+    area = PictureExportArea(document, sections, solution);
+    // Boxes were ticked, yet they cover nothing on the paper.
+    if (PictureAreaEmpty(area) || !(area.Width() > 0.0) || !(area.Height() > 0.0)) {
+        Tell(host, MessageKind::Warning, PictureOffPageMessage());
         return false;
     }
     page = solution ? document.SolutionPage() : 1;

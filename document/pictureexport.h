@@ -33,6 +33,9 @@ constexpr int MaxBitmapSide = 10000;
 
 QString NothingChosenMessage();
 QString BitmapSizeMessage();
+// Boxes are ticked but what they choose lies off the paper (a huge margin, endless texts).
+QString PictureOffPageMessage();
+bool SomethingChosen(const TExportSections& sections, bool solution);
 
 // The elements a picture covers, from the export window's boxes.
 TPictureElements PictureElementsOf(const TExportSections& sections);

@@ -7,11 +7,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include "puzzledocument.h"
 #include "puzzlebuilder.h"
 #include "sheetdiagram.h"
+#include "safewrite.h"
 
 namespace vorlix {
 
@@ -64,16 +64,22 @@ TPdfSheetSink::TPdfSheetSink(QString fileName, QString paperName)
 
 TPdfSheetSink::~TPdfSheetSink() = default;
 
+QString TPdfSheetSink::WriteError() const {
+    TWriteResult failure = file_ ? file_->Result() : TWriteResult{};
+    if (failure.Ok()) failure.Reason = QStringLiteral("The PDF could not be made");
+    return QStringLiteral("Could not write ") + DisplayPath(fileName_) + u'\n' + WriteFailureDetail(fileName_, failure);
+}
+
 PrinterPageMetrics TPdfSheetSink::Metrics() const { return MetricsForPaper(paperName_); }
 
 bool TPdfSheetSink::BeginDocument() {
-    file_ = std::make_unique<QSaveFile>(fileName_);
+    file_ = std::make_unique<TSafeFile>(fileName_);
     abandoned_ = false;
-    if (file_->open(QIODevice::WriteOnly)) {
+    if (file_->Open()) {
         canvas_ = TAsCanvas::NewPdf(file_.get(), paperName_);
         if (canvas_->IsActive()) return true;
     }
-    error_ = QStringLiteral("Could not write ") + fileName_;
+    error_ = WriteError();
     return false;
 }
 
@@ -83,10 +89,10 @@ bool TPdfSheetSink::EndDocument() {
     if (canvas_) canvas_->End();
     canvas_.reset();
     if (!file_) return true;
-    // An uncommitted temporary is removed with its QSaveFile.
-    const bool written = abandoned_ || file_->commit();
+    // An uncommitted temporary is removed with its TSafeFile.
+    const bool written = abandoned_ || file_->Commit();
+    if (!written) error_ = WriteError();
     file_.reset();
-    if (!written) error_ = QStringLiteral("Could not write ") + fileName_;
     return written;
 }
 

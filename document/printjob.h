@@ -13,10 +13,10 @@
 
 #include "ascanvas.h"
 #include "report.h"
+#include "safewrite.h"
 
 class QPageLayout;
 class QPrinter;
-class QSaveFile;
 
 namespace vorlix {
 
@@ -108,7 +108,9 @@ public:
 private:
     QString fileName_;
     QString paperName_;
-    std::unique_ptr<QSaveFile> file_;
+    QString WriteError() const;
+
+    std::unique_ptr<TSafeFile> file_;
     std::unique_ptr<TAsCanvas> canvas_;  // writes into file_: destroyed before it
     bool abandoned_ = false;
     QString error_;

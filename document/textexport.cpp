@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include <QIODevice>
-#include <QSaveFile>
 
 #include "puzzle.h"
+#include "safewrite.h"
 
 namespace vorlix {
 
@@ -34,16 +34,15 @@ QString ExportFileText(const QStringList& lines) {
 }
 
 bool SaveExportFile(const QString& path, const std::function<bool(QIODevice&)>& write, IMessageHost& host) {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        ok = write(file);
-        if (ok)
-            ok = file.commit();
-        else
-            file.cancelWriting();
+    TSafeFile file(path);
+    // The temporary goes with file unless Commit made it the new file.
+    const bool ok = file.Open() && write(file) && file.Commit();
+    if (!ok) {
+        TWriteResult failure = file.Result();
+        if (failure.Ok()) failure.Reason = QStringLiteral("The export could not be made");
+        const QString text = ExportWriteErrorMessage() + u'\n' + WriteFailureDetail(path, failure);
+        host.ShowMessage(MessageKind::Warning, text.toStdU16String(), MessageButtons::Ok);
     }
-    if (!ok) host.ShowMessage(MessageKind::Warning, ExportWriteErrorMessage().toStdU16String(), MessageButtons::Ok);
     return ok;
 }
 

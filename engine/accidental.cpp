@@ -113,7 +113,12 @@ namespace {
 
 std::vector<std::pair<std::u16string, int>> ListKey(const TEngineState& s) {
     std::vector<std::pair<std::u16string, int>> key;
-    for (int i = 1; i <= s.WordCount; ++i) key.emplace_back(s.WordList[i].GridWord, s.WordList[i].Length);
+    // A word longer than any grid can never be spelled in one: only its length is kept, so a
+    // huge entry costs neither a copy nor a path through the tree.
+    for (int i = 1; i <= s.WordCount; ++i) {
+        const TWordRecord& w = s.WordList[i];
+        key.emplace_back(w.Length <= MaxGridSize ? w.GridWord : std::u16string(), w.Length);
+    }
     return key;
 }
 
@@ -121,7 +126,7 @@ std::shared_ptr<const TListedWords> MakeListedWords(std::vector<std::pair<std::u
     auto listed = std::make_shared<TListedWords>();
     std::vector<std::pair<std::u16string, std::size_t>> words;  // folded text, list position
     for (std::size_t k = 0; k < key.size(); ++k)
-        if (key[k].second >= 2) words.emplace_back(Folded(key[k].first), k);
+        if (key[k].second >= 2 && key[k].second <= MaxGridSize) words.emplace_back(Folded(key[k].first), k);
     std::sort(words.begin(), words.end());
     listed->TextOf.assign(key.size(), -1);
     for (auto& [text, k] : words) {

@@ -43,6 +43,7 @@ void TEngineState::ResetSettings() {
 void TEngineState::ClearList() {
     for (int i = 1; i <= WordCount; ++i) WordList[i] = TWordRecord{};
     WordCount = 0;
+    DroppedWords = 0;
     ListReady = false;
     longestFirstCount_ = -1;
 }
@@ -62,7 +63,8 @@ void TEngineState::Words_ProcessLine(const std::u16string& line) {
 
 std::u16string TEngineState::GridForm(const std::u16string& item) const {
     std::u16string word = item.substr(0, item.find(ClueSeparator));
-    std::erase(word, Space);
+    // A tab is spacing too, never a grid letter.
+    std::erase_if(word, [](char16_t c) { return c == Space || c == u'\t'; });
     switch (Settings.Capitalization) {
         case TCapitalization::AllUpper: ToUpperAscii(word); break;
         case TCapitalization::AllLower: ToLowerAscii(word); break;
@@ -84,9 +86,19 @@ std::u16string TEngineState::ClueForm(const std::u16string& item) const {
     return clue;
 }
 
+std::u16string DroppedWordsMessage(int count) {
+    std::string text = "The word list holds more than " + std::to_string(MaxWords / 1000) + ",000 words; the last " +
+                       std::to_string(count) + " of them were left out.";
+    return std::u16string(text.begin(), text.end());
+}
+
 bool TEngineState::AddWord(const std::u16string& item) {
     std::u16string word = GridForm(item);
-    if (WordCount >= MaxWords || word.empty()) return false;
+    if (word.empty()) return false;
+    if (WordCount >= MaxWords) {
+        ++DroppedWords;
+        return false;
+    }
     longestFirstCount_ = -1;
     TWordRecord& record = WordList[++WordCount];
     record.ItemText = item;

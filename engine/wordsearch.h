@@ -168,6 +168,9 @@ public:
 // engine objects: the settings, the word list, the direction weights and the generator.
 struct TListedWords;
 
+// The warning of a list cut at MaxWords.
+std::u16string DroppedWordsMessage(int count);
+
 class TEngineState {
 public:
     TEngineState();
@@ -177,6 +180,9 @@ public:
     // Index 1..MaxWords; entry 0 is unused.
     std::array<TWordRecord, MaxWords + 1> WordList;
     std::int32_t WordCount = 0;
+    // Entries refused since ClearList because the list was full; whoever built the list
+    // tells the user (DroppedWordsMessage).
+    std::int32_t DroppedWords = 0;
     bool ListReady = false;
     std::int32_t LongestWord = 0;
     std::int32_t TotalLetters = 0;

@@ -9,7 +9,9 @@
 
 #include "capitalization.h"
 #include "puzzlebuilder.h"
+#include "safewrite.h"
 #include "textcodec.h"
+#include "wordlistio.h"
 
 namespace vorlix {
 
@@ -91,6 +93,117 @@ private:
 
 qsizetype FindLine(const QStringList& lines, const QString& text) { return lines.indexOf(text); }
 
+// Values a file may hold, as the appearance dialog and the pages accept them. Anything else
+// is corrected and reported, so a hand-edited file cannot ask for a 3000-point title.
+struct TValueRange {
+    int Lowest;
+    int Highest;
+};
+constexpr TValueRange FontSizeRanges[] = {{6, 144}, {4, 36}, {4, 36}, {4, 96}, {4, 36}, {3, 36}};
+constexpr TValueRange ChoiceOfThree = {0, 2};
+constexpr double MaxMarginInches = 2.0;
+// Font names of installed fonts are short; anything longer is not one.
+constexpr qsizetype MaxFontNameLength = 64;
+
+bool IsColorValue(std::int64_t v) {
+    // Plain RGB, "no colour", or one of the system colours (rendered black).
+    return v == NoColor || (v >= 0 && v <= 0xFFFFFF) || (v >= WindowTextColor - 8 && v <= WindowTextColor + 40);
+}
+
+// Collects the corrected values for the reader's one warning.
+class TCorrections {
+public:
+    QString Text() const { return notes_.join(QStringLiteral(", ")); }
+    void Note(const char* key, const QString& was, const QString& now) {
+        // A damaged file may hold thousands; the message names the first few.
+        if (notes_.size() < 8) notes_.append(Latin(key) + u'=' + was.left(20) + QStringLiteral(" (now ") + now + u')');
+        else if (notes_.size() == 8) notes_.append(QStringLiteral("..."));
+        ++count_;
+    }
+    int Total() const { return count_; }
+
+private:
+    QStringList notes_;
+    int count_ = 0;
+};
+
+int CheckedInteger(const TKeyValues& keys, const char* key, int fallback, TValueRange range, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    if (text.isEmpty()) return fallback;
+    const int value = ParseFileInteger(text, fallback);
+    if (value >= range.Lowest && value <= range.Highest) return value;
+    const int fixed = std::clamp(value, range.Lowest, range.Highest);
+    fixes.Note(key, text, QString::number(fixed));
+    return fixed;
+}
+
+std::int32_t CheckedColor(const TKeyValues& keys, const char* key, std::int32_t fallback, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    if (text.isEmpty()) return fallback;
+    const int value = ParseFileInteger(text, fallback);
+    if (IsColorValue(value)) return value;
+    fixes.Note(key, text, QString::number(fallback));
+    return fallback;
+}
+
+// A face is a name, not text to be drawn or pasted into markup: control and invisible
+// characters go, and so does what no font name is that long.
+QString CheckedFace(const TKeyValues& keys, const char* key, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    QString face = CleanText(text).left(MaxFontNameLength).trimmed();
+    if (face != text) fixes.Note(key, DisplayPath(text), face.isEmpty() ? QStringLiteral("default") : face);
+    return face;
+}
+
+// A one-line text held to the length of a word-list line.
+QString CheckedLine(const TKeyValues& keys, const char* key, TCorrections& fixes) {
+    const QString text = keys.Text(key);
+    if (text.size() <= WordListLineMaxLength) return text;
+    fixes.Note(key, text.left(20), QStringLiteral("cut at %1 characters").arg(WordListLineMaxLength));
+    return text.left(WordListLineMaxLength);
+}
+
+// The lines of every section, in the order a save writes them.
+struct TSectionMarks {
+    const char* Name;
+    const char* Header;
+    const char* End;
+};
+constexpr TSectionMarks SectionMarks[] = {
+    {"GRID", "GRID:", "END GRID"},
+    {"word list", "REQUESTED WORD LIST:", "END REQUESTED WORD LIST"},
+    {"word placement", "WORD PLACEMENT:", "END WORD PLACEMENT"},
+    {"title", "TITLE:", "END TITLE"},
+    {"left worksheet", "LEFT WORKSHEET:", "END LEFT WORKSHEET"},
+    {"right worksheet", "RIGHT WORKSHEET:", "END RIGHT WORKSHEET"},
+    {"instructions", "INSTRUCTIONS:", "END INSTRUCTIONS"},
+    {"hidden message", "REQUESTED HIDDEN MESSAGE:", "END REQUESTED HIDDEN MESSAGE"},
+};
+
+// What is wrong with the file's structure, empty when nothing: a file cut short loses its
+// last line "END." and usually the end of a section, and one whose sections contradict
+// each other cannot be read without guessing.
+QString StructureProblem(const QStringList& lines) {
+    QStringList problems;
+    for (const TSectionMarks& m : SectionMarks) {
+        const qsizetype header = FindLine(lines, Latin(m.Header));
+        const qsizetype end = FindLine(lines, Latin(m.End));
+        const QString name = Latin(m.Name);
+        if (header >= 0 && end < 0)
+            problems << QStringLiteral("the %1 section has no end").arg(name);
+        else if (header < 0 && end >= 0)
+            problems << QStringLiteral("the %1 section has an end but no beginning").arg(name);
+        else if (header >= 0 && end < header)
+            problems << QStringLiteral("the %1 section ends before it begins").arg(name);
+    }
+    qsizetype last = lines.size() - 1;
+    while (last > 0 && lines[last].trimmed().isEmpty()) --last;
+    if (last <= 0 || lines[last] != u"END.")
+        problems << QStringLiteral("its last line \"END.\" is missing, so the file was cut short");
+    return problems.join(QStringLiteral("; "));
+}
+
+
 // The lines strictly between the first header and the first end line; none when either
 // is missing.
 std::pair<qsizetype, qsizetype> SectionRange(const QStringList& lines, const QString& header, const QString& end) {
@@ -100,11 +213,18 @@ std::pair<qsizetype, qsizetype> SectionRange(const QStringList& lines, const QSt
     return {first + 1, std::max(first + 1, last)};
 }
 
-void ReadTextSection(const QStringList& lines, const TTextSection& section, QStringList& text) {
+// Returns how many lines were cut: no page holds a line of thousands of characters, and
+// laying one out would take minutes.
+int ReadTextSection(const QStringList& lines, const TTextSection& section, QStringList& text) {
     text.clear();
+    int cut = 0;
     const auto [from, to] = SectionRange(lines, Latin(section.Header), Latin(section.End));
-    for (qsizetype i = from; i < to; ++i)
-        if (lines[i].startsWith(u'\t')) text.append(lines[i].mid(1));
+    for (qsizetype i = from; i < to; ++i) {
+        if (!lines[i].startsWith(u'\t')) continue;
+        cut += lines[i].size() - 1 > WordListLineMaxLength;
+        text.append(lines[i].mid(1, WordListLineMaxLength));
+    }
+    return cut;
 }
 
 // Deletes through the first marker (or just the first character without one) and returns
@@ -150,6 +270,11 @@ bool ParsePlacementLine(const QString& line, TPlacementLine& out) {
     return inArrays(out.Column) && inArrays(out.Row) && out.Direction >= 0 && out.Direction <= 8;
 }
 
+QString DamagedFileMessage(const QString& fileName, const QString& problem) {
+    return QStringLiteral("File ") + fileName + QStringLiteral(" is damaged and was not opened: ") + problem +
+           u'.';
+}
+
 // Grid rows from the line after "GRID:"; a missing or short row ends the grid.
 void ReadGrid(TWordSearch& grid, const QStringList& lines, const QString& fileName, TReport& report) {
     const qsizetype header = FindLine(lines, GridHeader);
@@ -159,7 +284,8 @@ void ReadGrid(TWordSearch& grid, const QStringList& lines, const QString& fileNa
     }
     for (int y = 1; y <= grid.ActualRows; ++y) {
         const qsizetype at = header + y;
-        if (at >= lines.size() || lines[at].size() < 2 * qsizetype(grid.ActualColumns)) {
+        if (at >= lines.size() || lines[at].size() < 2 * qsizetype(grid.ActualColumns) ||
+            lines[at] == u"END GRID") {
             report.Add(MessageKind::Error, DamagedGridMessage(fileName, y));
             return;
         }
@@ -174,12 +300,29 @@ int ReadWordList(TPuzzle& puzzle, const QStringList& lines) {
     puzzle.WordLines.clear();
     const auto [from, to] = SectionRange(lines, WordListHeader, WordListEnd);
     for (qsizetype i = from; i < to; ++i) {
-        if (lines[i].startsWith(u'\t'))
-            puzzle.WordLines.append(lines[i].mid(1));
-        else
+        if (!lines[i].startsWith(u'\t')) {
             ++rejected;
+            continue;
+        }
+        int removed = 0;
+        const QStringView line = QStringView(lines[i]).sliced(1);
+        puzzle.WordLines.append(CleanText(line.left(WordListLineMaxLength), &removed));
+        if (removed > 0 || line.size() > WordListLineMaxLength) ++rejected;
     }
     return rejected;
+}
+
+// A placed word must lie inside the grid from its first letter to its last.
+bool FitsTheGrid(const TWordSearch& puzzle, const TEngineState& engine, const TPlacementLine& p) {
+    if (p.Direction < 1 || p.Direction > 8) return false;
+    const auto length = qsizetype(engine.GridForm(p.Text.toStdU16String()).size());
+    const auto inside = [&](qsizetype c, qsizetype r) {
+        return c >= 1 && c <= puzzle.ActualColumns && r >= 1 && r <= puzzle.ActualRows;
+    };
+    if (length == 0) return true;  // dropped by the list anyway
+    if (!inside(p.Column, p.Row)) return false;
+    const qsizetype steps = length - 1;
+    return inside(p.Column + steps * DirectionDx[p.Direction], p.Row + steps * DirectionDy[p.Direction]);
 }
 
 int ReadPlacements(TWordSearch& grid, const QStringList& lines) {
@@ -195,45 +338,56 @@ int ReadPlacements(TWordSearch& grid, const QStringList& lines) {
             ++rejected;
             continue;
         }
-        grid.AddPlacedWord(p.Text.toStdU16String(), p.Placed, p.Column, p.Row, p.Direction, p.Path);
+        int removed = 0;
+        const bool tooLong = p.Text.size() > WordListLineMaxLength;
+        p.Text = CleanText(QStringView(p.Text).left(WordListLineMaxLength), &removed);
+        // The word stays in the list, only not placed, when its place lies off the grid.
+        const bool offGrid = p.Placed == 1 && !FitsTheGrid(grid, engine, p);
+        if (offGrid || removed > 0 || tooLong) ++rejected;
+        grid.AddPlacedWord(p.Text.toStdU16String(), offGrid ? 0 : p.Placed, p.Column, p.Row, p.Direction, p.Path);
     }
     engine.FinishList();
     return rejected;
 }
 
 // The key lines: names, options, size requests and the page format.
-void ReadKeys(const TKeyValues& keys, TPuzzle& puzzle) {
+void ReadKeys(const TKeyValues& keys, TPuzzle& puzzle, TCorrections& fixes) {
     TPageFormat& format = puzzle.Format;
-    puzzle.CreditsName = keys.Text("CreatedBy");
-    puzzle.CreditsRecipient = keys.Text("CreatedFor");
-    puzzle.CreditsLine = keys.Text("CreditsLine");
+    puzzle.CreditsName = CheckedLine(keys, "CreatedBy", fixes);
+    puzzle.CreditsRecipient = CheckedLine(keys, "CreatedFor", fixes);
+    puzzle.CreditsLine = CheckedLine(keys, "CreditsLine", fixes);
     puzzle.Type = {keys.Bool("Option_HiddenMessage"), keys.Bool("Option_CustomClues")};
-    format.GridHPosition = keys.Integer("GridHPosition", 1);
-    format.SolutionStyle = keys.Integer("SolutionStyle", 0);
-    format.SolutionColor = keys.Integer("SolutionColor", NoColor);
-    puzzle.RequestedColumns = keys.Integer("RequestedColumns", 0);
-    puzzle.RequestedRows = keys.Integer("RequestedRows", 0);
+    format.GridHPosition = CheckedInteger(keys, "GridHPosition", 1, ChoiceOfThree, fixes);
+    format.SolutionStyle = CheckedInteger(keys, "SolutionStyle", 0, ChoiceOfThree, fixes);
+    format.SolutionColor = CheckedColor(keys, "SolutionColor", NoColor, fixes);
+    puzzle.RequestedColumns = CheckedInteger(keys, "RequestedColumns", 0, {0, MaxGridSize}, fixes);
+    puzzle.RequestedRows = CheckedInteger(keys, "RequestedRows", 0, {0, MaxGridSize}, fixes);
 
     for (std::size_t i = 0; i < DirectionKeys.size(); ++i) puzzle.Directions[i] = keys.Bool(DirectionKeys[i]);
     for (std::size_t level = 0; level < SharingLevelNames.size(); ++level)
         if (keys.Bool(SharingLevelNames[level])) puzzle.SharingLevel = int(level);
     puzzle.Capitalization = CapitalizationFromName(keys.Text("Capitalization"));
 
-    format.RequestedClueColumns = keys.Integer("RequestedClueColumns", 0);
-    format.ClueTextFont = keys.Text("ClueTextFont");
-    format.ClueTextFontSize = keys.Integer("ClueTextFontSize", 10);
+    format.RequestedClueColumns = CheckedInteger(keys, "RequestedClueColumns", 0, {0, 9}, fixes);
+    format.ClueTextFont = CheckedFace(keys, "ClueTextFont", fixes);
+    format.ClueTextFontSize = CheckedInteger(keys, "ClueTextFontSize", 10, FontSizeRanges[4], fixes);
     // Written by every save, so read back too; a file without them keeps the defaults.
-    format.ClueTextFontColor = keys.Integer("ClueTextFontColor", format.ClueTextFontColor);
-    format.ClueAlignment = keys.Integer("ClueAlignment", format.ClueAlignment);
+    format.ClueTextFontColor = CheckedColor(keys, "ClueTextFontColor", format.ClueTextFontColor, fixes);
+    format.ClueAlignment = CheckedInteger(keys, "ClueAlignment", format.ClueAlignment, ChoiceOfThree, fixes);
 
     constexpr int DefaultSizes[] = {36, 12, 12, 12, 12, 8};
     for (std::size_t i = 0; i < AllPageElements.size(); ++i) {
         const TPageElement e = AllPageElements[i];
-        format.SetFace(e, keys.Text(FaceKeyOf(e)));
-        format.SetFontSize(e, keys.Integer(SizeKeyOf(e), DefaultSizes[i]));
+        format.SetFace(e, CheckedFace(keys, FaceKeyOf(e), fixes));
+        format.SetFontSize(e, CheckedInteger(keys, SizeKeyOf(e), DefaultSizes[i], FontSizeRanges[i], fixes));
     }
-    format.BorderIndex = keys.Integer("BorderIndex", 0);
-    format.MarginWidth = ParseFileReal(keys.Text("MarginWidth"), 0.75);
+    format.BorderIndex = CheckedInteger(keys, "BorderIndex", 0, {0, 7}, fixes);
+    const QString margin = keys.Text("MarginWidth");
+    format.MarginWidth = ParseFileReal(margin, 0.75);
+    if (format.MarginWidth < 0.0 || format.MarginWidth > MaxMarginInches) {
+        format.MarginWidth = std::clamp(format.MarginWidth, 0.0, MaxMarginInches);
+        fixes.Note("MarginWidth", margin, FormatFileReal(format.MarginWidth).trimmed());
+    }
 
     // Only 0..2 are states a puzzle can be in; a kept custom text reads as customized.
     const int instructions = keys.Integer("AutoInstructions", 0);
@@ -388,8 +542,8 @@ QByteArray PuzzleFileBytes(const QStringList& lines) { return EncodeWindows1252O
 bool SavePuzzleFile(const TPuzzle& puzzle, const QString& fileName, TReport& report) {
     QStringList lines;
     FormatPuzzleFile(puzzle, lines);
-    if (!WriteFileSafely(fileName, PuzzleFileBytes(lines))) {
-        report.Add(MessageKind::Warning, SaveErrorMessage());
+    if (const TWriteResult written = WriteFileAtomically(fileName, PuzzleFileBytes(lines)); !written) {
+        report.Add(MessageKind::Warning, SaveErrorMessage() + u'\n' + WriteFailureDetail(fileName, written));
         return false;
     }
     return true;
@@ -411,6 +565,11 @@ TReadResult<TPuzzle> ReadPuzzleBytes(const QByteArray& bytes, const QString& fil
         refused.Report.Add(MessageKind::Information, UnknownFormatMessage(fileName));
         return refused;
     }
+    if (const QString problem = StructureProblem(lines); !problem.isEmpty()) {
+        TReadResult<TPuzzle> refused;
+        refused.Report.Add(MessageKind::Error, DamagedFileMessage(fileName, problem));
+        return refused;
+    }
     return ReadPuzzleLines(lines, fileName, start);
 }
 
@@ -419,15 +578,17 @@ TReadResult<TPuzzle> ReadPuzzleLines(const QStringList& lines, const QString& fi
     TReport& report = result.Report;
     TPuzzle puzzle = start;
     const TKeyValues keys(lines);
-    ReadKeys(keys, puzzle);
+    TCorrections fixes;
+    ReadKeys(keys, puzzle, fixes);
 
     int rejected = ReadWordList(puzzle, lines);
-    for (const TTextSection& s : PageTextSections) ReadTextSection(lines, s, puzzle.*s.Lines);
+    int cut = 0;
+    for (const TTextSection& s : PageTextSections) cut += ReadTextSection(lines, s, puzzle.*s.Lines);
     puzzle.HiddenMessageLines.clear();
     const bool hiddenSection = puzzle.Type.HiddenMessage &&
                                FindLine(lines, Latin(HiddenMessageSection.Header)) >= 0 &&
                                FindLine(lines, Latin(HiddenMessageSection.End)) >= 0;
-    if (hiddenSection) ReadTextSection(lines, HiddenMessageSection, puzzle.HiddenMessageLines);
+    if (hiddenSection) cut += ReadTextSection(lines, HiddenMessageSection, puzzle.HiddenMessageLines);
 
     // The grid is rebuilt cell by cell under the puzzle's own options, as its build saw them.
     auto words = std::make_unique<TEngineState>();
@@ -444,7 +605,17 @@ TReadResult<TPuzzle> ReadPuzzleLines(const QStringList& lines, const QString& fi
     }
     ReadGrid(*grid, lines, fileName, report);
     rejected += ReadPlacements(*grid, lines);
-    if (rejected > 0) report.Add(MessageKind::Warning, RejectedLinesMessage(fileName, rejected));
+    if (words->DroppedWords > 0) report.Add(MessageKind::Warning, FromWide(DroppedWordsMessage(words->DroppedWords)));
+    QStringList problems;
+    if (rejected > 0) problems << RejectedLinesMessage(fileName, rejected);
+    if (fixes.Total() > 0)
+        problems << QStringLiteral("%1 value(s) outside what the program accepts were corrected: %2")
+                        .arg(QString::number(fixes.Total()), fixes.Text());
+    if (!problems.isEmpty()) report.Add(MessageKind::Warning, problems.join(u'\n'));
+    if (cut > 0)
+        report.Add(MessageKind::Warning,
+                   QStringLiteral("%1 line(s) of the page texts in %2 were longer than %3 characters and were cut there.")
+                       .arg(QString::number(cut), fileName, QString::number(WordListLineMaxLength)));
     if (hiddenSection) grid->MarkHiddenMessageCells();
     puzzle.Built = std::make_shared<const TBuiltGrid>(*grid);
 

@@ -1,12 +1,17 @@
 #include "textcodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "report.h"
+#include "safewrite.h"
 
 namespace vorlix {
 
@@ -185,8 +190,52 @@ TextEncoding DetectWordListEncoding(QByteArrayView bytes) {
     if (StartsWithUtf8Bom(bytes)) return TextEncoding::Utf8Bom;
     if (bytes.startsWith(QByteArrayView("\xFF\xFE", 2))) return TextEncoding::Utf16LE;
     if (bytes.startsWith(QByteArrayView("\xFE\xFF", 2))) return TextEncoding::Utf16BE;
-    if (IsValidUtf8(bytes)) return TextEncoding::Utf8;
-    return TextEncoding::Windows1252;
+    if (IsValidUtf8(bytes)) return GuessUtf16(bytes, TextEncoding::Utf8);
+    return GuessUtf16(bytes, TextEncoding::Windows1252);
+}
+
+bool IsNotText(QStringView text, qsizetype at) {
+    const char16_t c = text[at].unicode();
+    if ((c < 0x20 && c != u'\t') || (c >= 0x7F && c < 0xA0)) return true;
+    switch (c) {
+        case 0x00AD: case 0x061C: case 0x180E: case 0x2028: case 0x2029: case 0xFEFF: case 0xFFFE: case 0xFFFF:
+            return true;
+        default: break;
+    }
+    if ((c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069)) return true;
+    if (QChar::isHighSurrogate(c)) return at + 1 >= text.size() || !text[at + 1].isLowSurrogate();
+    if (QChar::isLowSurrogate(c)) return at == 0 || !text[at - 1].isHighSurrogate();
+    return false;
+}
+
+QString CleanText(QStringView text, int* removed) {
+    QString out;
+    out.reserve(text.size());
+    int dropped = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsNotText(text, i))
+            ++dropped;
+        else
+            out.append(text[i]);
+    }
+    if (removed) *removed = dropped;
+    return out;
+}
+
+TextEncoding GuessUtf16(QByteArrayView bytes, TextEncoding otherwise) {
+    // The first few kilobytes are enough to tell.
+    const qsizetype n = std::min<qsizetype>(bytes.size(), 4096) & ~qsizetype(1);
+    if (n < 2) return otherwise;
+    qsizetype evenZeros = 0, oddZeros = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        evenZeros += bytes[i] == 0;
+        oddZeros += bytes[i + 1] == 0;
+    }
+    const qsizetype pairs = n / 2;
+    // Text with a zero in at least a third of one half and almost none in the other.
+    if (oddZeros * 3 >= pairs && evenZeros * 20 <= pairs) return TextEncoding::Utf16LE;
+    if (evenZeros * 3 >= pairs && oddZeros * 20 <= pairs) return TextEncoding::Utf16BE;
+    return otherwise;
 }
 
 QString DecodeWordListText(QByteArrayView bytes) {
@@ -242,8 +291,20 @@ QString JoinLinesCrLf(const QStringList& lines) {
 }
 
 FileReadResult ReadWholeFile(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return FileReadResult::NotFound;
+    // Opened without waiting: a FIFO without a writer would otherwise block for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return FileReadResult::NotFound;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return FileReadResult::NotFound;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileReadResult::NotFound;
+    }
     if (file.size() > MaxTextFileBytes) return FileReadResult::ReadError;
     // Read in bounded pieces: a device's reported size (pipes, /proc) cannot be trusted.
     QByteArray data;
@@ -275,14 +336,6 @@ bool ReadWholeFileReporting(const QString& path, QByteArray& bytes, TReport& rep
     return true;
 }
 
-bool WriteFileSafely(const QString& path, QByteArrayView bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
+bool WriteFileSafely(const QString& path, QByteArrayView bytes) { return WriteFileAtomically(path, bytes).Ok(); }
 
 }  // namespace vorlix

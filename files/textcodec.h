@@ -51,6 +51,16 @@ QString DecodeWordListText(QByteArrayView bytes);
 // Windows-1252 when every character fits, else UTF-8 after a byte-order mark.
 QByteArray EncodeWindows1252OrUtf8Bom(QStringView text);
 
+// Text without what is not text: C0 and C1 controls (a tab is spacing and stays), zero-width and
+// direction marks, the byte-order mark, U+FFFE/U+FFFF and unpaired surrogates. removed,
+// when given, receives how many characters went.
+QString CleanText(QStringView text, int* removed = nullptr);
+bool IsNotText(QStringView text, qsizetype at);
+
+// UTF-16 without a byte-order mark, told by its zero bytes: mostly-Latin text in UTF-16 has
+// a zero in every other byte, which UTF-8 text never has.
+TextEncoding GuessUtf16(QByteArrayView bytes, TextEncoding otherwise);
+
 // Splits at CR LF, LF or CR. A break at the very end starts no further line.
 QStringList SplitLines(QStringView text);
 // Every line followed by CR LF.

@@ -1,5 +1,6 @@
 #include "wordlistio.h"
 
+#include "safewrite.h"
 #include "textcodec.h"
 
 namespace vorlix {
@@ -14,6 +15,7 @@ QString DropThroughTab(const QString& text) {
     const qsizetype tab = text.indexOf(u'\t');
     return tab < 0 ? text : text.mid(tab + 1);
 }
+
 
 }  // namespace
 
@@ -68,43 +70,110 @@ QString ExportErrorMessage() {
         "An error occurred while attempting to export your word list. You may wish to check it or try again.");
 }
 
-void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,
-                         QStringList& memo, const TContinueQuestion& goOn, TReport& report) {
+namespace {
+
+// The import proper over any source of lines: next gives the following line and false at
+// the end, so a huge file is split only as far as the limit reads.
+template <typename NextLine>
+void ImportLines(NextLine next, WordListFileKind kind, const TWordListStyle& style, QStringList& memo,
+                 const TContinueQuestion& goOn, TReport& report) {
     bool inside = kind == WordListFileKind::PlainText || kind == WordListFileKind::ThemeWords;
     // Lines outside a section add nothing, so the count can sit at 250 for several
     // lines; the question is still asked only once.
     bool asked = false;
-    for (const QString& line : fileLines) {
-        if (memo.size() == WordListQuestionLines && !asked) {
-            asked = true;
-            if (goOn && !goOn()) return;
+    int cleaned = 0;
+    int shortened = 0;
+    const auto append = [&](QStringView text) {
+        int removed = 0;
+        memo.append(CleanText(text, &removed));
+        cleaned += removed > 0;
+    };
+    QStringView view;
+    const auto importAll = [&] {
+        while (next(view)) {
+            if (memo.size() == WordListQuestionLines && !asked) {
+                asked = true;
+                if (goOn && !goOn()) return;
+            }
+            if (memo.size() >= WordListLimitLines) {
+                report.Add(MessageKind::Information, LineLimitMessage());
+                return;
+            }
+            // No entry needs more; a line of megabytes would only be copied from step to step.
+            if (view.size() > WordListLineMaxLength) {
+                view.truncate(WordListLineMaxLength);
+                ++shortened;
+            }
+            if (kind == WordListFileKind::PlainText) {
+                append(view);
+                continue;
+            }
+            const QString line = view.toString();
+            switch (kind) {
+                case WordListFileKind::PlainText:
+                    break;
+                case WordListFileKind::ThemeWords:
+                    append(JoinThemeWordLine(SplitThemeWordLine(line), style));
+                    break;
+                case WordListFileKind::PuzzleFile:
+                    if (line.startsWith(u"END REQUESTED WORD LIST")) inside = false;
+                    if (inside) append(line.mid(1));
+                    if (line.startsWith(u"REQUESTED WORD LIST:")) inside = true;
+                    break;
+                case WordListFileKind::Gridmoor:
+                    if (line.startsWith(u"END THEME WORDS")) inside = false;
+                    if (inside) {
+                        const QString fields = DropThroughTab(DropThroughTab(line.mid(1)));
+                        append(JoinThemeWordLine(SplitThemeWordLine(fields), style));
+                    }
+                    if (line.startsWith(u"THEME WORDS:")) inside = true;
+                    break;
+            }
         }
-        if (memo.size() == WordListLimitLines) {
-            report.Add(MessageKind::Information, LineLimitMessage());
-            return;
-        }
-        switch (kind) {
-            case WordListFileKind::PlainText:
-                memo.append(line);
-                break;
-            case WordListFileKind::ThemeWords:
-                memo.append(JoinThemeWordLine(SplitThemeWordLine(line), style));
-                break;
-            case WordListFileKind::PuzzleFile:
-                if (line.startsWith(u"END REQUESTED WORD LIST")) inside = false;
-                if (inside) memo.append(line.mid(1));
-                if (line.startsWith(u"REQUESTED WORD LIST:")) inside = true;
-                break;
-            case WordListFileKind::Gridmoor:
-                if (line.startsWith(u"END THEME WORDS")) inside = false;
-                if (inside) {
-                    const QString fields = DropThroughTab(DropThroughTab(line.mid(1)));
-                    memo.append(JoinThemeWordLine(SplitThemeWordLine(fields), style));
-                }
-                if (line.startsWith(u"THEME WORDS:")) inside = true;
-                break;
-        }
-    }
+    };
+    importAll();
+    if (shortened > 0) report.Add(MessageKind::Warning, ShortenedLinesMessage(shortened));
+    if (cleaned > 0) report.Add(MessageKind::Warning, CleanedLinesMessage(cleaned));
+}
+
+}  // namespace
+
+QString CleanedLinesMessage(int count) {
+    return QString::number(count) +
+           QStringLiteral(" imported line(s) held control or invisible characters, which cannot be letters of a "
+                          "puzzle; they were removed.");
+}
+
+QString ShortenedLinesMessage(int count) {
+    return QString::number(count) + QStringLiteral(" imported line(s) were longer than ") +
+           QString::number(WordListLineMaxLength) + QStringLiteral(" characters and were cut there.");
+}
+
+void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,
+                         QStringList& memo, const TContinueQuestion& goOn, TReport& report) {
+    qsizetype at = 0;
+    const auto next = [&](QStringView& line) {
+        if (at >= fileLines.size()) return false;
+        line = fileLines[at++];
+        return true;
+    };
+    ImportLines(next, kind, style, memo, goOn, report);
+}
+
+void ImportWordListText(QStringView text, WordListFileKind kind, const TWordListStyle& style, QStringList& memo,
+                        const TContinueQuestion& goOn, TReport& report) {
+    // The same breaks as SplitLines: CR LF, LF or CR, none after the last line.
+    qsizetype at = 0;
+    const auto next = [&](QStringView& line) {
+        if (at >= text.size()) return false;
+        qsizetype end = at;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
+        line = text.sliced(at, end - at);
+        at = end;
+        if (at < text.size()) at += (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n') ? 2 : 1;
+        return true;
+    };
+    ImportLines(next, kind, style, memo, goOn, report);
 }
 
 bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo,
@@ -113,8 +182,7 @@ bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStrin
     if (!ReadWholeFileReporting(fileName, bytes, report, ImportNotFoundMessage(fileName),
                                 ImportReadErrorMessage(fileName)))
         return false;
-    ImportWordListLines(SplitLines(DecodeWordListText(bytes)), WordListFileKindOf(fileName), style, memo, goOn,
-                        report);
+    ImportWordListText(DecodeWordListText(bytes), WordListFileKindOf(fileName), style, memo, goOn, report);
     return true;
 }
 
@@ -147,8 +215,9 @@ QByteArray WordListExportBytes(const QString& fileName, const QStringList& memo,
 
 bool ExportWordList(const QString& fileName, const QStringList& memo, const TWordListStyle& style,
                     TReport& report) {
-    if (WriteFileSafely(fileName, WordListExportBytes(fileName, memo, style))) return true;
-    report.Add(MessageKind::Warning, ExportErrorMessage());
+    const TWriteResult written = WriteFileAtomically(fileName, WordListExportBytes(fileName, memo, style));
+    if (written) return true;
+    report.Add(MessageKind::Warning, ExportErrorMessage() + u'\n' + WriteFailureDetail(fileName, written));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include "report.h"
 #include "wordsearch.h"
@@ -41,6 +42,10 @@ QString JoinThemeWordLine(const TThemeWordLine& parts, const TWordListStyle& sty
 void ImportWordListLines(const QStringList& fileLines, WordListFileKind kind, const TWordListStyle& style,
                          QStringList& memo, const TContinueQuestion& goOn, TReport& report);
 
+// The same on a whole decoded text, split only as far as the limit reads.
+void ImportWordListText(QStringView text, WordListFileKind kind, const TWordListStyle& style, QStringList& memo,
+                        const TContinueQuestion& goOn, TReport& report);
+
 // Reads and appends a file. False, with the reason in report, when it could not be read.
 bool ImportWordList(const QString& fileName, const TWordListStyle& style, QStringList& memo,
                     const TContinueQuestion& goOn, TReport& report);
@@ -61,8 +66,12 @@ QString ImportReadErrorMessage(const QString& fileName);
 QString TooManyLinesQuestion();
 QString LineLimitMessage();
 QString ExportErrorMessage();
+QString CleanedLinesMessage(int count);
+QString ShortenedLinesMessage(int count);
 
 constexpr int WordListQuestionLines = 250;
 constexpr int WordListLimitLines = 500;
+// Characters of one word-list line: a word fits a grid side of 100, the rest is its clue.
+constexpr qsizetype WordListLineMaxLength = 4096;
 
 }  // namespace vorlix

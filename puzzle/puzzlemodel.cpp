@@ -196,6 +196,8 @@ void TPuzzleModel::SetPageFormat(const TPageFormat& format, bool quiet) {
 bool TPuzzleModel::RebuildPuzzle() {
     ApplyAccidentalPreference();
     puzzle_.Built = builder_->Build(puzzle_);
+    if (const int dropped = puzzle_.Words().DroppedWords; dropped > 0)
+        host_->ShowMessage(MessageKind::Warning, DroppedWordsMessage(dropped), MessageButtons::Ok);
     CrowdedWarningPending = true;
     SetModified(true);
     Changed();

@@ -16,6 +16,7 @@
 #include "preferences_store.h"
 #include "programrun.h"
 #include "previewfm.h"
+#include "puzzlefile.h"
 #include "puzzlemodel.h"
 #include "savequeryfm.h"
 #include "spellingdlg.h"
@@ -83,6 +84,29 @@ void TProgram::CreateWindows() {
     windows_.ContactUs = new TContactUsFm(main_.get());
 }
 
+QString FolderGivenMessage(const QString& path) {
+    return path + QStringLiteral(" is a folder, not a puzzle file. Vorlix starts with a new puzzle.");
+}
+
+bool TProgram::CommandLineFileReadable(const QString& path) {
+    // The open itself would fail quietly; whoever double-clicked a name must hear why.
+    const QFileInfo info(path);
+    QString text;
+    MessageKind kind = MessageKind::Warning;
+    if (path.isEmpty() || !info.exists()) {
+        text = PuzzleNotFoundMessage(path);
+        kind = MessageKind::Information;
+    } else if (info.isDir()) {
+        text = FolderGivenMessage(path);
+    } else if (!info.isFile() || !info.isReadable()) {
+        text = PuzzleReadErrorMessage(path);
+    } else {
+        return true;
+    }
+    services_.Messages.ShowMessage(kind, text.toStdU16String(), MessageButtons::Ok);
+    return false;
+}
+
 void TProgram::Start(const QStringList& arguments, std::function<void()> whenDone) {
     whenDone_ = std::move(whenDone);
     main_->StartRoutine();
@@ -94,7 +118,7 @@ void TProgram::Start(const QStringList& arguments, std::function<void()> whenDon
     splash.raise();  // without a window manager the last window shown would cover it
     main_->repaint();
     main_->FocusCreatePanel();
-    if (!arguments.isEmpty()) main_->OpenFromCommandLine(arguments.first());
+    if (!arguments.isEmpty() && CommandLineFileReadable(arguments.first())) main_->OpenFromCommandLine(arguments.first());
     main_->repaint();
     splash.repaint();
     FadeIn(splash, FadeMs, services_.Clock);

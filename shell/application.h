@@ -42,6 +42,8 @@ public:
 private:
     void CreateWindows();
     void AfterSplash(const QStringList& arguments);
+    // False, after telling the user, when the start-up argument names no readable file.
+    bool CommandLineFileReadable(const QString& path);
 
     TServices services_;
     std::unique_ptr<TProgramRun> run_;
@@ -50,6 +52,9 @@ private:
     std::function<void()> whenDone_;
     bool started_ = false;
 };
+
+// The message for a folder given as the start-up argument.
+QString FolderGivenMessage(const QString& path);
 
 // Fades a window's opacity in or out over ms milliseconds (busy, as the start-up wants).
 void FadeIn(QWidget& window, int ms, const TClock& clock);

@@ -245,8 +245,12 @@ void TExportFm::SuggestBitmapSize() {
 // --- Commands.
 
 bool TExportFm::ConfirmSomethingChosen() {
+    if (!SomethingChosen(Sections(), solution_)) {
+        Tell(main_->Services().Messages, MessageKind::Information, NothingChosenMessage());
+        return false;
+    }
     if (!PictureAreaEmpty(PictureExportArea(main_->Document(), Sections(), solution_))) return true;
-    Tell(main_->Services().Messages, MessageKind::Information, NothingChosenMessage());
+    Tell(main_->Services().Messages, MessageKind::Warning, PictureOffPageMessage());
     return false;
 }
 

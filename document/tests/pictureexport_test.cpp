@@ -77,7 +77,8 @@ TEST(PictureExport, PicturesAndFiles) {
     EXPECT_TRUE(ReadAll(dir.filePath("grid.svg")).contains(">Zoo<"));
     EXPECT_TRUE(t.host.Messages.empty());
     EXPECT_FALSE(SaveVectorPicture(dir.filePath("missing/grid.svg"), t.document, GridOnly, false, t.host));
-    EXPECT_EQ(t.host.Texts(), QStringList{ExportWriteErrorMessage()});
+    EXPECT_EQ(t.host.Texts(), QStringList{ExportWriteErrorMessage() + u'\n' + dir.filePath("missing/grid.svg") +
+                                        u": No such file or directory"_qs});
 }
 
 }  // namespace

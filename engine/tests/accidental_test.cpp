@@ -1,5 +1,7 @@
 // The accidental-word check: taboo words, repeated list words and dictionary words in the filler.
+#include <fstream>
 #include <set>
+#include <string>
 
 #include "engine_fixture.h"
 
@@ -252,6 +254,30 @@ TEST_F(AccidentalTest, DictionaryWords) {
 }
 
 // The embedded taboo list holds upper-case words of three letters or more, without repeats.
+// The process's peak resident memory in kB since the last reset, or -1 where Linux cannot tell.
+long PeakKb(bool reset) {
+    if (reset) {
+        std::ofstream clear("/proc/self/clear_refs");
+        clear << "5";  // resets the peak
+        if (!clear.flush()) return -1;
+    }
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+// Protects: a word longer than any grid side never enters the check's tree (a 64 MB word once
+// took 4.7 GB there); the check still finds the listed words that fit.
+TEST_F(AccidentalTest, WordsNoGridCanHoldAreSkipped) {
+    SetList(u"tv,nth,pfft,crwth,tnt," + std::u16string(1'000'000, u'q'));
+    if (PeakKb(true) < 0) GTEST_SKIP() << "no peak memory figures here";
+    const long before = PeakKb(false);
+    Build(1, AccidentalTaboo);
+    EXPECT_LT(PeakKb(false) - before, 40'000);
+    EXPECT_EQ(FillerHits(Spelled(*ws, {u"TV", u"NTH", u"PFFT", u"CRWTH", u"TNT"})), 0);
+}
+
 TEST(TabooList, Entries) {
     std::set<std::u16string> seen;
     ASSERT_GT(TabooWordCount(), 200u);

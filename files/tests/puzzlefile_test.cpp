@@ -25,7 +25,8 @@ const QString Empty{QChar(EmptyCell)};
 QByteArray FileOf(std::initializer_list<const char*> lines) {
     QByteArray out;
     for (const char* line : lines) out += QByteArray(line) + "\r\n";
-    return out;
+    // Every complete file ends so; the reader refuses one cut short.
+    return out + "END.\r\n";
 }
 
 QByteArray Bytes(const TPuzzle& puzzle) {
@@ -160,7 +161,7 @@ TEST_F(PuzzleFileTest, GreekWordListSurvivesSaveAndReopen) {
 // exact first line opens a file, after a UTF-8 mark and with any line-break style.
 TEST_F(PuzzleFileTest, KeyCaseAndTheFormatLine) {
     TPuzzle m = Open(FileOf({"QZ_WSFileFormat=1.0", "north=T", "SOUTH=t", "East=T", "East=F",
-                             "capitalization=AsGiven", "ActualColumns=1", "ActualRows=1", "GRID:", "\tA"}));
+                             "capitalization=AsGiven", "ActualColumns=1", "ActualRows=1", "GRID:", "\tA", "END GRID"}));
     EXPECT_EQ(m.Directions, (std::array<bool, 8>{true, false, true, false, false, false, false, false}));
     EXPECT_EQ(m.Capitalization, TCapitalization::AsGiven);
     for (const char* wrong : {"QZ_WSFileFormat=1.0 ", "qz_wsfileformat=1.0"}) {
@@ -168,7 +169,7 @@ TEST_F(PuzzleFileTest, KeyCaseAndTheFormatLine) {
         EXPECT_FALSE(accepted) << wrong;
         EXPECT_EQ(Told(), QStringList{u"t.ws has an unknown file format."_qs});
     }
-    m = Open(QByteArray("\xEF\xBB\xBFQZ_WSFileFormat=1.0\rActualColumns=1\rActualRows=1\rGRID:\r\tQ"));
+    m = Open(QByteArray("\xEF\xBB\xBFQZ_WSFileFormat=1.0\rActualColumns=1\rActualRows=1\rGRID:\r\tQ\rEND GRID\rEND."));
     EXPECT_TRUE(accepted);
     EXPECT_EQ(Cell(m.Grid(), 1, 1), u"Q"_qs);
 }
@@ -180,7 +181,9 @@ TEST_F(PuzzleFileTest, MissingKeysGiveDefaults) {
     prefs.CapitalizationPref = u"AsGiven"_qs;
     prefs.PageFormat.TitleFontSize = 20;
     QByteArray file = FileOf({"QZ_WSFileFormat=1.0", "GRID:"});
+    file.chop(6);  // the grid goes before the last line
     for (int y = 1; y <= 15; ++y) file += "\tA B C D E F G H I J K L M N " + QByteArray(y == 15 ? "Z" : "O") + "\r\n";
+    file += "END GRID\r\nEND.\r\n";
     const TPuzzle m = Open(file);
     EXPECT_TRUE(report.IsEmpty()) << Told().join(u'\n').toStdString();
     EXPECT_EQ(m.Grid().ActualColumns, 15);
@@ -198,12 +201,13 @@ TEST_F(PuzzleFileTest, GridProblemsAreReported) {
     const QString damaged =
         u"File t.ws has a damaged GRID section: row 2 is missing or too short. The rest of the grid was not read."_qs;
     const std::tuple<QByteArray, QString, int, QString> cases[] = {
-        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=101", "ActualRows=2", "GRID:", "\tA"}), size, 0, Empty},
+        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=101", "ActualRows=2", "GRID:", "\tA", "END GRID"}), size, 0, Empty},
         {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=2", "ActualRows=1", "grid:", "\tA B"}),
          u"File t.ws contains no GRID section."_qs, 2, Empty},
-        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=2", "GRID:", "\tA B C", "\tD E"}), damaged, 3,
+        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=2", "GRID:", "\tA B C", "\tD E", "END GRID"}), damaged, 3,
          u"A"_qs},
-        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=3", "GRID:", "\tA B C"}), damaged, 3, u"A"_qs},
+        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=3", "GRID:", "\tA B C", "END GRID"}), damaged, 3,
+         u"A"_qs},
     };
     for (const auto& [bytes, message, columns, firstCell] : cases) {
         const TPuzzle m = Open(bytes);
@@ -230,17 +234,18 @@ TEST_F(PuzzleFileTest, RejectedLinesAreCounted) {
         "\t1 X=1 Y=1 D=9 <> \"dir\"",        // no such direction
         "\tx X=2 Y=2 D=5 <> \"unplaced\"",   // flag not 1: kept, unplaced
         "\t1 X=1 Y=1 D=3 <> \"dog/a \"good\" boy\"",
-        "\t1 X=1 Y=1 D=3 <> \"tail\"x",
+        "\t1 X=1 Y=1 D=3 <> \"tail\"x",    // runs off the grid: kept, unplaced
         "\t1 X=1 Y=1 D=3 <> \"/clue only\"",  // no word: dropped silently
         "END WORD PLACEMENT",
     }));
-    EXPECT_EQ(Told(), QStringList{u"t.ws has problems in the word list section(s). 7 line(s) were rejected."_qs});
+    EXPECT_EQ(Told(), QStringList{u"t.ws has problems in the word list section(s). 8 line(s) were rejected."_qs});
     EXPECT_EQ(report.Lines[0].Kind, MessageKind::Warning);
     EXPECT_EQ(m.WordLines, QStringList{u"good"_qs});
     const TEngineState& e = m.Words();
     ASSERT_EQ(e.WordCount, 4);
     EXPECT_EQ(m.Grid().WordListIndicies[3][1], (std::u16string{1, 3, 4}));  // ABC, dog and tail run through it
     EXPECT_FALSE(m.Grid().Placements[2].Placed);
+    EXPECT_FALSE(m.Grid().Placements[4].Placed);
     EXPECT_EQ((std::array{e.WordList[2].ItemText, e.WordList[3].ItemText, e.WordList[4].ItemText}),
               (std::array<std::u16string, 3>{u"unplaced", u"dog/a \"good\" boy", u"tail"}));
 }
@@ -250,9 +255,8 @@ TEST_F(PuzzleFileTest, RejectedLinesAreCounted) {
 TEST_F(PuzzleFileTest, TextSections) {
     const TPuzzle m =
         Open(FileOf({"QZ_WSFileFormat=1.0", "Option_HiddenMessage=F", "ActualColumns=2", "ActualRows=1", "GRID:",
-                     "\tA B", "TITLE:", "\tFirst", "untabbed", "", "\tSecond", "END TITLE", "END INSTRUCTIONS",
-                     "\tbefore its header", "INSTRUCTIONS:", "LEFT WORKSHEET:", "\tleft", "REQUESTED HIDDEN MESSAGE:",
-                     "\tGO", "END REQUESTED HIDDEN MESSAGE"}));
+                     "\tA B", "END GRID", "TITLE:", "\tFirst", "untabbed", "", "\tSecond", "END TITLE",
+                     "REQUESTED HIDDEN MESSAGE:", "\tGO", "END REQUESTED HIDDEN MESSAGE"}));
     EXPECT_TRUE(report.IsEmpty()) << Told().join(u'\n').toStdString();
     EXPECT_EQ(m.TitleLines, (QStringList{u"First"_qs, u"Second"_qs}));
     EXPECT_TRUE(m.InstructionLines.isEmpty());

@@ -81,12 +81,3 @@ TEST(Lines, SplitOnEveryBreak) {
     EXPECT_EQ(SplitLines(u""_qs), QStringList());
 }
 
-// A failed write leaves the old file as it was: no temporary can be made beside a name of
-// 250 characters.
-TEST(SafeFiles, FailedWriteKeepsTheOldFile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QString(250, u'n'));
-    ASSERT_TRUE(vorlix::test::WriteFile(path, "old"));
-    EXPECT_FALSE(WriteFileSafely(path, "new"));
-    EXPECT_EQ(ReadFile(path), QByteArray("old"));
-}

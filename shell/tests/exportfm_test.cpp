@@ -1,5 +1,8 @@
 // The export window driven through its controls: pages and links, the include boxes, the
 // bitmap size fields, every format saved or copied, and failed writes.
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -422,9 +425,24 @@ TEST_F(ExportFmTest, EveryFormatSavedToAFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 9);  // eight files and the preferences
 }
 
-// A write that fails keeps the file that was there and says so. The temporary file beside a
-// 250-character name would need a name longer than the file system allows, so the save fails
-// even when the tests run with every permission.
+// Files may grow to a few bytes only while it lives: every write past them fails as on a
+// full disk, whatever permissions the tests run with.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes) {
+        signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        const rlimit lower{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~TFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+
+private:
+    rlimit old_{};
+};
+
+// Protects: a write that fails on a full disk keeps the file that was there, leaves no
+// temporary and says so, naming the file and the reason on a line of its own.
 TEST_F(ExportFmTest, FailedWriteLeavesTheOldFile) {
     struct Case {
         const char* Link;
@@ -443,14 +461,17 @@ TEST_F(ExportFmTest, FailedWriteLeavesTheOldFile) {
         SCOPED_TRACE(c.Control);
         const QString extension = QString::fromLatin1(c.Extension);
         if (extension == QLatin1String(".emf") && !TAsCanvas::EmfAvailable()) continue;
-        const QString path = TempPath(QString(250 - extension.size(), u'x') + extension);
+        const QString path = TempPath(QStringLiteral("old") + extension);
         WriteFile(path, "OLD CONTENT");
         Fm().TurnTo(ExportOptionsPage);
         Click(QString::fromLatin1(c.Link));
         messages.Messages.clear();
         files.Answers = {path};
-        Click(QString::fromLatin1(c.Control));
-        EXPECT_EQ(messages.Texts(), QStringList{ExportWriteErrorMessage()});
+        {
+            const TFileSizeLimit full(10);
+            Click(QString::fromLatin1(c.Control));
+        }
+        EXPECT_EQ(messages.Texts(), QStringList{ExportWriteErrorMessage() + u'\n' + path + QStringLiteral(": File too large")});
         EXPECT_EQ(messages.Messages.front().Kind, MessageKind::Warning);
         EXPECT_EQ(ReadAll(path), QByteArray("OLD CONTENT"));
         QFile::remove(path);

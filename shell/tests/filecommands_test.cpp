@@ -1,4 +1,5 @@
 // New, Open, Save, Save As, Exit and the save-changes query, through the real window.
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -160,7 +161,8 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePuzzleOnEveryPath) {
     EXPECT_TRUE(Model().IsModified());
     EXPECT_TRUE(SaveEnabled());
     ASSERT_FALSE(messages.Messages.empty());
-    EXPECT_EQ(messages.Messages.back().Text, SaveErrorMessage());
+    EXPECT_EQ(messages.Messages.back().Text,
+              SaveErrorMessage() + QStringLiteral("\n") + UnwritablePath + QStringLiteral(": No such file or directory"));
 
     // Save it (the target is the failed name): stays open, then Cancel.
     AnswerQueryWith({"SaveLnk", "CancelLnk"});
@@ -254,11 +256,21 @@ TEST_F(StartupTest, CommandLinePuzzleOpensOnTheFinishedPageInTwoPages) {
     EXPECT_FALSE(Model().IsModified());
 }
 
-TEST_F(StartupTest, MissingCommandLineFileStartsOnHome) {
-    Start({TempPath("missing.ws")});
-    EXPECT_FALSE(Main().PuzzleFromCommandLine());
-    EXPECT_EQ(Main().CurrentPageName(), "Home");
-    EXPECT_TRUE(messages.Messages.empty());
+// Protects: a start-up argument that names no readable puzzle (a missing file, a folder)
+// starts on Home as always, and tells the user why, through the message seam.
+TEST_F(StartupTest, MissingCommandLineFileStartsOnHomeAndSaysSo) {
+    QDir(dir.path()).mkdir(QStringLiteral("folder.ws"));
+    const std::pair<QString, QString> cases[] = {
+        {TempPath("missing.ws"), PuzzleNotFoundMessage(TempPath("missing.ws"))},
+        {TempPath("folder.ws"), FolderGivenMessage(TempPath("folder.ws"))},
+    };
+    for (const auto& [path, said] : cases) {
+        messages.Messages.clear();
+        Start({path});
+        EXPECT_FALSE(Main().PuzzleFromCommandLine());
+        EXPECT_EQ(Main().CurrentPageName(), "Home");
+        EXPECT_EQ(messages.Texts(), QStringList{said});
+    }
 }
 
 TEST_F(StartupTest, FirstRunShowsTheTourOnceAndRemembersIt) {
