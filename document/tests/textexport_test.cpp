@@ -60,7 +60,8 @@ TEST(TextExport, FailedWriteKeepsOldFile) {
     old.close();
     const auto failAfterTen = [&](QIODevice& out) { TFailingDevice dev(out, 10); return WriteTextExport(dev, lines); };
     EXPECT_FALSE(SaveExportFile(path, failAfterTen, t.host));
-    EXPECT_EQ(t.host.Texts, QStringList{ExportWriteErrorMessage() + u'\n' + path + u": The export could not be made"_qs});
+    EXPECT_EQ(t.host.Texts,
+              QStringList{ExportWriteErrorMessage() + u'\n' + path + u": The export could not be made"_qs});
     EXPECT_EQ(ReadAll(path), QByteArray("previous export\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"puzzle.txt"_qs});
 }
