@@ -645,7 +645,8 @@ bool TAsCanvas::SaveBitmap(QString fileName) {
     TWriteResult written{EINVAL, QStringLiteral("The picture could not be encoded")};
     if (image->save(&buffer, "BMP")) written = WriteFileAtomically(fileName, bytes);
     if (!written) {
-        lastError_ = QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
+        lastError_ =
+            QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
         return false;
     }
     return true;
@@ -673,7 +674,8 @@ bool TAsCanvas::SavePicture(QString fileName) {
     }
     fileName = WithExtension(fileName, vectorFormat_ == TVectorFormat::Emf ? ".EMF" : ".SVG");
     if (const TWriteResult written = WriteFileAtomically(fileName, pictureData_); !written) {
-        lastError_ = QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
+        lastError_ =
+            QStringLiteral("Could not write ") + DisplayPath(fileName) + u'\n' + WriteFailureDetail(fileName, written);
         return false;
     }
     return true;

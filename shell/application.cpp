@@ -118,7 +118,8 @@ void TProgram::Start(const QStringList& arguments, std::function<void()> whenDon
     splash.raise();  // without a window manager the last window shown would cover it
     main_->repaint();
     main_->FocusCreatePanel();
-    if (!arguments.isEmpty() && CommandLineFileReadable(arguments.first())) main_->OpenFromCommandLine(arguments.first());
+    if (!arguments.isEmpty() && CommandLineFileReadable(arguments.first()))
+        main_->OpenFromCommandLine(arguments.first());
     main_->repaint();
     splash.repaint();
     FadeIn(splash, FadeMs, services_.Clock);

@@ -191,8 +191,9 @@ TEST_F(CliRun, RefusalsExitWithOneLine) {
         {{"make", "--word", "cat", Path("missing.txt")}, "missing.txt", 2},
         {{"print", ws, "--printer", "no-such-printer-here"}, "no-such-printer-here", 2},
         {{"show", bad, "-o", out + ".ws"}, bad + " has an unknown file format.\n", 1},
-        {{"make", "--word", "cat", "-o", nowhere + ".ws"}, "\nvorlix-cli: " + nowhere + ".ws: No such file or directory\n", 1},
-        {{"export", ws, "--format", "png", "-o", nowhere + ".png"}, "\nvorlix-cli: " + nowhere + ".png: No such file", 1},
+        {{"make", "--word", "cat", "-o", nowhere + ".ws"}, "\nvorlix-cli: " + nowhere + ".ws: No such file", 1},
+        {{"export", ws, "--format", "png", "-o", nowhere + ".png"}, "\nvorlix-cli: " + nowhere + ".png: No such file",
+         1},
         {{"print", ws, "-o", nowhere + ".pdf"}, "\nvorlix-cli: " + nowhere + ".pdf: No such file", 1},
     };
     for (const auto& [arguments, mentions, status] : cases) {

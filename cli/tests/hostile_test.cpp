@@ -177,7 +177,8 @@ TEST_F(CliHostile, FileCutShortIsRefused) {
     const std::string full = Slurp(ws);
     ASSERT_EQ(Run({"show", ws}).status, 0);
     int cuts = 0;
-    for (std::size_t at = full.find('\n'); at != std::string::npos && at + 1 < full.size(); at = full.find('\n', at + 1)) {
+    for (std::size_t at = full.find('\n'); at != std::string::npos && at + 1 < full.size();
+         at = full.find('\n', at + 1)) {
         const std::string cut = WriteFile("cut.ws", full.substr(0, at + 1));
         const RunResult run = Run({"show", cut});
         EXPECT_EQ(run.status, 1) << "cut after byte " << at << "\n" << run.out;

@@ -30,7 +30,8 @@ QByteArray Lines(std::initializer_list<const char*> lines) {
 
 // A small complete file in the writer's order.
 QByteArray Complete(const QByteArray& formatting = {}, const QByteArray& placements = {}) {
-    return Lines({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=3", "Capitalization=AllUpper", "[Formatting]"}) +
+    return Lines({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=3", "Capitalization=AllUpper",
+                  "[Formatting]"}) +
            formatting + Lines({"GRID:", "\tC A T", "\tD O G", "\tE M U", "END GRID", "REQUESTED WORD LIST:", "\tcat",
                                "\tdog", "END REQUESTED WORD LIST", "WORD PLACEMENT:", "\t1 X=1 Y=1 D=3 <> \"cat\""}) +
            placements + Lines({"END WORD PLACEMENT", "TITLE:", "\tZoo", "END TITLE", "END."});

@@ -201,10 +201,12 @@ TEST_F(PuzzleFileTest, GridProblemsAreReported) {
     const QString damaged =
         u"File t.ws has a damaged GRID section: row 2 is missing or too short. The rest of the grid was not read."_qs;
     const std::tuple<QByteArray, QString, int, QString> cases[] = {
-        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=101", "ActualRows=2", "GRID:", "\tA", "END GRID"}), size, 0, Empty},
+        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=101", "ActualRows=2", "GRID:", "\tA", "END GRID"}), size, 0,
+         Empty},
         {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=2", "ActualRows=1", "grid:", "\tA B"}),
          u"File t.ws contains no GRID section."_qs, 2, Empty},
-        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=2", "GRID:", "\tA B C", "\tD E", "END GRID"}), damaged, 3,
+        {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=2", "GRID:", "\tA B C", "\tD E", "END GRID"}),
+         damaged, 3,
          u"A"_qs},
         {FileOf({"QZ_WSFileFormat=1.0", "ActualColumns=3", "ActualRows=3", "GRID:", "\tA B C", "END GRID"}), damaged, 3,
          u"A"_qs},

@@ -471,7 +471,8 @@ TEST_F(ExportFmTest, FailedWriteLeavesTheOldFile) {
             const TFileSizeLimit full(10);
             Click(QString::fromLatin1(c.Control));
         }
-        EXPECT_EQ(messages.Texts(), QStringList{ExportWriteErrorMessage() + u'\n' + path + QStringLiteral(": File too large")});
+        EXPECT_EQ(messages.Texts(),
+                  QStringList{ExportWriteErrorMessage() + u'\n' + path + QStringLiteral(": File too large")});
         EXPECT_EQ(messages.Messages.front().Kind, MessageKind::Warning);
         EXPECT_EQ(ReadAll(path), QByteArray("OLD CONTENT"));
         QFile::remove(path);

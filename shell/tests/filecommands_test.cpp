@@ -162,7 +162,8 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePuzzleOnEveryPath) {
     EXPECT_TRUE(SaveEnabled());
     ASSERT_FALSE(messages.Messages.empty());
     EXPECT_EQ(messages.Messages.back().Text,
-              SaveErrorMessage() + QStringLiteral("\n") + UnwritablePath + QStringLiteral(": No such file or directory"));
+              SaveErrorMessage() + QStringLiteral("\n") + UnwritablePath +
+                  QStringLiteral(": No such file or directory"));
 
     // Save it (the target is the failed name): stays open, then Cancel.
     AnswerQueryWith({"SaveLnk", "CancelLnk"});
