@@ -15,21 +15,7 @@ namespace {
 
 using namespace vorlix;
 
-// The same pseudo-random lists as engine_bench.
-std::vector<std::u16string> MakeWords(int count) {
-    std::uint32_t seed = 20240601u;
-    auto next = [&seed](std::uint32_t n) {
-        seed = seed * 1664525u + 1013904223u;
-        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * n) >> 32);
-    };
-    std::vector<std::u16string> words;
-    for (int i = 0; i < count; ++i) {
-        std::u16string word(3 + next(10), u'A');
-        for (char16_t& c : word) c = static_cast<char16_t>(u'A' + next(26));
-        words.push_back(std::move(word));
-    }
-    return words;
-}
+std::vector<std::u16string> MakeWords(int count) { return vorlix::testing::RandomWords(count); }
 
 void Run(benchmark::State& run, const std::vector<std::u16string>& lines, int columns, int rows) {
     

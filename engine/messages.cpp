@@ -1,16 +1,11 @@
 // Default behaviour of the message seam.
 #include "messages.h"
 
-#include <cstdlib>
-
 namespace vorlix {
-
-void IMessageHost::EndProgram() { std::exit(EXIT_FAILURE); }
 
 MessageAnswer FirstAnswerOf(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::Ok:
-        case MessageButtons::OkAbort:
             return MessageAnswer::Ok;
         case MessageButtons::YesNo:
         case MessageButtons::YesNoCancel:

@@ -8,9 +8,9 @@ namespace vorlix {
 enum class MessageKind { Warning, Information, Error, Confirmation };
 
 // The fixed button sets of the program's message boxes.
-enum class MessageButtons { Ok, OkAbort, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 
-enum class MessageAnswer { Ok, Abort, Yes, No, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Supplied by the host: a dialog in the desktop program, standard error in the CLI,
 // a scripted answerer in tests.
@@ -19,8 +19,6 @@ public:
     virtual ~IMessageHost() = default;
     virtual MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text,
                                       MessageButtons buttons) = 0;
-    // Called when the user answers Abort to an internal error.
-    virtual void EndProgram();
 };
 
 // Answers every question with its first button and forgets the text; for hosts that
@@ -28,7 +26,6 @@ public:
 class TSilentMessageHost : public IMessageHost {
 public:
     MessageAnswer ShowMessage(MessageKind, const std::u16string&, MessageButtons buttons) override;
-    void EndProgram() override {}
 };
 
 MessageAnswer FirstAnswerOf(MessageButtons buttons);

@@ -151,14 +151,12 @@ MessageAnswer TWidgetMessageHost::ShowMessage(MessageKind kind, const std::u16st
     QMessageBox box(IconOf(kind), TitleOf(kind), body, QMessageBox::NoButton, parent_);
     switch (buttons) {
     case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::OkAbort: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Abort); break;
     case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Abort: return MessageAnswer::Abort;
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
@@ -166,7 +164,6 @@ MessageAnswer TWidgetMessageHost::ShowMessage(MessageKind kind, const std::u16st
     }
 }
 
-void TWidgetMessageHost::EndProgram() { std::exit(1); }
 
 namespace {
 

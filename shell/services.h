@@ -116,7 +116,6 @@ private:
 class TWidgetMessageHost : public IMessageHost {
 public:
     MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override;
-    void EndProgram() override;
     void SetParent(QWidget* parent) { parent_ = parent; }
 
 private:

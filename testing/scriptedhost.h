@@ -21,7 +21,6 @@ public:
     };
     std::vector<Shown> Messages;
     std::deque<MessageAnswer> Answers;  // once they run out, the first button
-    bool EndRequested = false;
 
     MessageAnswer ShowMessage(MessageKind kind, const std::u16string& text, MessageButtons buttons) override {
         Messages.push_back({kind, QString::fromStdU16String(text), buttons});
@@ -30,7 +29,6 @@ public:
         Answers.pop_front();
         return a;
     }
-    void EndProgram() override { EndRequested = true; }
 
     QStringList Texts() const {
         QStringList texts;

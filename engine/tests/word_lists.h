@@ -1,9 +1,28 @@
 // Word lists shared by the construction tests.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vorlix::testing {
+
+// Pseudo-random words of 3 to 12 letters from their own generator, so the list never
+// depends on the engine's random sequence: the benchmarks' lists.
+inline std::vector<std::u16string> RandomWords(int count) {
+    std::uint32_t seed = 20240601u;
+    auto next = [&seed](std::uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * n) >> 32);
+    };
+    std::vector<std::u16string> words;
+    for (int i = 0; i < count; ++i) {
+        std::u16string word(3 + next(10), u'A');
+        for (char16_t& c : word) c = static_cast<char16_t>(u'A' + next(26));
+        words.push_back(std::move(word));
+    }
+    return words;
+}
 
 // The 118 chemical elements, one line; about 950 letters, so a small square needs many shared cells.
 inline const std::u16string ElementNames =
