@@ -76,7 +76,18 @@ const NamedChoice<TPuzzleType> PuzzleTypes[] = {
     {"clues-hidden", {true, true}},
 };
 
+const NamedChoice<TPackMode> PackModes[] = {
+    {"classic", TPackMode::Classic},
+    {"tight", TPackMode::Tight},
+};
+
 const Rule MakeOptionTable[] = {
+    {"--pack", true,
+     [](MakeOptions& o, std::string_view n, const std::string& v) { o.pack = ParseChoice<TPackMode>(n, v, PackModes); }},
+    {"--pack-limit", true,
+     [](MakeOptions& o, std::string_view n, const std::string& v) {
+         o.packLimitMs = static_cast<int>(ParseNumber(n, v, 1, 600)) * 1000;
+     }},
     {"--seed", true,
      [](MakeOptions& o, std::string_view n, const std::string& v) {
          o.seed = static_cast<std::uint32_t>(ParseNumber(n, v, 0, 4294967295u));
@@ -182,6 +193,10 @@ std::string MakeCommand::Help() const {
            "  --use-preferences   start from the stored preferences of the desktop program\n"
            "                      instead of the built-in defaults; options still override them\n" +
            std::string(AccidentalHelp) +
+           "  --pack MODE         classic (the default) or tight: search until every word that\n"
+           "                      can fit is in, in the smallest automatic grid\n"
+           "  --pack-limit S      tight: stop searching after S seconds at the latest, 1..600\n"
+           "                      (default 2); the seed alone decides the grid otherwise\n"
            "  --transform V       turn or mirror the finished grid, 0..7; may be repeated\n"
            "  -o FILE.ws          also save the puzzle as the desktop program's Save does\n"
            "  --json              print the whole puzzle as one JSON object\n"
@@ -232,6 +247,8 @@ int MakeCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     // Nothing between here and the build draws from the generator.
     TPuzzleBuilder& builder = session.Builder();
     if (options.seed) builder.SetSeed(*options.seed);
+    puzzle.PackMode = options.pack;
+    if (options.packLimitMs) builder.SetPackTimeLimit(*options.packLimitMs);
     puzzle.Built = builder.Build(puzzle);
     if (const int dropped = puzzle.Words().DroppedWords; dropped > 0) {
         TReport cut;

@@ -33,6 +33,8 @@ struct MakeOptions {
     bool usePreferences = false;
     std::optional<int> accidental;  // unset: taboo, or the stored preference
     std::vector<int> transforms;
+    TPackMode pack = TPackMode::Classic;
+    std::optional<int> packLimitMs;  // unset: the engine's 2 seconds
     std::vector<std::string> files;  // "-" is standard input
     std::optional<std::string> output;  // a .ws file
     bool json = false;

@@ -52,6 +52,19 @@ J PageFormatToJson(const TPageFormat& f) {
 
 }  // namespace
 
+std::string UnplacedReasonText(const TWordSearch& puzzle, int word) {
+    for (const TUnplacedWord& u : puzzle.PackResult.Unplaced) {
+        if (u.Word != word) continue;
+        switch (u.Reason) {
+            case TUnplacedReason::LongerThanGrid: return "longer than the grid";
+            case TUnplacedReason::NoAllowedDirection: return "no room in the allowed directions";
+            case TUnplacedReason::NoRoomLeft: return "no room left";
+            case TUnplacedReason::SearchStopped: return "the search ran out of work";
+        }
+    }
+    return "no room left";
+}
+
 std::string FormatPuzzleText(const TWordSearch& puzzle) {
     const TEngineState& state = puzzle.State();
     std::string text;
@@ -84,7 +97,13 @@ std::string FormatPuzzleText(const TWordSearch& puzzle) {
 
     if (!placed.empty()) text += "\n" + placed;
     text += "\nWords that did not fit: " + std::to_string(unplaced.size()) + "\n";
-    for (const int i : unplaced) text += Utf8Bytes(state.WordList[i].GridWord) + "\n";
+    for (const int i : unplaced) {
+        text += Utf8Bytes(state.WordList[i].GridWord);
+        // The search says why a word is left out; the classic builds only that it is.
+        if (puzzle.PackResult.Mode == TPackMode::Tight) text += " (" + UnplacedReasonText(puzzle, i) + ")";
+        text += "\n";
+    }
+    if (puzzle.PackResult.TimeLimitHit) text += "The search stopped at its time limit; the grid is the best it found.\n";
     if (!puzzle.AccidentalWords.empty()) {
         text += "\nWords spelled by the grid's own letters: " + std::to_string(puzzle.AccidentalWords.size()) + "\n";
         for (const TAccidentalWord& a : puzzle.AccidentalWords)

@@ -367,6 +367,7 @@ void ReadKeys(const TKeyValues& keys, TPuzzle& puzzle, TCorrections& fixes) {
     for (std::size_t level = 0; level < SharingLevelNames.size(); ++level)
         if (keys.Bool(SharingLevelNames[level])) puzzle.SharingLevel = int(level);
     puzzle.Capitalization = CapitalizationFromName(keys.Text("Capitalization"));
+    puzzle.PackMode = keys.Text("PackMode") == u"Tight" ? TPackMode::Tight : TPackMode::Classic;
 
     format.RequestedClueColumns = CheckedInteger(keys, "RequestedClueColumns", 0, {0, 9}, fixes);
     format.ClueTextFont = CheckedFace(keys, "ClueTextFont", fixes);
@@ -490,6 +491,8 @@ void FormatPuzzleFile(const TPuzzle& model, QStringList& lines) {
     for (std::size_t level = 0; level < SharingLevelNames.size(); ++level)
         lines.append(KeyLine(SharingLevelNames[level], model.SharingLevel == int(level)));
     lines.append(KeyLine("Capitalization", CapitalizationName(model.Capitalization)));
+    // Written only when it differs from what earlier files meant, so their bytes stay.
+    if (model.PackMode == TPackMode::Tight) lines.append(KeyLine("PackMode", QStringLiteral("Tight")));
 
     lines.append(QString());
     lines.append(QStringLiteral("[Formatting]"));

@@ -53,7 +53,7 @@ bool TPuzzle::operator==(const TPuzzle& o) const {
            CreditsRecipient == o.CreditsRecipient && CreditsLine == o.CreditsLine && Type == o.Type &&
            Directions == o.Directions && RequestedColumns == o.RequestedColumns &&
            RequestedRows == o.RequestedRows && SharingLevel == o.SharingLevel &&
-           Capitalization == o.Capitalization && Format == o.Format && Built->SameAs(*o.Built);
+           Capitalization == o.Capitalization && PackMode == o.PackMode && Format == o.Format && Built->SameAs(*o.Built);
 }
 
 }  // namespace vorlix

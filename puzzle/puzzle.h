@@ -80,6 +80,9 @@ struct TPuzzle {
     int RequestedRows = 0;
     int SharingLevel = ShareIntersect;
     TCapitalization Capitalization = TCapitalization::AllUpper;
+    // Classic: the grid of the best of a few dozen random builds; Tight: a search that fits
+    // every word it can into the smallest grid.
+    TPackMode PackMode = TPackMode::Classic;
 
     TPageFormat Format;
 

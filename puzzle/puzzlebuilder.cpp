@@ -14,6 +14,7 @@ void ApplyPuzzleOptions(const TPuzzle& puzzle, TWordSearchConfig& settings) {
     const int level = puzzle.SharingLevel;
     settings.SetSharingLevel(level >= ShareNoCross && level <= ShareAll ? level : ShareIntersect);
     settings.Capitalization = puzzle.Capitalization;
+    settings.PackMode = puzzle.PackMode;
 }
 
 TPuzzleBuilder::TPuzzleBuilder()

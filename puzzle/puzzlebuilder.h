@@ -25,6 +25,9 @@ public:
     int AccidentalLevel() const { return engine_->Settings.AccidentalCheck; }
     // The word set of the all-words check; not owned.
     void SetMainDictionary(const IWordSet* words) { engine_->MainDictionary = words; }
+    // A Tight search stops after this long at the latest (0: only its work budget stops it);
+    // the work budget, not the clock, decides the grid, so a seed repeats it on any machine.
+    void SetPackTimeLimit(int milliseconds) { engine_->Settings.PackTimeLimitMs = milliseconds; }
     // The accidental level and dictionary of other, for builds beside its own.
     void CheckLike(const TPuzzleBuilder& other);
 

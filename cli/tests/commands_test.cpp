@@ -34,6 +34,8 @@ TEST_F(Commands, SavedPuzzleReopensByteForByte) {
          "Colours", "--title", "Second set", "--worksheet-left", "Name ____", "--worksheet-right", "Date ____",
          "--instructions", "Look closely.", "--credits", "Made by Ada"},
         {"--seed", "10", "--word", "\xC3\xA9t\xC3\xA9, \xF0\x9F\x90\xB1" "cat", "--no-instructions"},
+        {"--seed", "11", "--word", "lion, tiger, zebra, hippopotamus", "--pack", "tight", "--columns", "7", "--rows",
+         "7"},
     };
     for (std::size_t n = 0; n < makes.size(); ++n) {
         const std::string tag = std::to_string(n), a = MakeFile("a" + tag + ".ws", makes[n]);
@@ -46,6 +48,23 @@ TEST_F(Commands, SavedPuzzleReopensByteForByte) {
         EXPECT_EQ(reopened.substr(0, reopened.find("\"cell_words\"")),
                   turned.out.substr(0, turned.out.find("\"cell_words\""))) << "case " << tag;
     }
+}
+
+// Protects: the tight search is chosen on the command line, kept in the file, and its build
+// says why a word stayed out.
+TEST_F(Commands, TightPackingIsKeptAndExplained) {
+    const Strings words = {"--seed", "3", "--word", "cat, dog, hippopotamus", "--columns", "6", "--rows", "6"};
+    Strings tight = words;
+    tight.insert(tight.end(), {"--pack", "tight"});
+    const std::string file = MakeFile("tight.ws", tight);
+    EXPECT_NE(Slurp(file).find("PackMode=Tight"), std::string::npos);
+    EXPECT_EQ(Slurp(MakeFile("classic.ws", words)).find("PackMode"), std::string::npos);
+    Strings make = {"make"};
+    make.insert(make.end(), tight.begin(), tight.end());
+    const RunResult made = Run(make);
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_NE(made.out.find("HIPPOPOTAMUS (longer than the grid)"), std::string::npos) << made.out;
+    EXPECT_EQ(Run({"make", "--pack", "snug", "--word", "cat"}).status, 2);
 }
 
 // Protects: show prints the opened puzzle in make's shapes: the grid and placements equal what
