@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "puzzle.h"
@@ -28,6 +29,11 @@ public:
     // A Tight search stops after this long at the latest (0: only its work budget stops it);
     // the work budget, not the clock, decides the grid, so a seed repeats it on any machine.
     void SetPackTimeLimit(int milliseconds) { engine_->Settings.PackTimeLimitMs = milliseconds; }
+    // Told how far a Tight search has come (words placed of all); returning false ends it
+    // with the best whole grid found so far. Empty: no one is told.
+    void SetProgress(std::function<bool(int placed, int total)> progress) {
+        engine_->PackProgress = std::move(progress);
+    }
     // The accidental level and dictionary of other, for builds beside its own.
     void CheckLike(const TPuzzleBuilder& other);
 

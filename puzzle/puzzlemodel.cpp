@@ -184,6 +184,13 @@ void TPuzzleModel::SetRequestedSize(int columns, int rows) {
     Changed();
 }
 
+void TPuzzleModel::SetPackMode(TPackMode mode) {
+    if (mode == puzzle_.PackMode) return;
+    puzzle_.PackMode = mode;
+    SetModified(true);
+    Changed();
+}
+
 void TPuzzleModel::SetPageFormat(const TPageFormat& format, bool quiet) {
     if (format == puzzle_.Format) return;
     puzzle_.Format = format;

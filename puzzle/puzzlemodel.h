@@ -92,6 +92,8 @@ public:
 
     // The requested grid size, 0 Automatic; marks the puzzle modified.
     void SetRequestedSize(int columns, int rows);
+    // Classic builds or the Tight search; marks the puzzle modified.
+    void SetPackMode(TPackMode mode);
 
     // The appearance; marks the puzzle modified unless quiet.
     void SetPageFormat(const TPageFormat& format, bool quiet = false);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -556,7 +557,24 @@ void TWebFm::CreatePuzzle() {
 }
 
 void TWebFm::RebuildPuzzle() {
-    {
+    if (model_->Puzzle().PackMode == TPackMode::Tight) {
+        // A search may take seconds: it shows how far it has come and can be cut short,
+        // keeping the best whole grid it found.
+        QProgressDialog progress(QStringLiteral("Fitting every word into the grid..."), QStringLiteral("Cancel"), 0, 0,
+                                 this);
+        progress.setObjectName(QStringLiteral("PackProgressDlg"));
+        progress.setWindowTitle(QStringLiteral("Fit All Words"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(400);
+        model_->Builder().SetProgress([&progress](int placed, int total) {
+            progress.setMaximum(total);
+            progress.setValue(std::min(placed, total));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+        model_->RebuildPuzzle();
+        model_->Builder().SetProgress({});
+    } else {
         const TBusyCursor busy;
         model_->RebuildPuzzle();
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -202,6 +203,17 @@ QWidget* TDesignPage::BuildOptionsColumn() {
     size->addWidget(rows_, 1, 1);
     size->setColumnStretch(2, 1);
     layout->addLayout(size);
+    pack_ = new QCheckBox(QStringLiteral("Fit all words (search harder)"), column);
+    pack_->setObjectName(QStringLiteral("Words_PackCB"));
+    pack_->setAccessibleName(pack_->text());
+    connect(pack_, &QCheckBox::toggled, this,
+            [this](bool on) { Model().SetPackMode(on ? TPackMode::Tight : TPackMode::Classic); });
+    layout->addWidget(pack_);
+    QLabel* packNote = MakeText(QStringLiteral("Words_PackLbl"),
+                                QStringLiteral("Searches until every word that can fit is in, in the smallest grid, "
+                                               "or in the size you chose. Takes up to a few seconds."));
+    packNote->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(packNote);
 
     // Word-list commands.
     layout->addSpacing(6);
@@ -263,7 +275,8 @@ void TDesignPage::LoadFromModel() {
 
 void TDesignPage::ShowModelTexts() {
     const TPuzzle& p = Model().Puzzle();
-    const QSignalBlocker b1(memo_), b2(titleMemo_), b3(hiddenMemo_), b4(columns_), b5(rows_);
+    const QSignalBlocker b1(memo_), b2(titleMemo_), b3(hiddenMemo_), b4(columns_), b5(rows_), b6(pack_);
+    pack_->setChecked(p.PackMode == TPackMode::Tight);
     // Only a text that differs is shown again, so typing keeps its caret.
     const std::pair<QPlainTextEdit*, const QStringList*> memos[] = {
         {memo_, &p.WordLines}, {titleMemo_, &p.TitleLines}, {hiddenMemo_, &p.HiddenMessageLines}};

@@ -4,6 +4,7 @@
 
 #include "page.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -61,6 +62,7 @@ private:
     QPlainTextEdit* hiddenMemo_ = nullptr;
     QComboBox* columns_ = nullptr;
     QComboBox* rows_ = nullptr;
+    QCheckBox* pack_ = nullptr;
 };
 
 }  // namespace vorlix::shell

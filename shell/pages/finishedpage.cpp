@@ -219,6 +219,27 @@ void TFinishedPage::SetView(int view) {
 
 int TFinishedPage::View() const { return preview_->View(); }
 
+namespace {
+
+// The k-th unplaced word, and after a Tight search why it stayed out.
+QString UnplacedText(const TWordSearch& puzzle, int k) {
+    QString text = FromWide(puzzle.UnplacedGridWord(k));
+    if (puzzle.PackResult.Mode != TPackMode::Tight) return text;
+    for (const TUnplacedWord& u : puzzle.PackResult.Unplaced) {
+        if (puzzle.State().WordList[u.Word].GridWord != puzzle.UnplacedGridWord(k)) continue;
+        switch (u.Reason) {
+            case TUnplacedReason::LongerThanGrid: return text + QStringLiteral(" (longer than the grid)");
+            case TUnplacedReason::NoAllowedDirection:
+                return text + QStringLiteral(" (no room in the allowed directions)");
+            case TUnplacedReason::SearchStopped: return text + QStringLiteral(" (the search ran out of work)");
+            case TUnplacedReason::NoRoomLeft: return text + QStringLiteral(" (no room left)");
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 void TFinishedPage::RefreshFinishedPage() {
     const TWordSearch& puzzle = Model().Puzzle().Grid();
     excludedLB_->clear();
@@ -228,7 +249,7 @@ void TFinishedPage::RefreshFinishedPage() {
         excludedLbl_->setStyleSheet(OkLabelStyle);
         excludedLB_->setStyleSheet(OkListStyle);
     } else {
-        for (int k = 1; k <= n; ++k) excludedLB_->addItem(FromWide(puzzle.UnplacedGridWord(k)));
+        for (int k = 1; k <= n; ++k) excludedLB_->addItem(UnplacedText(puzzle, k));
         excludedLbl_->setStyleSheet(ShortLabelStyle);
         excludedLB_->setStyleSheet(ShortListStyle);
     }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
@@ -93,6 +94,33 @@ TEST_F(DesignPageTest, EditsReachTheModelAndMarkItModified) {
 
     Find<QPlainTextEdit>(QStringLiteral("Words_HiddenMemo"))->setPlainText(QStringLiteral("GO TEAM"));
     EXPECT_EQ(Model().Puzzle().HiddenMessage(), QStringLiteral("GO TEAM"));
+}
+
+// Protects: "Fit all words" builds with the search: every word goes into the size asked
+// for, the finished page says why a word stayed out, and cancelling keeps a whole grid.
+TEST_F(DesignPageTest, FitAllWordsSearchesAndCanBeCancelled) {
+    Model().SetModified(false);
+    Click(QStringLiteral("Words_PackCB"));
+    EXPECT_EQ(Model().Puzzle().PackMode, TPackMode::Tight);
+    EXPECT_TRUE(Model().IsModified());
+    Type({"apple", "grape", "lemon", "melon", "peach", "mango", "olive", "guava", "hippopotamus"});
+    Find<QComboBox>(QStringLiteral("Words_ColumnsCmBx"))->setCurrentIndex(6);
+    Find<QComboBox>(QStringLiteral("Words_RowsCmBx"))->setCurrentIndex(6);
+    Model().Builder().SetSeed(5);
+    Main().RebuildPuzzle();
+    const TWordSearch& grid = Model().Puzzle().Grid();
+    EXPECT_EQ(grid.PlacedWordCount(), 8) << "every word that fits a 6 x 6 grid";
+    const auto* left = Find<QListWidget>(QStringLiteral("ExcludedLB"));
+    ASSERT_EQ(left->count(), 1);
+    EXPECT_EQ(left->item(0)->text(), QStringLiteral("HIPPOPOTAMUS (longer than the grid)"));
+
+    // The progress window's Cancel: the search ends at once with a grid every word of which reads.
+    Model().Builder().SetProgress([](int, int) { return false; });
+    Model().RebuildPuzzle();
+    Model().Builder().SetProgress({});
+    const TWordSearch& kept = Model().Puzzle().Grid();
+    EXPECT_TRUE(kept.PackResult.Cancelled || kept.PlacedWordCount() == 8);
+    EXPECT_EQ(kept.ActualColumns, 6);
 }
 
 TEST_F(DesignPageTest, LoadFromModelShowsTheModelWithoutEditing) {
