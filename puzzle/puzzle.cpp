@@ -15,6 +15,7 @@ TBuiltGrid::TBuiltGrid(const TWordSearch& result) : words_(result.State()), grid
     // The copy keeps nothing that points outside it.
     words_.MainDictionary = nullptr;
     words_.ListedWordsForCheck.reset();
+    words_.PackProgress = nullptr;
     grid_.CopyWhole(result, words_);
 }
 
