@@ -52,19 +52,6 @@ J PageFormatToJson(const TPageFormat& f) {
 
 }  // namespace
 
-std::string UnplacedReasonText(const TWordSearch& puzzle, int word) {
-    for (const TUnplacedWord& u : puzzle.PackResult.Unplaced) {
-        if (u.Word != word) continue;
-        switch (u.Reason) {
-            case TUnplacedReason::LongerThanGrid: return "longer than the grid";
-            case TUnplacedReason::NoAllowedDirection: return "no room in the allowed directions";
-            case TUnplacedReason::NoRoomLeft: return "no room left";
-            case TUnplacedReason::SearchStopped: return "the search ran out of work";
-        }
-    }
-    return "no room left";
-}
-
 std::string FormatPuzzleText(const TWordSearch& puzzle) {
     const TEngineState& state = puzzle.State();
     std::string text;
@@ -100,7 +87,7 @@ std::string FormatPuzzleText(const TWordSearch& puzzle) {
     for (const int i : unplaced) {
         text += Utf8Bytes(state.WordList[i].GridWord);
         // The search says why a word is left out; the classic builds only that it is.
-        if (puzzle.PackResult.Mode == TPackMode::Tight) text += " (" + UnplacedReasonText(puzzle, i) + ")";
+        if (const QString why = UnplacedReason(puzzle, i); !why.isEmpty()) text += " (" + why.toStdString() + ")";
         text += "\n";
     }
     if (puzzle.PackResult.TimeLimitHit) text += "The search stopped at its time limit; the grid is the best it found.\n";

@@ -14,9 +14,6 @@ namespace vorlix::cli {
 std::string FormatPuzzleText(const TWordSearch& puzzle);
 // Grid, placements and cell bookkeeping; with the accidental-word check on, its report.
 JsonValue PuzzleToJson(const TWordSearch& puzzle);
-// Why the search left word (a list index) out of the grid.
-std::string UnplacedReasonText(const TWordSearch& puzzle, int word);
-
 // The puzzle's texts and options as the puzzle file holds them.
 JsonValue ModelToJson(const TPuzzle& puzzle);
 

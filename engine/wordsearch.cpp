@@ -420,6 +420,8 @@ int TWordSearch::NthWordInDisplayOrder(int k, bool placed) const {
 
 int TWordSearch::PlacedWordIndex(int k) const { return NthWordInDisplayOrder(k, true); }
 
+int TWordSearch::UnplacedWordIndex(int k) const { return NthWordInDisplayOrder(k, false); }
+
 const std::u16string& TWordSearch::UnplacedGridWord(int k) const {
     return state_->WordList[NthWordInDisplayOrder(k, false)].GridWord;
 }

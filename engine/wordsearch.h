@@ -323,6 +323,7 @@ public:
     const std::u16string& PlacedClueText(int k) const;
     const std::u16string& PlacedGridWord(int k) const;
     int PlacedWordIndex(int k) const;  // 0 when there is no k-th placed word
+    int UnplacedWordIndex(int k) const;
     int EndColumn(int word) const;
     int EndRow(int word) const;
 

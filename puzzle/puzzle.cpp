@@ -57,4 +57,18 @@ bool TPuzzle::operator==(const TPuzzle& o) const {
            Capitalization == o.Capitalization && PackMode == o.PackMode && Format == o.Format && Built->SameAs(*o.Built);
 }
 
+QString UnplacedReason(const TWordSearch& grid, int word) {
+    if (grid.PackResult.Mode != TPackMode::Tight) return {};
+    for (const TUnplacedWord& u : grid.PackResult.Unplaced) {
+        if (u.Word != word) continue;
+        switch (u.Reason) {
+            case TUnplacedReason::LongerThanGrid: return QStringLiteral("longer than the grid");
+            case TUnplacedReason::NoAllowedDirection: return QStringLiteral("no room in the allowed directions");
+            case TUnplacedReason::NoRoomLeft: return QStringLiteral("no room left");
+            case TUnplacedReason::SearchStopped: return QStringLiteral("the search ran out of work");
+        }
+    }
+    return QStringLiteral("no room left");
+}
+
 }  // namespace vorlix

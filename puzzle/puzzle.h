@@ -97,4 +97,8 @@ struct TPuzzle {
     bool operator==(const TPuzzle& other) const;
 };
 
+// Why the Tight search left word (a list index) out of grid; empty after a classic build,
+// which only knows that it did.
+QString UnplacedReason(const TWordSearch& grid, int word);
+
 }  // namespace vorlix

@@ -223,19 +223,9 @@ namespace {
 
 // The k-th unplaced word, and after a Tight search why it stayed out.
 QString UnplacedText(const TWordSearch& puzzle, int k) {
-    QString text = FromWide(puzzle.UnplacedGridWord(k));
-    if (puzzle.PackResult.Mode != TPackMode::Tight) return text;
-    for (const TUnplacedWord& u : puzzle.PackResult.Unplaced) {
-        if (puzzle.State().WordList[u.Word].GridWord != puzzle.UnplacedGridWord(k)) continue;
-        switch (u.Reason) {
-            case TUnplacedReason::LongerThanGrid: return text + QStringLiteral(" (longer than the grid)");
-            case TUnplacedReason::NoAllowedDirection:
-                return text + QStringLiteral(" (no room in the allowed directions)");
-            case TUnplacedReason::SearchStopped: return text + QStringLiteral(" (the search ran out of work)");
-            case TUnplacedReason::NoRoomLeft: return text + QStringLiteral(" (no room left)");
-        }
-    }
-    return text;
+    const QString text = FromWide(puzzle.UnplacedGridWord(k));
+    const QString why = UnplacedReason(puzzle, puzzle.UnplacedWordIndex(k));
+    return why.isEmpty() ? text : text + QStringLiteral(" (") + why + u')';
 }
 
 }  // namespace
