@@ -15,12 +15,8 @@ const std::array<const char*, 7> WorksheetLines = {
 
 namespace {
 
-// No box checked.
-bool OnlyThese(const std::array<bool, 8>& dirs, std::initializer_list<int> wanted) {
-    std::array<bool, 8> expected{};
-    for (int ix : wanted) expected[static_cast<std::size_t>(ix)] = true;
-    return dirs == expected;
-}
+// No direction box checked (which counts as all eight).
+bool NoneChecked(const std::array<bool, 8>& dirs) { return dirs == std::array<bool, 8>{}; }
 
 void ReplaceFirst(QString& text, const QString& placeholder, const QString& value) {
     if (value.isEmpty()) return;  // an empty replacement leaves the placeholder showing
@@ -260,14 +256,14 @@ void TPuzzleModel::ApplyAutomaticInstructions() {
 
 void TPuzzleModel::UpdateDirectionsDisplay() {
     Dirs_SummaryLbl = DirectionsSummary();
-    AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
+    AllUncheckedNotice = NoneChecked(puzzle_.Directions);
     if (AskReplaceInstructions() == MessageAnswer::Yes) ApplyAutomaticInstructions();
 }
 
 void TPuzzleModel::SetDirections(const std::array<bool, 8>& directions) {
     puzzle_.Directions = directions;
     Dirs_SummaryLbl = DirectionsSummary();
-    AllUncheckedNotice = OnlyThese(directions, {});
+    AllUncheckedNotice = NoneChecked(directions);
     Changed();
 }
 
@@ -275,12 +271,12 @@ bool TPuzzleModel::ClickDirection(int index) {
     if (index < 0 || index >= 8) return true;
     auto& box = puzzle_.Directions[static_cast<std::size_t>(index)];
     box = !box;
-    AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
+    AllUncheckedNotice = NoneChecked(puzzle_.Directions);
     const MessageAnswer a = AskReplaceInstructions();
     bool kept = true;
     if (a == MessageAnswer::Cancel) {
         box = !box;
-        AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
+        AllUncheckedNotice = NoneChecked(puzzle_.Directions);
         kept = false;
     } else {
         if (a == MessageAnswer::Yes) ApplyAutomaticInstructions();
@@ -441,7 +437,7 @@ void TPuzzleModel::ReplacePuzzle(const TPuzzle& puzzle) {
     SpellingUpToDate = false;
     RecountWords();
     Dirs_SummaryLbl = DirectionsSummary();
-    AllUncheckedNotice = OnlyThese(puzzle_.Directions, {});
+    AllUncheckedNotice = NoneChecked(puzzle_.Directions);
     SyncCreditsChoice();
     SetModified(true);
     Changed();
