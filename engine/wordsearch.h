@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cells.h"
 #include "messages.h"
 #include "wordset.h"
 
@@ -195,6 +196,9 @@ public:
 
     TRandom Generator;
     bool Randomized = false;
+
+    // The texts of the cell codes the list's words, message and filler use.
+    TCellAlphabet Cells;
 
     // The main dictionary for the all-words check; without one that level checks the taboo
     // words only. Not owned.

@@ -57,6 +57,10 @@ bool TPuzzle::operator==(const TPuzzle& o) const {
            Capitalization == o.Capitalization && PackMode == o.PackMode && Format == o.Format && Built->SameAs(*o.Built);
 }
 
+QString TPuzzle::CellText(int column, int row) const {
+    return QString::fromStdU16String(Words().Cells.Text(Grid().Grid[column][row]));
+}
+
 QString UnplacedReason(const TWordSearch& grid, int word) {
     if (grid.PackResult.Mode != TPackMode::Tight) return {};
     for (const TUnplacedWord& u : grid.PackResult.Unplaced) {

@@ -91,6 +91,8 @@ struct TPuzzle {
 
     const TWordSearch& Grid() const { return Built->Grid(); }
     const TEngineState& Words() const { return Built->Words(); }
+    // The text of one grid cell (1-based column and row).
+    QString CellText(int column, int row) const;
     // The hidden message as one text, lines joined by CR LF.
     QString HiddenMessage() const { return MemoText(HiddenMessageLines); }
 
