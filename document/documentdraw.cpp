@@ -187,7 +187,8 @@ TWordListArrangement TPuzzleDocument::ArrangeWordList() const {
     if (n <= 0) return a;
 
     QStringList texts;
-    for (int k = 1; k <= n; ++k) texts << FromWide(ws.PlacedClueText(k));
+    const bool clues = puzzle_->Type.CustomClues;
+    for (int k = 1; k <= n; ++k) texts << FromWide(ws.PlacedListedText(k, clues));
     for (const QString& t : texts) a.MaxWidth = std::max(a.MaxWidth, ReferenceTextWidth(font, t));
 
     const double A = wordListRect_.Width();

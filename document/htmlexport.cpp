@@ -170,7 +170,7 @@ void WordListSection(const TPuzzle& puzzle, QStringList& out) {
         const int word = engine.DisplayIndex[position];
         const TWordRecord& record = engine.WordList[word];
         if (grid.Placements[word].Placed)
-            placed << HtmlEscape(FromWide(record.ClueText));
+            placed << HtmlEscape(FromWide(ListedText(record, puzzle.Type.CustomClues)));
         else
             unplaced << HtmlEscape(FromWide(record.GridWord));
     }

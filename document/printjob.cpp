@@ -45,8 +45,9 @@ std::vector<TPlannedSheet> PlanSheets(const TPrintOptions& options) {
     std::vector<TPlannedSheet> plan;
     for (int i = 1; i <= q; ++i) {
         const int f = i % u;
-        // A unique copy's solution must follow before the next copy replaces the puzzle.
-        plan.push_back({TSheetKind::Puzzle, f, i, q, o.AllUnique, !o.AllUnique, !ownSolutions});
+        // A unique copy's solution must follow before the next copy replaces the puzzle. The
+        // first copy is the puzzle as it stands; only the further ones are built anew.
+        plan.push_back({TSheetKind::Puzzle, f, i, q, o.AllUnique && i > 1, !o.AllUnique, !ownSolutions});
         if (ownSolutions) plan.push_back({TSheetKind::Solution, f, i, q, false, false, true});
     }
     if (o.AllUnique) return plan;

@@ -44,7 +44,7 @@ std::uint32_t DefaultUniqueSeed();
 struct TPrintOptions {
     int Quantity = 1;        // copies
     int Forms = 1;           // variations; 0 or less means 1, or Quantity for all-unique copies
-    bool AllUnique = false;  // every copy is a newly built puzzle
+    bool AllUnique = false;  // the puzzle itself, then newly built puzzles
     TSolutionSheets Solutions = TSolutionSheets::One;
     std::uint32_t Seed = DefaultUniqueSeed();  // the generator of the copies' builds and refills
 

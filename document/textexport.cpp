@@ -99,7 +99,7 @@ QStringList TextExportLines(const TPuzzle& puzzle, const TExportSections& sectio
             const int word = engine.DisplayIndex[position];
             if (!grid.Placements[word].Placed) continue;
             const TWordRecord& record = engine.WordList[word];
-            out << FromWide(clues ? record.ClueText : record.GridWord);
+            out << FromWide(ListedText(record, clues));
         }
     }
     return out;

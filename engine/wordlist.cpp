@@ -86,6 +86,15 @@ std::u16string TEngineState::ClueForm(const std::u16string& item) const {
     return clue;
 }
 
+std::u16string ListedText(const TWordRecord& record, bool clues) {
+    if (clues) return record.ClueText;
+    const std::u16string& item = record.ItemText;
+    std::u16string word = item.substr(0, item.find(ClueSeparator));
+    const std::size_t first = word.find_first_not_of(u" \t");
+    if (first == std::u16string::npos) return {};
+    return word.substr(first, word.find_last_not_of(u" \t") - first + 1);
+}
+
 std::u16string DroppedWordsMessage(int count) {
     std::string text = "The word list holds more than " + std::to_string(MaxWords / 1000) + ",000 words; the last " +
                        std::to_string(count) + " of them were left out.";

@@ -430,6 +430,10 @@ const std::u16string& TWordSearch::PlacedClueText(int k) const {
     return state_->WordList[NthWordInDisplayOrder(k, true)].ClueText;
 }
 
+std::u16string TWordSearch::PlacedListedText(int k, bool clues) const {
+    return ListedText(state_->WordList[NthWordInDisplayOrder(k, true)], clues);
+}
+
 const std::u16string& TWordSearch::PlacedGridWord(int k) const {
     return state_->WordList[NthWordInDisplayOrder(k, true)].GridWord;
 }

@@ -64,6 +64,10 @@ struct TWordRecord {
     std::int32_t Length = 0;
 };
 
+// What a printed word list shows for a word: its clue when the puzzle type uses clues,
+// otherwise the word as typed (the part before any clue, without outer blanks).
+std::u16string ListedText(const TWordRecord& record, bool clues);
+
 constexpr int AccidentalNone = 0;
 constexpr int AccidentalTaboo = 1;
 constexpr int AccidentalAllWords = 2;
@@ -325,6 +329,7 @@ public:
     // k counts from 1 over the words in display order.
     const std::u16string& UnplacedGridWord(int k) const;
     const std::u16string& PlacedClueText(int k) const;
+    std::u16string PlacedListedText(int k, bool clues) const;
     const std::u16string& PlacedGridWord(int k) const;
     int PlacedWordIndex(int k) const;  // 0 when there is no k-th placed word
     int UnplacedWordIndex(int k) const;

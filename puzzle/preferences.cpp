@@ -62,9 +62,9 @@ const std::vector<TPreferenceKey>& KeyTable() {
         {"ShareLevelPref", K::Integer, G::Window, &P::ShareLevelPref, 2},
         {"DefaultLeftWorkSheet", K::EscapedLines, G::PuzzleDefaults, &P::DefaultLeftWorkSheet, QStringList()},
         {"DefaultRightWorkSheet", K::EscapedLines, G::PuzzleDefaults, &P::DefaultRightWorkSheet, QStringList()},
-        {"CreditsLine", K::String, G::PuzzleDefaults, &P::CreditsLine,
-         QString::fromUtf16(ProductWebAddress)},
-        {"CreditsLineIndex", K::Integer, G::PuzzleDefaults, &P::CreditsLineIndex, 0},
+        // No line until the teacher picks or types one: a sheet carries no address unasked.
+        {"CreditsLine", K::String, G::PuzzleDefaults, &P::CreditsLine, QString()},
+        {"CreditsLineIndex", K::Integer, G::PuzzleDefaults, &P::CreditsLineIndex, -1},
         {"PreviewWindowState", K::Integer, G::Preview, &P::PreviewWindowState, WindowStateNormal},
         {"PreviewTop", K::Integer, G::Preview, &P::PreviewTop, 0},
         {"PreviewLeft", K::Integer, G::Preview, &P::PreviewLeft, 50},

@@ -35,7 +35,7 @@ struct TPreferences {
     std::array<bool, 8> DirsPref{};  // North first, as the direction codes 1..8
     QStringList DefaultLeftWorkSheet;
     QStringList DefaultRightWorkSheet;
-    int CreditsLineIndex = 0;
+    int CreditsLineIndex = -1;  // -1: a typed line (or none)
     QString YourName;
     QString RecipientName;
     QString CreditsLine;

@@ -18,6 +18,7 @@
 #include "previewfm.h"
 #include "puzzlefile.h"
 #include "puzzlemodel.h"
+#include "recovery.h"
 #include "savequeryfm.h"
 #include "spellingdlg.h"
 #include "webfm.h"
@@ -53,7 +54,8 @@ void FadeIn(QWidget& window, int ms, const TClock& clock) { Fade(window, ms, clo
 void FadeOut(QWidget& window, int ms, const TClock& clock) { Fade(window, ms, clock, false); }
 
 TProgram::TProgram(const TServices& services, const QString& iniFileName)
-    : services_(services), run_(std::make_unique<TProgramRun>(services.Messages, iniFileName)) {
+    : services_(services), run_(std::make_unique<TProgramRun>(services.Messages, iniFileName)),
+      iniFileName_(iniFileName) {
     CreateWindows();
 }
 
@@ -134,6 +136,7 @@ void TProgram::AfterSplash(const QStringList&) {
     FadeOut(splash, FadeMs, services_.Clock);
     splash.hide();
     if (main_->isMaximized()) main_->update();
+    StartRecovery();
     TPreferences& prefs = run_->Preferences();
     if (!prefs.HintsShown.contains(QLatin1String("Tour"))) {
         prefs.HintsShown = QStringLiteral("Tour");
@@ -143,6 +146,17 @@ void TProgram::AfterSplash(const QStringList&) {
     windows_.Layout->ReapplyFontSizes();
     started_ = true;
     if (whenDone_) whenDone_();
+}
+
+void TProgram::StartRecovery() {
+    recovery_ = new TRecovery(run_->Model(), services_.Clock, RecoveryFolderFor(iniFileName_), main_.get());
+    QObject::connect(main_.get(), &TWebFm::CleanExit, recovery_, &TRecovery::Discard);
+    if (!recovery_->OfferRestore(services_.Messages)) return;
+    TPuzzleModel& model = run_->Model();
+    main_->LoadPagesFromModel();
+    model.Finished = model.Puzzle().Grid().Constructed;
+    if (model.Finished) main_->RefreshPuzzleViews();
+    main_->TurnPage(QString::fromLatin1(model.Finished ? "Finished" : "Design"));
 }
 
 }  // namespace vorlix::shell

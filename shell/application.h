@@ -20,6 +20,7 @@ struct TPreferences;
 
 namespace vorlix::shell {
 
+class TRecovery;
 class TWebFm;
 
 class TProgram {
@@ -38,17 +39,23 @@ public:
     // clock, so this returns before the sequence ends; whenDone runs at its end.
     void Start(const QStringList& arguments, std::function<void()> whenDone = {});
     bool Started() const { return started_; }
+    // Made once start-up is complete; null before.
+    TRecovery* Recovery() const { return recovery_; }
 
 private:
     void CreateWindows();
     void AfterSplash(const QStringList& arguments);
     // False, after telling the user, when the start-up argument names no readable file.
     bool CommandLineFileReadable(const QString& path);
+    // Offers a copy left by a run that did not end cleanly, then keeps copying this run's.
+    void StartRecovery();
 
     TServices services_;
     std::unique_ptr<TProgramRun> run_;
     std::unique_ptr<TWebFm> main_;
     TSecondaryWindows windows_;
+    QString iniFileName_;
+    TRecovery* recovery_ = nullptr;  // a child of the main window
     std::function<void()> whenDone_;
     bool started_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include "desktopfit.h"
 #include "link.h"
 #include "puzzlemodel.h"
 #include "services.h"
@@ -76,9 +77,7 @@ TExampleFm::TExampleFm(TWebFm& main, QWidget* parent) : QDialog(parent), main_(&
     setAccessibleName(QStringLiteral("Example"));
     setModal(true);
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, main.Scheme().PageBackground);
-    setPalette(p);
+    setPalette(SurfacePalette(main.Scheme().PageBackground));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(MemoMargin, 14, MemoMargin, 14);

@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "desktopfit.h"
 #include "exportclipboard.h"
 #include "finishedpage.h"
 #include "htmlexport.h"
@@ -28,7 +29,7 @@ namespace {
 
 // The smallest preview box whose size still says something about the screen.
 constexpr int MinPreviewSide = 50;
-const QColor LimitedColour(Qt::red);
+const QColor LimitedColour = WarningText;
 
 const QString WebPageFilter = QStringLiteral("HTML files (*.htm  *.html)|*.HTM;*.HTML|All files (*.*)|*.*");
 const QString TextFilter = QStringLiteral("Text files (*.txt)|*.TXT|All files (*.*)|*.*");
@@ -262,7 +263,7 @@ QString TExportFm::AskSaveName(const QString& title, const QString& filter, cons
     QString base = main_->Model().CurrentFileName();
     if (base.endsWith(QLatin1String(".ws"), Qt::CaseInsensitive)) base.chop(3);
     if (!base.isEmpty()) request.FileName = base + u'.' + suffix;
-    return main_->Services().Files.SaveFileName(this, request);
+    return WithChosenSuffix(main_->Services().Files.SaveFileName(this, request), request);
 }
 
 namespace {

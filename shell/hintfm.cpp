@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "desktopfit.h"
 #include "link.h"
 
 namespace vorlix::shell {
@@ -50,10 +51,7 @@ THintFm::THintFm(QWidget* parent) : QWidget(parent, Qt::ToolTip | Qt::FramelessW
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(ClientWidth, ClientHeight);
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, LightYellow);
-    p.setColor(QPalette::WindowText, Qt::black);
-    setPalette(p);
+    setPalette(SurfacePalette(LightYellow));  // its own colours under any desktop theme
 
     auto* border = new QWidget(this);
     border->setObjectName(QStringLiteral("BorderPanel"));

@@ -19,6 +19,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "desktopfit.h"
 #include "hintfm.h"
 #include "link.h"
 #include "puzzlemodel.h"
@@ -87,7 +88,7 @@ void ShowAccepted(QComboBox* list, bool accepted) {
     QLineEdit* edit = list->lineEdit();
     if (!edit) return;
     QPalette p = edit->palette();
-    p.setColor(QPalette::Text, accepted ? list->palette().color(QPalette::Text) : QColor(Qt::red));
+    p.setColor(QPalette::Text, accepted ? list->palette().color(QPalette::Text) : WarningText);
     edit->setPalette(p);
 }
 
@@ -192,12 +193,10 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
 QLabel* MakeNote(const QString& name, const QString& text, QWidget* parent) {
     QLabel* note = MakeLabel(name, text, parent);
     note->setWordWrap(true);
-    // Softer than the captions: the text colour a third of the way to the background.
+    // Softer than the captions, yet readable on every scheme's light page colour (the
+    // dialog's palette is its own, not the desktop's).
     QPalette p = note->palette();
-    const QColor ink = p.color(QPalette::WindowText);
-    const QColor back = p.color(QPalette::Window);
-    p.setColor(QPalette::WindowText, QColor((2 * ink.red() + back.red()) / 3, (2 * ink.green() + back.green()) / 3,
-                                            (2 * ink.blue() + back.blue()) / 3));
+    p.setColor(QPalette::WindowText, QColor(0x4A, 0x4A, 0x4A));
     note->setPalette(p);
     return note;
 }

@@ -1,6 +1,7 @@
 // vorlix: the desktop program.
 #include <QApplication>
 #include <QFile>
+#include <QPalette>
 #include <QTimer>
 
 #include "application.h"
@@ -35,10 +36,28 @@ void WriteStartupReport(vorlix::shell::TProgram& program, const QString& path) {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
+// VORLIX_DARK_DESKTOP=1 (for screenshots and checks only) starts under a dark palette,
+// as a dark desktop theme would.
+void UseDarkDesktopForChecks() {
+    if (qEnvironmentVariable("VORLIX_DARK_DESKTOP") != QLatin1String("1")) return;
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette p;
+    const QColor text(0xF0, 0xF0, 0xF0);
+    p.setColor(QPalette::Window, QColor(0x2B, 0x2B, 0x2B));
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor(0x3A, 0x3A, 0x3A));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    QApplication::setPalette(p);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    UseDarkDesktopForChecks();
     QApplication::setApplicationName(QStringLiteral("Vorlix"));
     QApplication::setOrganizationName(QStringLiteral("Tandrel"));
     QApplication::setWindowIcon(vorlix::shell::VorlixIcon());

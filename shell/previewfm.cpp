@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "desktopfit.h"
 #include "hintfm.h"
 #include "preferences.h"
 #include "preferences_store.h"
@@ -38,7 +39,6 @@ constexpr int FormHeight = 441;
 constexpr int MinWidth = 100;
 constexpr int MinHeight = 150;
 constexpr int ScreenAllowance = 50;  // the default placement leaves this much of the screen free
-constexpr int OnScreenMargin = 100;  // a stored position keeps this much of the window on screen
 
 struct TViewCommand {
     const char* Name;
@@ -203,10 +203,10 @@ void TPreviewFm::ApplyPlacement() {
     // 0 (no stored size) means the default: the screen less 50 pixels.
     const int width = p.PreviewWidth > 0 ? p.PreviewWidth : area.width() - ScreenAllowance;
     const int height = p.PreviewHeight > 0 ? p.PreviewHeight : area.height() - ScreenAllowance;
-    // A position from a larger screen than today's still leaves the window within reach.
-    const int left = std::clamp(p.PreviewLeft, area.left() - width + OnScreenMargin, area.right() - OnScreenMargin);
-    const int top = std::clamp(p.PreviewTop, area.top(), area.bottom() - OnScreenMargin);
-    normal_ = QRect(left, top, std::max(width, MinWidth), std::max(height, MinHeight));
+    // Bounds from a larger screen, or another scale, are brought wholly onto today's.
+    const QRect free = screen ? screen->availableGeometry() : area;
+    normal_ = KeptOnScreen(QRect(p.PreviewLeft, p.PreviewTop, std::max(width, MinWidth), std::max(height, MinHeight)),
+                           free);
     move(normal_.topLeft());
     resize(normal_.size());
     // A window that went away minimized comes back normal: it is only ever shown on request.

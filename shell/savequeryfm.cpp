@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "desktopfit.h"
 #include "link.h"
 #include "puzzlemodel.h"
 #include "webfm.h"
@@ -81,9 +82,7 @@ void TOkayToProceedAfterSaveQueryFm::Prepare(const QString& actionText) {
     save_->setEnabled(named);
     if (saveLabel_) saveLabel_->setEnabled(named);
     const TColorScheme& scheme = main_->Scheme();
-    QPalette p = palette();
-    p.setColor(QPalette::Window, scheme.PageBackground);
-    setPalette(p);
+    setPalette(SurfacePalette(scheme.PageBackground));
     setAutoFillBackground(true);
     for (TLink* link : {save_, saveAs_, dontSave_, cancel_})
         link->SetLinkColours(scheme.LinkText, scheme.LinkHover, true);

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -41,6 +42,25 @@ QString QtFileFilter(const QString& filter) {
         entries << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+// "bmp" for a "|*.BMP|" pattern list; empty for "*.*" or none.
+QString FilterSuffix(const QString& filter, int index) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (index < 0 || 2 * index + 1 >= parts.size()) return {};
+    const QString first = parts[2 * index + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).value(0).trimmed();
+    if (!first.startsWith(QLatin1String("*.")) || first.indexOf(QLatin1Char('*'), 1) >= 0) return {};
+    return first.mid(2).toLower();
+}
+
+}  // namespace
+
+QString WithChosenSuffix(const QString& name, const TFileDialogRequest& request) {
+    if (name.isEmpty() || QFileInfo(name).fileName().contains(QLatin1Char('.'))) return name;
+    const QString suffix = FilterSuffix(request.Filter, request.ChosenFilter);
+    return suffix.isEmpty() ? name : name + QLatin1Char('.') + suffix;
 }
 
 void TClock::After(int ms, QObject* context, std::function<void()> action) const {
@@ -190,8 +210,19 @@ QString TWidgetFileDialogs::SaveFileName(QWidget* parent, const TFileDialogReque
     dialog.setOptions(options);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!request.DefaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.DefaultSuffix);
+    const QStringList filters = dialog.nameFilters();
+    if (request.FilterIndex > 0 && request.FilterIndex < filters.size())
+        dialog.selectNameFilter(filters[request.FilterIndex]);
+    // The suffix added to a bare name is the chosen type's, not always the first one's.
+    const auto follow = [&](const QString& chosen) {
+        request.ChosenFilter = int(filters.indexOf(chosen));
+        const QString suffix = FilterSuffix(request.Filter, request.ChosenFilter);
+        dialog.setDefaultSuffix(suffix.isEmpty() ? request.DefaultSuffix : suffix);
+    };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    follow(dialog.selectedNameFilter());
     return dialog.selectedFiles().first();
 }
 

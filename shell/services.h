@@ -31,7 +31,14 @@ struct TFileDialogRequest {
     QString FileName;       // the name shown first (may hold a folder)
     bool ConfirmOverwrite = true;
     int FilterIndex = 0;    // the file type offered first (0-based)
+    // Set by a save dialog: the file type the user left chosen (0-based), -1 when unknown.
+    // The extension added to a bare name follows it.
+    mutable int ChosenFilter = -1;
 };
+
+// name, with the extension of the chosen file type added when name has none (the type's
+// first pattern; nothing for "*.*" or an unknown choice).
+QString WithChosenSuffix(const QString& name, const TFileDialogRequest& request);
 
 // A "Name (*.ws)|*.WS|..." filter as Qt's "Name (*.ws *.WS);;..." list; patterns are
 // offered in both cases, since Linux file names are case-sensitive.

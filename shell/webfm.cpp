@@ -27,6 +27,7 @@
 #include "capspage.h"
 #include "creditspage.h"
 #include "designpage.h"
+#include "desktopfit.h"
 #include "dirspage.h"
 #include "faqspage.h"
 #include "finishedpage.h"
@@ -73,18 +74,13 @@ bool IsEditor(QWidget* w) {
            qobject_cast<QListWidget*>(w);
 }
 
-QColor ReadableOn(const QColor& background) { return background.lightness() < 128 ? Qt::white : Qt::black; }
-
 void SetBackground(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
+    w->setPalette(SurfacePalette(colour));
     w->setAutoFillBackground(true);
 }
 
 void PaintToolbar(QToolBar* bar, const TColorScheme& scheme) {
-    QPalette tp = bar->palette();
-    tp.setColor(QPalette::Window, scheme.ToolbarBackground);
+    QPalette tp = SurfacePalette(scheme.ToolbarBackground);
     tp.setColor(QPalette::Button, scheme.ToolbarBackground);
     tp.setColor(QPalette::ButtonText, scheme.ToolbarText);
     tp.setColor(QPalette::WindowText, scheme.ToolbarText);
@@ -181,7 +177,6 @@ void TWebFm::BuildToolbar() {
 QWidget* TWebFm::BuildProgramMap() {
     programMap_ = new QWidget(this);
     programMap_->setObjectName(QStringLiteral("ProgramMap"));
-    programMap_->setFixedWidth(ProgramMapWidth);
     auto* column = new QVBoxLayout(programMap_);
     column->setContentsMargins(6, 10, 4, 10);
     column->setSpacing(3);
@@ -236,7 +231,21 @@ QWidget* TWebFm::BuildProgramMap() {
         column->addWidget(link);
     }
     column->addStretch(1);
+    programMap_->setFixedWidth(MapWidth());
     return programMap_;
+}
+
+// Wide enough for the longest caption in the current fonts, so larger system fonts never
+// cut a link; never narrower than the classic width.
+int TWebFm::MapWidth() const {
+    const QMargins margins = programMap_->layout()->contentsMargins();
+    int widest = 0;
+    for (const QLabel* label : programMap_->findChildren<QLabel*>()) {
+        const QMargins own = label->contentsMargins();
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(label->text()) + own.left() + own.right() +
+                                      2 * label->margin() + 2);
+    }
+    return std::max(ProgramMapWidth, widest + margins.left() + margins.right());
 }
 
 void TWebFm::AddPages() {
@@ -277,7 +286,9 @@ void TWebFm::StartRoutine() {
         const QSize size(std::min(1040, screen.width()), std::min(740, screen.height() - 40));
         setGeometry(QRect(screen.center() - QPoint(size.width() / 2, size.height() / 2), size));
     } else {
-        setGeometry(window.Left, window.Top, window.Width, window.Height);
+        // Bounds saved on another screen or at another scale are brought wholly onto this one.
+        const QRect area = this->screen() ? this->screen()->availableGeometry() : QRect();
+        setGeometry(KeptOnScreen(QRect(window.Left, window.Top, window.Width, window.Height), area));
     }
     SetProgramMapShown(window.ProgramMap, false);
 
@@ -336,7 +347,10 @@ TPage* TWebFm::PageNamed(const QString& pageName) const {
 }
 
 void TWebFm::MakeCurrent(const QString& pageName) {
-    if (TPage* page = PageNamed(pageName)) stack_->setCurrentWidget(page);
+    TPage* page = PageNamed(pageName);
+    // A hint speaks of something on the page it was shown on.
+    if (page && page != stack_->currentWidget() && windows_ && windows_->Hint) Hint().CloseHint();
+    if (page) stack_->setCurrentWidget(page);
     emit PageChanged(CurrentPageName());
 }
 
@@ -509,6 +523,7 @@ void TWebFm::closeEvent(QCloseEvent* event) {
         return;
     }
     SavePreferences();
+    emit CleanExit();
     closing_ = true;
     terminating_ = true;
     if (windows_) Hint().CloseHint();
@@ -714,7 +729,7 @@ void TWebFm::ApplyEditTextSize(int points) {
 }
 
 void TWebFm::SetProgramMapShown(bool shown, bool animate) {
-    const int target = shown ? ProgramMapWidth : 0;
+    const int target = shown ? MapWidth() : 0;
     programMapShown_ = shown;
     if (!animate) {
         programMap_->setFixedWidth(target);
@@ -729,7 +744,7 @@ void TWebFm::SetProgramMapShown(bool shown, bool animate) {
 // Five pixels a step, the window painting between steps.
 void TWebFm::StepProgramMap() {
     const bool shown = programMapShown_;
-    const int target = shown ? ProgramMapWidth : 0;
+    const int target = shown ? MapWidth() : 0;
     const int width = programMap_->width();
     const int next = shown ? std::min(target, width + 5) : std::max(0, width - 5);
     programMap_->setFixedWidth(next);
@@ -739,7 +754,7 @@ void TWebFm::StepProgramMap() {
         return;
     }
     programMap_->setVisible(shown);
-    if (!shown && !isMaximized()) resize(std::max(minimumSizeHint().width(), this->width() - ProgramMapWidth), height());
+    if (!shown && !isMaximized()) resize(std::max(minimumSizeHint().width(), this->width() - MapWidth()), height());
 }
 
 // --- Model notices.

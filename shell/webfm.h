@@ -135,6 +135,8 @@ public:
 
 signals:
     void PageChanged(const QString& pageName);
+    // The user agreed to close: nothing of the run needs keeping for a restart.
+    void CleanExit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -146,6 +148,7 @@ private:
     void BuildToolbar();
     QWidget* BuildProgramMap();
     void StepProgramMap();
+    int MapWidth() const;
     void AddPages();
     void MakeCurrent(const QString& pageName);
     void RunPageEntryActions(const QString& pageName);

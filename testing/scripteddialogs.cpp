@@ -22,6 +22,10 @@ QString TScriptedFileDialogs::OpenFileName(QWidget*, const TFileDialogRequest& r
 }
 
 QString TScriptedFileDialogs::SaveFileName(QWidget*, const TFileDialogRequest& request) {
+    if (!ChosenFilters.empty()) {
+        request.ChosenFilter = ChosenFilters.front();
+        ChosenFilters.pop_front();
+    }
     Requests.push_back(request);
     return NextAnswer(Answers);
 }

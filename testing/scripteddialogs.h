@@ -23,6 +23,7 @@ using vorlix::TScriptedMessageHost;
 class TScriptedFileDialogs : public IFileDialogs {
 public:
     std::deque<QString> Answers;  // once they run out, cancel
+    std::deque<int> ChosenFilters;  // a save dialog's chosen file type; once they run out, unknown
     std::vector<TFileDialogRequest> Requests;
     QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) override;
     QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) override;

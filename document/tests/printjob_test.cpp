@@ -185,8 +185,9 @@ TEST_F(TPrintFixture, VariationRunsFollowTheSheetOrder) {
     }
 }
 
-// Every all-unique copy is a new puzzle followed directly by its own solution; the puzzle
-// itself stays as it was, and the same puzzle prints the same copies again.
+// Protects: an all-unique run prints the puzzle itself first, then new puzzles, each
+// followed directly by its own solution; the puzzle itself stays as it was, and the same
+// puzzle prints the same copies again.
 TEST_F(TPrintFixture, UniqueCopiesEachWithTheirSolution) {
     const QString lettersBefore = LettersOf(t.puzzle.Grid());
     TRecordingSink sink;
@@ -203,6 +204,7 @@ TEST_F(TPrintFixture, UniqueCopiesEachWithTheirSolution) {
         EXPECT_EQ(solution.Letters, puzzle.Letters);
         EXPECT_EQ(solution.Shape, puzzle.Shape);
     }
+    EXPECT_EQ(sink.Sheets[0].Letters, lettersBefore) << "the first copy is the puzzle on screen";
     EXPECT_EQ(LettersOf(t.puzzle.Grid()), lettersBefore);
     TRecordingSink again;
     EXPECT_EQ(Run(again, 4, 0, Sol::One, true), TPrintOutcome::Printed);

@@ -59,6 +59,37 @@ TEST_F(PreferencesStoreTest, FirstRunGivesTheDefaults) {
               (std::array{1, 121, 800, int(ShareIntersect)}));
 }
 
+// Protects: a first run's puzzle carries no credits line (no placeholder address under the
+// grid), also once names are typed; a store that holds a line keeps it.
+TEST_F(PreferencesStoreTest, CreditsLineIsEmptyUntilChosen) {
+    struct Row {
+        const char* Stored;  // the ini's text; nullptr for a first run
+        QString Line;
+    };
+    const Row rows[] = {
+        {nullptr, QString()},
+        {"[General]\nCreditsLine=www.example.org\nCreditsLineIndex=-1\n", QStringLiteral("www.example.org")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Stored ? row.Stored : "first run");
+        QFile::remove(IniFile());
+        if (row.Stored) {
+            QFile f(IniFile());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(row.Stored);
+        }
+        TPreferences prefs;
+        TPreferencesStore(IniFile()).LoadPuzzleDefaults(prefs, report);
+        test::TTestHost host;
+        TPuzzleModel model(host, prefs);
+        model.ResetToNewPuzzle();
+        model.Ready = true;
+        EXPECT_EQ(model.Puzzle().CreditsLine, row.Line);
+        model.SetCreditsNames(QStringLiteral("Ann"), QStringLiteral("Bo"));
+        EXPECT_EQ(model.Puzzle().CreditsLine, row.Line);
+    }
+}
+
 // Every key survives a save and load, and sits in the store in its own kind.
 TEST_F(PreferencesStoreTest, EveryKeySurvivesASaveAndLoad) {
     TPreferences saved;

@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "desktopfit.h"
 #include "link.h"
 #include "memolines.h"
 #include "puzzlemodel.h"
@@ -344,7 +345,7 @@ void TDesignPage::ShowWordCount() {
     f.setBold(warn);
     longCluesLbl_->setFont(f);
     QPalette p = longCluesLbl_->palette();
-    p.setColor(QPalette::WindowText, warn ? QColor(Qt::red) : QColor(Qt::black));
+    p.setColor(QPalette::WindowText, warn ? WarningText : QColor(Qt::black));
     longCluesLbl_->setPalette(p);
 }
 

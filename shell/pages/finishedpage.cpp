@@ -47,7 +47,7 @@ constexpr int FlipUpDownVariant = 5;
 constexpr int FlipLeftRightVariant = 7;
 
 const QString OkLabelStyle = QStringLiteral("color: #000000;");
-const QString ShortLabelStyle = QStringLiteral("color: #FF0000;");
+const QString ShortLabelStyle = QStringLiteral("color: #C00000;");
 const QString OkListStyle = QStringLiteral("QListWidget { background-color: #FFFFFF; color: #000000; }");
 const QString ShortListStyle = QStringLiteral("QListWidget { background-color: #FFFF00; color: #000000; }");
 

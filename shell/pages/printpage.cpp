@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "desktopfit.h"
 #include "pagehost.h"
 #include "printchoices.h"
 #include "puzzledocument.h"
@@ -30,7 +31,7 @@ namespace vorlix::shell {
 namespace {
 
 inline const QString PdfOfferText = QStringLiteral("No paper at hand? The same sheets can go into a PDF file.");
-const QColor InvalidQuantityColor(255, 0, 0);
+const QColor InvalidQuantityColor = WarningText;
 
 // The sheets the page's choices would print, redrawn whenever they change.
 class TThumbnailsBox : public QWidget {

@@ -425,6 +425,35 @@ TEST_F(ExportFmTest, EveryFormatSavedToAFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 9);  // eight files and the preferences
 }
 
+// Protects: the file type chosen in the save dialog decides the extension added to a name
+// typed without one (PNG gives name.png holding a PNG); a typed extension wins; with no
+// type chosen the old rule stays.
+TEST_F(ExportFmTest, ChosenPictureTypeDecidesTheExtension) {
+    struct Row {
+        const char* Typed;
+        int Chosen;  // the dialog's file type: 0 BMP, 1 PNG, 2 all files, -1 unknown
+        const char* Written;
+        QByteArray Head;
+    };
+    const Row rows[] = {
+        {"chart", 1, "chart.png", "\x89PNG\r\n"},
+        {"board", 0, "board.bmp", "BM"},
+        {"sheet.bmp", 1, "sheet.bmp", "BM"},
+        {"any", 2, "any.BMP", "BM"},
+        {"old", -1, "old.BMP", "BM"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Typed);
+        Fm().TurnTo(ExportOptionsPage);
+        Click(QStringLiteral("Options_PuzzleBitmapLnk"));
+        files.Answers = {TempPath(QString::fromLatin1(row.Typed))};
+        files.ChosenFilters = {row.Chosen};
+        Click(QStringLiteral("Bitmap_SavePuzzleLnk"));
+        EXPECT_TRUE(messages.Texts().isEmpty()) << messages.Texts().join(u'|').toStdString();
+        EXPECT_EQ(ReadAll(TempPath(QString::fromLatin1(row.Written))).left(row.Head.size()), row.Head);
+    }
+}
+
 // Files may grow to a few bytes only while it lives: every write past them fails as on a
 // full disk, whatever permissions the tests run with.
 class TFileSizeLimit {
