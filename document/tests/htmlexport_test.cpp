@@ -39,6 +39,7 @@ TEST(HtmlExport, CompletePageLineByLine) {
     f.GridHPosition = 1;
     f.ClueAlignment = 0;
     f.RequestedClueColumns = 0;
+    m.Type.CustomClues = true;  // the clue's markup is listed, and escaped
     t.HandMade({u"CAT"_qs, u"O&G"_qs, u"\u00e9\1Z"_qs},
              {u"ant"_qs, u"bee"_qs, u"cat/a <small> & cute pet"_qs, u"dog"_qs, u"eel"_qs, u"fox"_qs, u"gnu"_qs,
               u"hen"_qs, u"owl"_qs, u"yak"_qs, u"zebra crossing"_qs, u"\u03a9mega"_qs},

@@ -15,7 +15,7 @@ const TExportSections GridOnly{false, false, false, true, false, false};
 
 // Every section in its fixed order: worksheet pairs double-spaced, title without its blank lines,
 // instructions with theirs, grid rows with 0..3 blanks between letters and empty cells as blanks,
-// placed words only (clue texts in clue mode); the file is UTF-8, CR LF.
+// placed words only, as typed (clue texts in clue mode); the file is UTF-8, CR LF.
 TEST(TextExport, WholeTextAndFile) {
     TTestPuzzle t;
     TPuzzle& m = t.puzzle;
@@ -28,7 +28,7 @@ TEST(TextExport, WholeTextAndFile) {
     EXPECT_EQ(TextExportLines(m, {true, true, true, true, true, false}, 1),
               (QStringList{u""_qs, u"Name\tClass"_qs, u""_qs, u"Date\t"_qs, u""_qs, u"Caf\u00e9"_qs, u"Day \u0396"_qs,
                            u""_qs, u"Find"_qs, u""_qs, u"them"_qs, u""_qs, u"A B"_qs, u""_qs, u"  D"_qs, u""_qs,
-                           u"Made by Ann"_qs, u""_qs, u"APPLE"_qs, u"PEAR"_qs}));
+                           u"Made by Ann"_qs, u""_qs, u"apple"_qs, u"pear"_qs}));
     EXPECT_EQ(TextExportLines(m, GridOnly, 0).mid(0, 3), (QStringList{u"AB"_qs, u""_qs, u" D"_qs}));
     EXPECT_EQ(TextExportLines(m, GridOnly, 9).first(), u"A   B"_qs);  // held to 3
     m.Type.CustomClues = true;
