@@ -122,7 +122,6 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
     }
 
     J words = J::MakeArray();
-    const bool clues = state.Settings.HasOption(Option_CustomClues);
     for (int i = 1; i <= state.WordCount; ++i) {
         const TWordRecord& record = state.WordList[i];
         const TWordPlacement& p = puzzle.Placements[i];
@@ -131,7 +130,6 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
             {"item", J::String(record.ItemText)},
             {"grid_word", J::String(record.GridWord)},
             {"clue", J::String(record.ClueText)},
-            {"listed", J::String(ListedText(record, clues))},
             {"placed", J::Bool(p.Placed)},
             {"column", J::Number(p.Column)},
             {"row", J::Number(p.Row)},

@@ -24,7 +24,7 @@ const QString NameFileName = QStringLiteral("recovery-name.txt");
 }  // namespace
 
 QString RecoveryFolderFor(const QString& iniFileName) {
-    if (!iniFileName.isEmpty()) return QFileInfo(iniFileName).absolutePath();
+    if (!iniFileName.isEmpty()) return QFileInfo(iniFileName).absoluteDir().filePath(QStringLiteral("recovery"));
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 

@@ -22,7 +22,7 @@ class TClockTimer;
 constexpr int RecoveryIntervalMs = 30'000;
 
 // The folder of a run's recovery copy: the user's data folder, or, for a run given its
-// own preferences file, that file's folder.
+// own preferences file, a "recovery" folder beside that file.
 QString RecoveryFolderFor(const QString& iniFileName);
 
 class TRecovery : public QObject {

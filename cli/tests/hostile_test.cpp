@@ -87,7 +87,7 @@ protected:
     }
 };
 
-// Protects: a write that fails part-way (a full disk, here a file-size limit of 100 bytes)
+// Protects: a write that fails part-way (a full disk, here a file-size limit of 64 bytes)
 // keeps the earlier file byte for byte, leaves no temporary, ends with status 1 and names
 // the file and the system's reason; for every kind of output.
 TEST_F(CliHostile, FailingDiskKeepsEveryKindOfOutput) {
@@ -111,7 +111,7 @@ TEST_F(CliHostile, FailingDiskKeepsEveryKindOfOutput) {
         const std::string target = Path("out/" + name);
         std::ofstream(target, std::ios::binary) << "old";
         arguments.push_back(target);
-        const RunResult run = RunLimited(arguments, 100);
+        const RunResult run = RunLimited(arguments, 64);
         EXPECT_EQ(run.status, 1) << name << run.err;
         EXPECT_EQ(Slurp(target), "old") << name;
         EXPECT_EQ(FilesIn(Path("out")).size(), 1u) << name << " left a temporary";

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "desktopfit.h"
 #include "designpage.h"
 #include "examplefm.h"
 #include "hintfm.h"
@@ -186,7 +187,7 @@ TEST_F(DesignPageTest, LongClueWarningTurnsRedAndBoldAboveFiftyCharacters) {
     for (const Row& row : rows) {
         Type({QStringLiteral("W/") + QString(row.length - 2, QLatin1Char('x'))});
         EXPECT_EQ(label->font().bold(), row.warn) << row.length;
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), row.warn ? QColor(Qt::red) : QColor(Qt::black))
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), row.warn ? WarningText : QColor(Qt::black))
             << row.length;
     }
 }

@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include <QSvgRenderer>
 
+#include "desktopfit.h"
 #include "designpage.h"
 #include "exportclipboard.h"
 #include "exportfm.h"
@@ -290,8 +291,8 @@ TEST_F(ExportFmTest, TinyGridSizeIsLimitedAndRed) {
     StepPixels(-30);
     EXPECT_EQ(Fm().PixelsPerCell(), MinPixelsPerCell);
     EXPECT_EQ(FieldSize(), QSize(30, 30));
-    EXPECT_EQ(TextColourOf(WidthEd()), QColor(Qt::red));
-    EXPECT_EQ(TextColourOf(HeightEd()), QColor(Qt::red));
+    EXPECT_EQ(TextColourOf(WidthEd()), WarningText);
+    EXPECT_EQ(TextColourOf(HeightEd()), WarningText);
     // Typing takes the red away; a new suggestion is black again when not limited.
     QTest::keyClicks(WidthEd(), QStringLiteral("0"));
     EXPECT_EQ(TextColourOf(WidthEd()), QColor(Qt::black));

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include "desktopfit.h"
 #include "designpage.h"
 #include "finishedpage.h"
 #include "hintfm.h"
@@ -119,7 +120,7 @@ TEST_F(FinishedPageTest, ExcludedListShowsUnplacedWordsInDisplayOrder) {
     EXPECT_EQ(Main().CurrentPageName(), QStringLiteral("Finished"));
     EXPECT_EQ(ExcludedItems(), (QStringList{"ALLIGATORS", "ZEPPELINSS"}));
     EXPECT_EQ(ExcludedText(), QStringLiteral("Words that did not fit: 2"));
-    EXPECT_EQ(TextColourOf(Find(QStringLiteral("Puzzle_ExcludedWordsLbl"))), QColor(Qt::red));
+    EXPECT_EQ(TextColourOf(Find(QStringLiteral("Puzzle_ExcludedWordsLbl"))), WarningText);
     EXPECT_EQ(BaseColourOf(Find(QStringLiteral("ExcludedLB"))), QColor(Qt::yellow));
     EXPECT_EQ(Find<QLabel>(QStringLiteral("Puzzle_SizeLbl"))->text(), QStringLiteral("Size 4 x 4.  "));
 

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 
+#include "desktopfit.h"
 #include "hintfm.h"
 #include "layoutfm.h"
 #include "puzzlefile.h"
@@ -59,7 +60,7 @@ protected:
         emit list->activated(index);
     }
     bool IsRed(const char* name) {
-        return List(name)->lineEdit()->palette().color(QPalette::Text) == QColor(Qt::red);
+        return List(name)->lineEdit()->palette().color(QPalette::Text) == WarningText;
     }
     // Faces the prepared layouts give: the face when installed, its fallback otherwise.
     QString ExpectedFace(const char* list, const char* face, const char* fallback) {

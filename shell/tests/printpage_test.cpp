@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "desktopfit.h"
 #include "printchoices.h"
 #include "printpage.h"
 #include "puzzledocument.h"
@@ -80,10 +81,10 @@ TEST_F(PrintPageChoicesTest, QuantityTextIsCheckedAsTyped) {
         const QString before = Uniques()->itemText(AllUniqueItemIndex);
         TypeQuantity(QString::fromLatin1(row.Text));
         if (row.Valid) {
-            EXPECT_NE(QuantityColor(), QColor(255, 0, 0)) << row.Text;
+            EXPECT_NE(QuantityColor(), WarningText) << row.Text;
             EXPECT_EQ(Uniques()->itemText(AllUniqueItemIndex), UniqueItemText(QString::fromLatin1(row.Text).toInt()));
         } else {
-            EXPECT_EQ(QuantityColor(), QColor(255, 0, 0)) << row.Text;
+            EXPECT_EQ(QuantityColor(), WarningText) << row.Text;
             EXPECT_EQ(Uniques()->itemText(AllUniqueItemIndex), before) << row.Text;
         }
     }
