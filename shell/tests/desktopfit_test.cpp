@@ -15,14 +15,17 @@
 #include <QStyleFactory>
 #include <QToolButton>
 
+#include "contactusfm.h"
 #include "desktopfit.h"
 #include "exportfm.h"
 #include "hintfm.h"
+#include "importfm.h"
 #include "layoutfm.h"
 #include "preferences_store.h"
 #include "previewfm.h"
 #include "savequeryfm.h"
 #include "shellfixture.h"
+#include "spellingdlg.h"
 
 namespace vorlix::shell::test {
 namespace {
@@ -62,15 +65,27 @@ std::optional<QColor> TextColourOf(QWidget* w) {
     return std::nullopt;
 }
 
-// The colour most of the control's rendered pixels have: what its text is drawn on.
+// The colour most of the control's rendered pixels have: what its text is drawn on. Shades
+// are counted together (a gradient button face is one colour), then averaged.
 QColor RenderedBackground(const QImage& image, const QRect& area) {
-    std::map<QRgb, int> counts;
+    struct TBucket {
+        int Count = 0;
+        long long R = 0, G = 0, B = 0;
+    };
+    std::map<int, TBucket> buckets;
     const QRect r = area.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) ++counts[image.pixel(x, y) | 0xFF000000u];
-    const auto most = std::max_element(counts.begin(), counts.end(),
-                                       [](const auto& a, const auto& b) { return a.second < b.second; });
-    return most == counts.end() ? QColor() : QColor::fromRgb(most->first);
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            TBucket& b = buckets[(qRed(c) >> 4) << 8 | (qGreen(c) >> 4) << 4 | qBlue(c) >> 4];
+            ++b.Count;
+            b.R += qRed(c), b.G += qGreen(c), b.B += qBlue(c);
+        }
+    const auto most = std::max_element(buckets.begin(), buckets.end(),
+                                       [](const auto& a, const auto& b) { return a.second.Count < b.second.Count; });
+    if (most == buckets.end()) return {};
+    const TBucket& b = most->second;
+    return QColor(int(b.R / b.Count), int(b.G / b.Count), int(b.B / b.Count));
 }
 
 // "name: ratio" for every enabled control of window whose text reads below 4.5:1.
@@ -87,8 +102,9 @@ QStringList LowContrastControls(QWidget* window) {
         if (!background.isValid()) continue;
         const double ratio = ContrastRatio(*text, background);
         if (ratio < 4.5)
-            low << QStringLiteral("%1 (%2 on %3): %4")
-                       .arg(w->objectName(), text->name(), background.name(), QString::number(ratio, 'f', 2));
+            low << QStringLiteral("%1 %2 (%3 on %4): %5")
+                       .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text->name(),
+                            background.name(), QString::number(ratio, 'f', 2));
     }
     return low;
 }
@@ -148,9 +164,9 @@ TEST_F(DesktopTest, DarkPaletteLeavesEveryTextReadable) {
     }
     TSecondaryWindows& windows = program->Windows();
     const std::pair<const char*, QWidget*> dialogs[] = {
-        {"appearance", reinterpret_cast<QWidget*>(windows.Layout)},
-        {"export", reinterpret_cast<QWidget*>(windows.Export)},
-        {"save query", reinterpret_cast<QWidget*>(windows.SaveQuery)},
+        {"appearance", windows.Layout}, {"export", windows.Export},       {"save query", windows.SaveQuery},
+        {"preview", windows.Preview},   {"spelling", windows.Spelling},   {"import", windows.Import},
+        {"contact", windows.ContactUs},
     };
     for (const auto& [name, dialog] : dialogs) {
         SCOPED_TRACE(name);
