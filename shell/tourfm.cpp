@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include "ascanvas.h"
+#include "desktopfit.h"
 #include "logo.h"
 #include "messages.h"
 #include "preferences.h"
@@ -553,6 +554,9 @@ TTourFm::TTourFm(TWebFm& main, const QString& mode)
       puzzle_(std::make_unique<TTourPuzzle>()) {
     setObjectName(QStringLiteral("TTourFm"));
     setModal(true);
+    // Its own light colours, as the pages have, whatever the desktop theme.
+    setPalette(SurfacePalette(main.Scheme().PageBackground));
+    setAutoFillBackground(true);
     setWindowIcon(VorlixIcon());
     picture_ = new TTourPicture(*puzzle_, this);
 

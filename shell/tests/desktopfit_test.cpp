@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -175,6 +176,17 @@ TEST_F(DesktopTest, DarkPaletteLeavesEveryTextReadable) {
         EXPECT_EQ(LowContrastControls(dialog), QStringList());
         dialog->hide();
     }
+    // The modal windows, measured while they are up.
+    QStringList modalLow;
+    modal.Answer = [&modalLow](QDialog& dialog) {
+        QCoreApplication::processEvents();
+        for (const QString& low : LowContrastControls(&dialog)) modalLow << dialog.objectName() + QStringLiteral(": ") + low;
+        return int(QDialog::Rejected);
+    };
+    Main().ShowTour(QStringLiteral("Intro"));
+    Main().ShowExample(QStringLiteral("Words"));
+    EXPECT_EQ(modal.Shown, (QStringList{"TTourFm", "TExampleFm"}));
+    EXPECT_EQ(modalLow, QStringList());
     Main().ShowHintBeside(&Main(), QStringLiteral("A hint that must be read."), 20);
     Process();
     EXPECT_EQ(LowContrastControls(program->Windows().Hint), QStringList());
