@@ -255,21 +255,6 @@ TEST_F(DesktopTest, SavedWindowOffScreenComesBackOnScreen) {
     EXPECT_LT(placed.x(), area.left() + 20) << "moved just far enough to be wholly on screen";
 }
 
-TEST(KeptOnScreen, MovesAndShrinksIntoTheArea) {
-    const QRect area(0, 30, 1280, 870);
-    struct Row {
-        QRect Saved, Kept;
-    };
-    const Row rows[] = {
-        {{100, 100, 800, 600}, {100, 100, 800, 600}},     // already inside
-        {{2000, 100, 800, 600}, {480, 100, 800, 600}},    // off to the right
-        {{-500, -400, 800, 600}, {0, 30, 800, 600}},      // above and left
-        {{0, 0, 2560, 1800}, {0, 30, 1280, 870}},         // from a larger screen
-        {{900, 700, 800, 600}, {480, 300, 800, 600}},     // hanging over the corner
-    };
-    for (const Row& row : rows) EXPECT_EQ(KeptOnScreen(row.Saved, area), row.Kept) << row.Saved.x();
-}
-
 // Protects: a hint speaks of its page and closes when the user turns to another one.
 TEST_F(DesktopTest, HintClosesWhenItsPageIsLeft) {
     Start();
