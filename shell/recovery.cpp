@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -38,6 +39,11 @@ QString RestoreQuestion(const QString& fileName) {
 
 TRecovery::TRecovery(TPuzzleModel& model, const TClock& clock, QString folder, QObject* parent)
     : QObject(parent), model_(&model), folder_(std::move(folder)) {
+    // A lock left by a crashed run is stale (its process is gone) and is taken over.
+    QDir().mkpath(folder_);
+    lock_ = std::make_unique<QLockFile>(QDir(folder_).filePath(QStringLiteral("recovery.lock")));
+    lock_->setStaleLockTime(0);  // only a dead owner makes it stale, never its age
+    if (!lock_->tryLock(0)) lock_.reset();
     timer_ = new TClockTimer(clock, [this] { WriteNow(); }, this);
     timer_->SetInterval(RecoveryIntervalMs);
     const TModelSignals& notices = model.Signals();
@@ -45,6 +51,10 @@ TRecovery::TRecovery(TPuzzleModel& model, const TClock& clock, QString folder, Q
     connect(&notices, &TModelSignals::GridChanged, this, [this] { Changed(); });
     connect(&notices, &TModelSignals::ModifiedChanged, this, [this] { Changed(); });
 }
+
+TRecovery::~TRecovery() = default;
+
+bool TRecovery::Active() const { return lock_ != nullptr; }
 
 QString TRecovery::PuzzlePath() const { return QDir(folder_).filePath(PuzzleFileName); }
 QString TRecovery::NamePath() const { return QDir(folder_).filePath(NameFileName); }
@@ -55,6 +65,7 @@ bool TRecovery::Pending() const { return QFileInfo(PuzzlePath()).isFile(); }
 void TRecovery::Changed() { timer_->Start(); }
 
 bool TRecovery::WriteNow() {
+    if (!Active()) return true;
     if (!model_->IsModified()) {
         Discard();
         return true;
@@ -73,6 +84,7 @@ bool TRecovery::WriteNow() {
 
 void TRecovery::Discard() {
     timer_->Stop();
+    if (!Active()) return;
     QFile::remove(PuzzlePath());
     QFile::remove(NamePath());
     written_.reset();
@@ -80,7 +92,7 @@ void TRecovery::Discard() {
 }
 
 bool TRecovery::OfferRestore(IMessageHost& host) {
-    if (!Pending()) return false;
+    if (!Active() || !Pending()) return false;
     QString name;
     if (QFile f(NamePath()); f.open(QIODevice::ReadOnly)) name = QString::fromUtf8(f.readAll()).trimmed();
     if (name.isEmpty()) name = NoNameFileName;

@@ -2,10 +2,13 @@
 // seconds while it changes, and the next start after a crash offers it back.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QObject>
 #include <QString>
+
+class QLockFile;
 
 #include "puzzle.h"
 
@@ -28,6 +31,10 @@ QString RecoveryFolderFor(const QString& iniFileName);
 class TRecovery : public QObject {
 public:
     TRecovery(TPuzzleModel& model, const TClock& clock, QString folder, QObject* parent = nullptr);
+    ~TRecovery() override;
+    // False while another running copy of the program keeps the folder: this run then
+    // neither offers that copy's puzzle nor writes its own.
+    bool Active() const;
 
     QString PuzzlePath() const;
     QString NamePath() const;  // the puzzle's own file name, beside the copy
@@ -48,6 +55,7 @@ private:
 
     TPuzzleModel* model_;
     QString folder_;
+    std::unique_ptr<QLockFile> lock_;  // held while this run owns the copy
     TClockTimer* timer_;
     std::optional<TPuzzle> written_;
     QString writtenName_;

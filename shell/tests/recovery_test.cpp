@@ -2,6 +2,7 @@
 // offer after a run that never closed, and a clean exit leaving nothing behind.
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 
 #include "puzzlefile.h"
 #include "recovery.h"
@@ -109,6 +110,22 @@ TEST_F(RecoveryTest, CopyFollowsChangesAndEndsCleanly) {
     messages.Messages.clear();
     Start();
     EXPECT_TRUE(RestoreMessage().isEmpty());
+}
+
+// Protects: a second copy of the program running beside the first neither offers the
+// first one's puzzle as a crash nor touches its copy.
+TEST_F(RecoveryTest, SecondRunningCopyLeavesTheFirstOnesCopyAlone) {
+    Start();
+    Model().SetWordLines({"cat"});
+    Process();
+    ASSERT_TRUE(Recovery().Pending());
+    TScriptedMessageHost host;
+    TRecovery second(Model(), clock, QFileInfo(Recovery().PuzzlePath()).path());
+    EXPECT_FALSE(second.Active());
+    EXPECT_FALSE(second.OfferRestore(host));
+    second.Discard();
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_TRUE(Recovery().Pending());
 }
 
 // Protects: the copy is written on the clock, every 30 seconds while the puzzle changes,
