@@ -1,0 +1,155 @@
+// Reading, dealing and building the puzzles of a book.
+#include "booksource.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+#include "puzzlebuilder.h"
+#include "puzzledocument.h"
+#include "puzzlefile.h"
+#include "safewrite.h"
+#include "textcodec.h"
+#include "wordlistio.h"
+
+namespace vorlix {
+
+namespace {
+
+QString NameOf(const QString& path) { return QFileInfo(path).completeBaseName(); }
+
+}  // namespace
+
+TBookItem WordListItem(const QStringList& lines, const QString& title, const TPuzzle& defaults) {
+    TBookItem item;
+    item.Source = title;
+    item.Puzzle = defaults;
+    item.Puzzle.WordLines = lines;
+    item.Puzzle.TitleLines = title.isEmpty() ? QStringList() : QStringList{title};
+    // A book wants every word in.
+    item.Puzzle.PackMode = TPackMode::Tight;
+    item.Puzzle.RequestedColumns = 0;
+    item.Puzzle.RequestedRows = 0;
+    item.NeedsBuild = true;
+    return item;
+}
+
+TBookItem SavedItem(const TPuzzle& puzzle, const QString& source) { return {source, puzzle, false}; }
+
+std::optional<TBookItem> ReadBookItem(const QString& path, const TPuzzle& defaults, bool titleFromName,
+                                      TReport& report) {
+    if (WordListFileKindOf(path) == WordListFileKind::PuzzleFile) {
+        TReadResult<TPuzzle> read = ReadPuzzleFile(path, defaults);
+        report.Append(read.Report);
+        if (!read.Value) return std::nullopt;
+        if (read.Value->Grid().PlacedWordCount() <= 0) {
+            report.Add(MessageKind::Error, DisplayPath(path) + QStringLiteral(" holds no built puzzle."));
+            return std::nullopt;
+        }
+        return SavedItem(*read.Value, path);
+    }
+    QStringList lines;
+    TReport read;
+    if (!ImportWordList(path, {defaults.Type.CustomClues}, lines, [] { return true; }, read)) {
+        report.Append(read);
+        if (read.IsEmpty()) report.Add(MessageKind::Error, ImportReadErrorMessage(path));
+        return std::nullopt;
+    }
+    report.Append(read);
+    if (UsedLineCount(lines) == 0) {
+        report.Add(MessageKind::Error, DisplayPath(path) + QStringLiteral(" holds no words."));
+        return std::nullopt;
+    }
+    TBookItem item = WordListItem(lines, titleFromName ? NameOf(path) : QString(), defaults);
+    item.Source = path;
+    return item;
+}
+
+QStringList PoolEntries(const QString& text) {
+    QStringList entries;
+    QSet<QString> seen;
+    for (const QString& line : SplitLines(text)) {
+        const QStringList parts = line.contains(u'/') ? QStringList{line} : line.split(u',');
+        for (const QString& part : parts) {
+            const QString entry = part.trimmed();
+            if (entry.isEmpty()) continue;
+            const QString word = entry.section(u'/', 0, 0).trimmed().toCaseFolded();
+            if (word.isEmpty() || seen.contains(word)) continue;
+            seen.insert(word);
+            entries << entry;
+        }
+    }
+    return entries;
+}
+
+std::optional<std::vector<QStringList>> DealPool(const QStringList& entries, int puzzles, int perPuzzle,
+                                                 std::uint32_t seed, TReport& report) {
+    const qint64 needed = static_cast<qint64>(puzzles) * perPuzzle;
+    if (puzzles < 1 || perPuzzle < 1) {
+        report.Add(MessageKind::Error, QStringLiteral("A pooled book needs at least one puzzle of at least one word."));
+        return std::nullopt;
+    }
+    if (needed > entries.size()) {
+        report.Add(MessageKind::Error, QStringLiteral("The list has %1 different words; %2 puzzles of %3 words need %4.")
+                                           .arg(entries.size())
+                                           .arg(puzzles)
+                                           .arg(perPuzzle)
+                                           .arg(needed));
+        return std::nullopt;
+    }
+    // A partial Fisher-Yates shuffle: the first `needed` entries, each drawn once.
+    QStringList pool = entries;
+    TRandom random{seed};
+    for (qsizetype i = 0; i < needed; ++i) {
+        const qsizetype j = i + random.Random(static_cast<std::int32_t>(pool.size() - i));
+        pool.swapItemsAt(i, j);
+    }
+    std::vector<QStringList> dealt;
+    for (int p = 0; p < puzzles; ++p) dealt.push_back(pool.mid(static_cast<qsizetype>(p) * perPuzzle, perPuzzle));
+    return dealt;
+}
+
+std::optional<std::vector<TBookItem>> ReadPoolItems(const QString& path, int puzzles, int perPuzzle,
+                                                    std::uint32_t seed, const TPuzzle& defaults, bool titleFromName,
+                                                    TReport& report) {
+    QByteArray bytes;
+    if (!ReadWholeFileReporting(path, bytes, report, ImportNotFoundMessage(path), ImportReadErrorMessage(path)))
+        return std::nullopt;
+    const auto dealt = DealPool(PoolEntries(DecodeWordListText(bytes)), puzzles, perPuzzle, seed, report);
+    if (!dealt) return std::nullopt;
+    std::vector<TBookItem> items;
+    for (std::size_t i = 0; i < dealt->size(); ++i) {
+        const QString title = titleFromName ? NameOf(path) + u' ' + QString::number(i + 1) : QString();
+        TBookItem item = WordListItem((*dealt)[i], title, defaults);
+        item.Source = path;
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::optional<std::vector<TPuzzle>> BuildBookPuzzles(const std::vector<TBookItem>& items, TPuzzleBuilder& builder,
+                                                     TReport& report, const TBuildProgress& progress) {
+    int total = 0;
+    for (const TBookItem& item : items) total += item.NeedsBuild ? 1 : 0;
+    std::vector<TPuzzle> puzzles;
+    int built = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        TPuzzle puzzle = items[i].Puzzle;
+        if (items[i].NeedsBuild) {
+            if (progress && !progress(built, total)) return std::nullopt;
+            puzzle.Built = builder.Build(puzzle);
+            ++built;
+            if (const int dropped = puzzle.Words().DroppedWords; dropped > 0)
+                report.Add(MessageKind::Warning, QStringLiteral("Puzzle %1: ").arg(i + 1) + FromWide(DroppedWordsMessage(dropped)));
+            if (puzzle.Grid().PlacedWordCount() <= 0) {
+                report.Add(MessageKind::Error, QStringLiteral("Puzzle %1 (%2): no word could be placed.")
+                                                   .arg(i + 1)
+                                                   .arg(DisplayPath(items[i].Source)));
+                return std::nullopt;
+            }
+        }
+        puzzles.push_back(std::move(puzzle));
+    }
+    return puzzles;
+}
+
+}  // namespace vorlix
