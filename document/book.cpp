@@ -314,14 +314,21 @@ int TBook::FitAnswers(int wanted) const {
 
 namespace {
 
-// The word list's height at its font in the body width, for the grid to leave it.
-double WordListHeight(const TPuzzle& p, double width) {
+double WordListWidest(const TPuzzle& p) {
     const TWordSearch& ws = p.Grid();
-    const int n = ws.PlacedWordCount();
-    if (n <= 0) return 0.0;
     const TCanvasFont font{p.Format.WordlistFont, p.Format.WordlistFontSize};
     double widest = 0.0;
-    for (int k = 1; k <= n; ++k) widest = std::max(widest, ReferenceTextWidth(font, FromWide(ws.PlacedClueText(k))));
+    for (int k = 1; k <= ws.PlacedWordCount(); ++k)
+        widest = std::max(widest, ReferenceTextWidth(font, FromWide(ws.PlacedClueText(k))));
+    return widest;
+}
+
+// The word list's height at its font in the body width, for the grid to leave it.
+double WordListHeight(const TPuzzle& p, double width) {
+    const int n = p.Grid().PlacedWordCount();
+    if (n <= 0) return 0.0;
+    const TCanvasFont font{p.Format.WordlistFont, p.Format.WordlistFontSize};
+    const double widest = WordListWidest(p);
     const int columns = WordListColumns(n, p.Format.RequestedClueColumns, WordListFitColumns(width, widest));
     const int rows = (n + columns - 1) / columns;
     return rows * ReferenceTextHeight(font) * 1.15;
@@ -361,19 +368,30 @@ bool TBook::FitPuzzles(TReport& report) {
         m.PageHeight = m.PrintableHeight = body.Height();
         m.PrintableOffsetX = m.PrintableOffsetY = 0.0;
         doc.SetPrinterMetrics(m);
-        const double list = WordListHeight(p, body.Width());
         const int rows = p.Grid().ActualRows;
-        bool fits = false;
-        for (int g = large ? 28 : 20; g >= least && !fits; --g) {
-            f.GridFontSize = g;
-            const double cell = 1.8 * g / 72.0;
-            doc.SetWordListReserve(list + cell + doc.ElementSpacing() + 0.02);
-            doc.LayOut();
-            fits = doc.GridRect().Left >= -Epsilon && doc.GridRect().Right <= body.Width() + Epsilon &&
-                   doc.GridRect().Height() >= rows * cell - Epsilon &&
-                   (!doc.HasWordList() ||
-                    (doc.WordList().FontSize >= least && doc.WordListBox().Bottom <= body.Height() + Epsilon));
+        const auto fitGrid = [&] {
+            const double list = WordListHeight(p, body.Width());
+            for (int g = large ? 28 : 20; g >= least; --g) {
+                f.GridFontSize = g;
+                const double cell = 1.8 * g / 72.0;
+                doc.SetWordListReserve(list + cell + doc.ElementSpacing() + 0.02);
+                doc.LayOut();
+                if (doc.GridRect().Left >= -Epsilon && doc.GridRect().Right <= body.Width() + Epsilon &&
+                    doc.GridRect().Height() >= rows * cell - Epsilon &&
+                    (!doc.HasWordList() ||
+                     (doc.WordList().FontSize >= least && doc.WordListBox().Bottom <= body.Height() + Epsilon)))
+                    return true;
+            }
+            return false;
+        };
+        bool fits = fitGrid();
+        // A list in one long column leaves the grid little room; as many columns as fit.
+        if (!fits && f.RequestedClueColumns == 0) {
+            f.RequestedClueColumns = std::min(9, WordListFitColumns(body.Width(), WordListWidest(p)));
+            fits = fitGrid();
+            if (!fits) f.RequestedClueColumns = 0;
         }
+        const double list = WordListHeight(p, body.Width());
         if (!fits) {
             f.GridFontSize = least;
             report.Add(MessageKind::Warning,
