@@ -1,6 +1,8 @@
 // Reading, dealing and building the puzzles of a book.
 #include "booksource.h"
 
+#include <utility>
+
 #include <QFileInfo>
 #include <QSet>
 
@@ -132,6 +134,13 @@ std::optional<std::vector<TPuzzle>> BuildBookPuzzles(const std::vector<TBookItem
     for (const TBookItem& item : items) total += item.NeedsBuild ? 1 : 0;
     std::vector<TPuzzle> puzzles;
     int built = 0;
+    std::int64_t& budget = builder.Engine().Settings.PackWorkLimit;
+    const std::int64_t before = std::exchange(budget, BookPackWorkLimit);
+    struct TRestore {
+        std::int64_t& value;
+        std::int64_t was;
+        ~TRestore() { value = was; }
+    } restore{budget, before};
     for (std::size_t i = 0; i < items.size(); ++i) {
         TPuzzle puzzle = items[i].Puzzle;
         if (items[i].NeedsBuild) {

@@ -47,6 +47,11 @@ std::optional<std::vector<TBookItem>> ReadPoolItems(const QString& path, int puz
                                                     std::uint32_t seed, const TPuzzle& defaults, bool titleFromName,
                                                     TReport& report);
 
+// The Tight search's work per book puzzle: a twentieth of a single puzzle's, so that a
+// hundred-puzzle book builds in seconds; every word still goes in, the grid may come out a
+// size larger than the smallest possible.
+constexpr std::int64_t BookPackWorkLimit = 2'000'000;
+
 // Told before each build (built so far, all to build); false stops.
 using TBuildProgress = std::function<bool(int built, int total)>;
 // The puzzles of the book in order, the word lists built with builder in the Tight pack
