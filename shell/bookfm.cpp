@@ -88,7 +88,7 @@ TBookFm::TBookFm(const TPuzzle& current, const TPuzzle& defaults, TPuzzleBuilder
     auto* addCurrent = Button(QStringLiteral("Book_AddCurrentBtn"), QStringLiteral("Add &Current Puzzle"), this);
     auto* addFiles = Button(QStringLiteral("Book_AddFilesBtn"), QStringLiteral("Add &Files..."), this);
     auto* up = Button(QStringLiteral("Book_UpBtn"), QStringLiteral("Move &Up"), this);
-    auto* down = Button(QStringLiteral("Book_DownBtn"), QStringLiteral("Move &Down"), this);
+    auto* down = Button(QStringLiteral("Book_DownBtn"), QStringLiteral("Move Do&wn"), this);
     auto* remove = Button(QStringLiteral("Book_RemoveBtn"), QStringLiteral("&Remove"), this);
     for (QPushButton* b : {addCurrent, addFiles, up, down, remove}) listButtons->addWidget(b);
     left->addLayout(listButtons);
@@ -127,7 +127,7 @@ TBookFm::TBookFm(const TPuzzle& current, const TPuzzle& defaults, TPuzzleBuilder
     left->addLayout(form);
     auto* actions = new QHBoxLayout;
     auto* preview = Button(QStringLiteral("Book_PreviewBtn"), QStringLiteral("Pre&view"), this);
-    auto* save = Button(QStringLiteral("Book_SaveBtn"), QStringLiteral("&Save PDF..."), this);
+    auto* save = Button(QStringLiteral("Book_SaveBtn"), QStringLiteral("Save P&DF..."), this);
     auto* close = Button(QStringLiteral("Book_CloseBtn"), QStringLiteral("Close"), this);
     actions->addWidget(preview);
     actions->addWidget(save);
