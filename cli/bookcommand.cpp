@@ -6,6 +6,7 @@
 #include <chrono>
 #include <ostream>
 
+#include <QHashSeed>
 #include <QString>
 
 #include "arguments.h"
@@ -149,6 +150,9 @@ int BookCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
         io.out << Help();
         return ExitSuccess;
     }
+    // The PDF writer keeps its fonts in hashes: a fixed hash seed writes them in the same
+    // order, so a seeded book repeats byte for byte but for its creation date.
+    if (a.seed) QHashSeed::setDeterministicGlobalSeed();
     GuiApplication gui;
     PuzzleSession session(io.err, a.usePreferences);
     const TPuzzle defaults = session.Puzzle();

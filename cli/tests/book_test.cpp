@@ -118,8 +118,9 @@ TEST_F(Book, SeedRepeatsPooledBook) {
     };
     ASSERT_EQ(make("a.pdf").status, 0);
     ASSERT_EQ(make("b.pdf").status, 0);
+    const std::regex date("/CreationDate \\(D:\\d+Z\\)");
+    EXPECT_EQ(std::regex_replace(Slurp(Path("a.pdf")), date, ""), std::regex_replace(Slurp(Path("b.pdf")), date, ""));
     const std::string a = Tool("pdftotext", Path("a.pdf"));
-    EXPECT_EQ(a, Tool("pdftotext", Path("b.pdf")));
     EXPECT_EQ(a.find("Contents"), std::string::npos);
     EXPECT_EQ(a.find("pool 1"), std::string::npos);
     // Each word is listed once under its puzzle (the solutions show grids only).

@@ -177,6 +177,39 @@ TEST(BookPool, DistinctWords) {
     EXPECT_EQ(report.Lines[0].Text, "The list has 11 different words; 2 puzzles of 6 words need 12.");
 }
 
+// Protects: a word list becomes a Tight puzzle titled after its file (or untitled), a puzzle
+// file is used as saved, and a file that is missing, empty or holds no built grid is refused
+// with a message; the built book puzzles hold every word.
+TEST(BookPool, ReadingAndBuilding) {
+    QTemporaryDir dir;
+    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return f.fileName();
+    };
+    TPreferences prefs;
+    const TPuzzle defaults = NewPuzzle(prefs);
+    TReport report;
+    const auto list = ReadBookItem(write("Big Cats.txt", "lion\ntiger\npuma\nlynx\njaguar\nocelot\n"), defaults, true, report);
+    ASSERT_TRUE(list.has_value());
+    EXPECT_TRUE(list->NeedsBuild);
+    EXPECT_EQ(list->Puzzle.PackMode, TPackMode::Tight);
+    EXPECT_EQ(list->Puzzle.TitleLines, QStringList{"Big Cats"});
+    EXPECT_TRUE(ReadBookItem(dir.filePath("Big Cats.txt"), defaults, false, report)->Puzzle.TitleLines.isEmpty());
+    for (const QString& bad : {dir.filePath("none.txt"), write("empty.txt", "\n\n"), write("blank.ws", "")}) {
+        TReport why;
+        EXPECT_FALSE(ReadBookItem(bad, defaults, true, why).has_value()) << bad.toStdString();
+        EXPECT_FALSE(why.IsEmpty()) << bad.toStdString();
+    }
+    TPuzzleBuilder builder;
+    builder.SetSeed(4);
+    const auto built = BuildBookPuzzles({*list, SavedItem(BuiltPuzzle({"cat", "dog"}, "Pets", 2), "pets.ws")}, builder, report);
+    ASSERT_TRUE(built.has_value());
+    EXPECT_EQ((*built)[0].Grid().PlacedWordCount(), 6);
+    EXPECT_EQ((*built)[1].TitleLines, QStringList{"Pets"});
+    EXPECT_FALSE(BuildBookPuzzles({*list}, builder, report, [](int, int) { return false; }).has_value());
+}
+
 // Protects: every text on every page, answer keys included, is at least 16 pt in large
 // print and 7 pt otherwise, even when more answers per page are asked than fit.
 TEST(BookPrint, LeastTextSize) {
