@@ -181,12 +181,6 @@ int BookCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     }
     TPuzzleBuilder& builder = session.Builder();
     builder.SetSeed(seed);
-    auto puzzles = BuildBookPuzzles(items, builder, report);
-    if (!puzzles) {
-        PrintReport(io.err, report);
-        return ExitFailure;
-    }
-
     TBookOptions options;
     options.Trim = QString::fromStdString(a.trim);
     options.Bleed = a.bleed;
@@ -196,10 +190,10 @@ int BookCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     options.Author = a.author ? ArgumentText(*a.author) : QString();
     options.Contents = !a.noContents;
     options.AnswersPerPage = a.answersPerPage;
-    TBook book(std::move(*puzzles), options);
-    const bool laidOut = book.LayOut(report);
+    const std::unique_ptr<TBook> made = MakeBook(items, options, builder, report);
     PrintReport(io.err, report);
-    if (!laidOut || HasError(report)) return ExitFailure;
+    if (!made || HasError(report)) return ExitFailure;
+    const TBook& book = *made;
 
     const QString path = PathFromNativeBytes(*a.output);
     QByteArray pdf;

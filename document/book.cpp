@@ -341,6 +341,7 @@ bool TBook::FitPuzzles(TReport& report) {
     const int least = MinTextPoints();
     pagePuzzles_.clear();
     reserve_.clear();
+    unfitted_.clear();
     for (int i = 0; i < static_cast<int>(puzzles_.size()); ++i) {
         TPuzzle p = puzzles_[static_cast<std::size_t>(i)];
         TPageFormat& f = p.Format;
@@ -394,6 +395,7 @@ bool TBook::FitPuzzles(TReport& report) {
         const double list = WordListHeight(p, body.Width());
         if (!fits) {
             f.GridFontSize = least;
+            unfitted_.push_back(i);
             report.Add(MessageKind::Warning,
                        QStringLiteral("%1 (%2 x %3) does not fit a %4 page in %5 pt letters; use fewer words or a "
                                       "larger trim.")

@@ -117,6 +117,8 @@ public:
     const std::vector<TBookPage>& Pages() const { return pages_; }
     int PageCount() const { return static_cast<int>(pages_.size()); }
     int AnswersPerPage() const { return answersPerPage_; }
+    // The puzzles (0-based) whose grid did not fit their page at the least text size.
+    const std::vector<int>& Unfitted() const { return unfitted_; }
     double Gutter() const { return gutter_; }
     int MinTextPoints() const { return options_.LargePrint ? LargePrintPoints : MinPrintPoints; }
     double PageWidth() const;
@@ -164,7 +166,8 @@ private:
     TTrim trim_;
     std::vector<TBookPage> pages_;
     std::vector<int> puzzlePage_;
-    std::vector<double> reserve_;  // the word list's room on each puzzle page
+    std::vector<double> reserve_;
+    std::vector<int> unfitted_;  // the word list's room on each puzzle page
     int solutionsPage_ = 0;
     int answersPerPage_ = 4;
     double gutter_ = 0.375;

@@ -1,6 +1,7 @@
 // Reading, dealing and building the puzzles of a book.
 #include "booksource.h"
 
+#include <map>
 #include <utility>
 
 #include <QFileInfo>
@@ -149,6 +150,15 @@ std::optional<std::vector<TPuzzle>> BuildBookPuzzles(const std::vector<TBookItem
             ++built;
             if (const int dropped = puzzle.Words().DroppedWords; dropped > 0)
                 report.Add(MessageKind::Warning, QStringLiteral("Puzzle %1: ").arg(i + 1) + FromWide(DroppedWordsMessage(dropped)));
+            if (const auto& unplaced = puzzle.Grid().PackResult.Unplaced; !unplaced.empty()) {
+                QStringList words;
+                for (const TUnplacedWord& u : unplaced)
+                    words << FromWide(puzzle.Words().WordList[static_cast<std::size_t>(u.Word)].GridWord);
+                report.Add(MessageKind::Warning, QStringLiteral("Puzzle %1: %2 word(s) did not fit the page's grid: %3")
+                                                     .arg(i + 1)
+                                                     .arg(unplaced.size())
+                                                     .arg(words.join(QStringLiteral(", "))));
+            }
             if (puzzle.Grid().PlacedWordCount() <= 0) {
                 report.Add(MessageKind::Error, QStringLiteral("Puzzle %1 (%2): no word could be placed.")
                                                    .arg(i + 1)
@@ -159,6 +169,53 @@ std::optional<std::vector<TPuzzle>> BuildBookPuzzles(const std::vector<TBookItem
         puzzles.push_back(std::move(puzzle));
     }
     return puzzles;
+}
+
+std::unique_ptr<TBook> MakeBook(const std::vector<TBookItem>& items, const TBookOptions& options,
+                                TPuzzleBuilder& builder, TReport& report, const TBuildProgress& progress) {
+    std::vector<TBookItem> work = items;
+    TReport builds;
+    auto puzzles = BuildBookPuzzles(work, builder, builds, progress);
+    if (!puzzles) {
+        report.Append(builds);
+        return nullptr;
+    }
+    std::map<int, TReport> rebuilds;  // what the latest build of each smaller grid said
+    constexpr int Rounds = 8;
+    for (int round = 0;; ++round) {
+        TReport laid;
+        auto book = std::make_unique<TBook>(*puzzles, options);
+        const bool ok = book->LayOut(laid);
+        std::vector<int> smaller;
+        for (const int i : book->Unfitted())
+            if (work[static_cast<std::size_t>(i)].NeedsBuild) smaller.push_back(i);
+        if (!ok || smaller.empty() || round == Rounds) {
+            report.Append(builds);
+            for (const auto& [i, said] : rebuilds) report.Append(said);
+            report.Append(laid);
+            return ok ? std::move(book) : nullptr;
+        }
+        // A grid a little smaller; the Tight search still puts in every word that fits.
+        for (const int i : smaller) {
+            TPuzzle& p = work[static_cast<std::size_t>(i)].Puzzle;
+            const TWordSearch& ws = (*puzzles)[static_cast<std::size_t>(i)].Grid();
+            const auto smallerSide = [](int n) { return std::max(3, n - std::max(1, n / 8)); };
+            p.RequestedColumns = smallerSide(ws.ActualColumns);
+            p.RequestedRows = smallerSide(ws.ActualRows);
+            if (progress && !progress(round, Rounds)) return nullptr;
+            TBookItem one = work[static_cast<std::size_t>(i)];
+            TReport dropped;
+            auto rebuilt = BuildBookPuzzles({one}, builder, dropped);
+            if (!rebuilt) {
+                report.Append(dropped);
+                return nullptr;
+            }
+            (*puzzles)[static_cast<std::size_t>(i)] = std::move(rebuilt->front());
+            for (TReportLine& line : dropped.Lines)
+                line.Text.replace(QStringLiteral("Puzzle 1"), QStringLiteral("Puzzle %1").arg(i + 1));
+            rebuilds[i] = dropped;
+        }
+    }
 }
 
 }  // namespace vorlix

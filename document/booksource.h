@@ -5,12 +5,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include <QString>
 #include <QStringList>
 
+#include "book.h"
 #include "puzzle.h"
 #include "report.h"
 
@@ -58,5 +60,11 @@ using TBuildProgress = std::function<bool(int built, int total)>;
 // mode so that every word goes in. No value when stopped by progress.
 std::optional<std::vector<TPuzzle>> BuildBookPuzzles(const std::vector<TBookItem>& items, TPuzzleBuilder& builder,
                                                      TReport& report, const TBuildProgress& progress = {});
+
+// The whole book from its items: built, laid out, and each word list whose grid does not
+// fit its page at the least text size built again a little smaller, a few times at most.
+// Null when stopped or refused (the reason in report).
+std::unique_ptr<TBook> MakeBook(const std::vector<TBookItem>& items, const TBookOptions& options,
+                                TPuzzleBuilder& builder, TReport& report, const TBuildProgress& progress = {});
 
 }  // namespace vorlix

@@ -264,15 +264,9 @@ bool TBookFm::MakeBook(const std::function<bool(int, int)>& progress) {
         return false;
     }
     TReport report;
-    auto puzzles = BuildBookPuzzles(items_, builder_, report, progress);
-    if (!puzzles) {
-        Tell(report);
-        return false;
-    }
-    auto book = std::make_unique<TBook>(std::move(*puzzles), Options());
-    const bool laidOut = book->LayOut(report);
+    auto book = vorlix::MakeBook(items_, Options(), builder_, report, progress);
     Tell(report);
-    if (!laidOut) return false;
+    if (!book) return false;
     book_ = std::move(book);
     page_->setRange(1, book_->PageCount());
     pages_->setText(QStringLiteral("of %1 (%2 puzzles, %3 answers per page)")

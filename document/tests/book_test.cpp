@@ -208,6 +208,24 @@ TEST(BookPool, ReadingAndBuilding) {
     EXPECT_EQ((*built)[0].Grid().PlacedWordCount(), 6);
     EXPECT_EQ((*built)[1].TitleLines, QStringList{"Pets"});
     EXPECT_FALSE(BuildBookPuzzles({*list}, builder, report, [](int, int) { return false; }).has_value());
+
+    // A long list in large print on a small trim: the grid is built smaller until it fits,
+    // and the words left out are named.
+    QStringList many;
+    TRandom random{11};
+    for (int w = 0; w < 40; ++w) {
+        QString word;
+        for (int c = 0; c < 9; ++c) word += QChar(u'a' + random.Random(26));
+        many << word;
+    }
+    TBookOptions large;
+    large.Trim = "6x9";
+    large.LargePrint = true;
+    TReport told;
+    const auto book = MakeBook({WordListItem(many, "Many", defaults)}, large, builder, told);
+    ASSERT_NE(book, nullptr);
+    EXPECT_TRUE(book->Unfitted().empty());
+    EXPECT_TRUE(told.Lines.back().Text.contains("did not fit the page's grid")) << told.Lines.back().Text.toStdString();
 }
 
 // Protects: every text on every page, answer keys included, is at least 16 pt in large
@@ -223,10 +241,14 @@ TEST(BookPrint, LeastTextSize) {
             TBook book(FivePuzzles(), o);
             TReport report;
             ASSERT_TRUE(book.LayOut(report));
-            if (large || o.Trim == "6x9") EXPECT_LT(book.AnswersPerPage(), 9);
+            if (large || o.Trim == "6x9") {
+                EXPECT_LT(book.AnswersPerPage(), 9);
+            }
             const std::vector<TPageInk> ink = InkOf(book);
             for (std::size_t p = 0; p < ink.size(); ++p)
-                if (ink[p].SmallestText > 0) EXPECT_GE(ink[p].SmallestText, large ? 16 : 7) << "page " << p + 1;
+                if (ink[p].SmallestText > 0) {
+                    EXPECT_GE(ink[p].SmallestText, large ? 16 : 7) << "page " << p + 1;
+                }
         }
     }
 }
