@@ -278,9 +278,46 @@ bool TBookFm::MakeBook(const std::function<bool(int, int)>& progress) {
     return true;
 }
 
+namespace {
+
+// The window's progress over a long run: it keeps answering, and Cancel is seen at the
+// next puzzle or page.
+class TBookProgressDlg : public QProgressDialog {
+public:
+    explicit TBookProgressDlg(QWidget* parent)
+        : QProgressDialog(QStringLiteral("Making the book..."), QStringLiteral("Cancel"), 0, 0, parent) {
+        setObjectName(QStringLiteral("BookProgressDlg"));
+        setWindowTitle(QStringLiteral("Make a Book"));
+        setWindowModality(Qt::WindowModal);
+        setMinimumDuration(400);
+    }
+    std::function<bool(int, int)> Step(const QString& what) {
+        return [this, what](int done, int total) {
+            setLabelText(what.arg(done + 1).arg(total));
+            setMaximum(total);
+            setValue(std::min(done, total));
+            QCoreApplication::processEvents();
+            return !wasCanceled();
+        };
+    }
+};
+
+}  // namespace
+
+bool TBookFm::EnsureBook(QProgressDialog& progress, const std::function<bool(int, int)>& step) {
+    if (book_) return true;
+    builder_.SetProgress([&progress](int, int) {
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    const bool made = MakeBook(step);
+    builder_.SetProgress({});
+    return made && !progress.wasCanceled();
+}
+
 bool TBookFm::PreviewClick() {
-    const TBusyCursor busy;
-    return book_ ? true : MakeBook({});
+    TBookProgressDlg progress(this);
+    return EnsureBook(progress, progress.Step(QStringLiteral("Building puzzle %1 of %2...")));
 }
 
 void TBookFm::ShowPage(int page) { preview_->Show(book_.get(), page); }
@@ -294,31 +331,9 @@ bool TBookFm::SaveClick() {
     const QString path = services_.Files.SaveFileName(this, request);
     if (path.isEmpty()) return false;
 
-    // Builds, pages and the check may take a while: the window keeps answering, and Cancel
-    // stops at the next puzzle or page with the earlier file untouched.
-    QProgressDialog progress(QStringLiteral("Making the book..."), QStringLiteral("Cancel"), 0, 0, this);
-    progress.setObjectName(QStringLiteral("BookProgressDlg"));
-    progress.setWindowTitle(QStringLiteral("Make a Book"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(400);
-    const auto step = [&progress](const QString& what) {
-        return [&progress, what](int done, int total) {
-            progress.setLabelText(what.arg(done + 1).arg(total));
-            progress.setMaximum(total);
-            progress.setValue(std::min(done, total));
-            QCoreApplication::processEvents();
-            return !progress.wasCanceled();
-        };
-    };
-    if (!book_) {
-        builder_.SetProgress([&progress](int, int) {
-            QCoreApplication::processEvents();
-            return !progress.wasCanceled();
-        });
-        const bool made = MakeBook(step(QStringLiteral("Building puzzle %1 of %2...")));
-        builder_.SetProgress({});
-        if (!made || progress.wasCanceled()) return false;
-    }
+    TBookProgressDlg progress(this);
+    const auto step = [&progress](const QString& what) { return progress.Step(what); };
+    if (!EnsureBook(progress, step(QStringLiteral("Building puzzle %1 of %2...")))) return false;
     QByteArray pdf;
     const TBookPdfResult written = SaveBookPdf(*book_, path, &pdf, [&](int page, int pages) {
         return step(QStringLiteral("Drawing page %1 of %2..."))(page - 1, pages);

@@ -3,6 +3,7 @@
 // pages and saves the PDF, then sees the paper check. The same code as vorlix-cli book.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QProgressDialog;
 class QSpinBox;
 
 namespace vorlix {
@@ -57,6 +59,8 @@ public:
 private:
     void RefreshList();
     void ShowPage(int page);
+    // The book of the current choices, made unless the previewed one still holds.
+    bool EnsureBook(QProgressDialog& progress, const std::function<bool(int, int)>& step);
     // Builds the puzzles and lays out the book; progress may cancel.
     bool MakeBook(const std::function<bool(int, int)>& progress);
     void Tell(const TReport& report);

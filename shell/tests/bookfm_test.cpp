@@ -1,7 +1,10 @@
 // The "Make a Book" window: reached from the print page, it collects and orders puzzles,
 // saves the book through the save-dialog seam and shows the paper check; a refused file
-// name or Cancel leaves no book.
+// name or Cancel leaves the earlier file as it was.
 #include <QFile>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -38,7 +41,8 @@ TEST_F(BookFmTest, PrintPageOpensIt) {
 
 // Protects: the current puzzle and files go in the order added and can be reordered and
 // removed; an unreadable file is told and adds nothing; the saved book passes the paper
-// check shown in the window, and its pages follow the list's order.
+// check shown in the window, and its pages follow the list's order; Cancel in the progress
+// window stops the run.
 TEST_F(BookFmTest, CollectOrderSaveAndCheck) {
     TPuzzleBuilder builder;
     builder.SetSeed(3);
@@ -71,6 +75,22 @@ TEST_F(BookFmTest, CollectOrderSaveAndCheck) {
 
     files.Answers = {};  // the save dialog cancelled
     EXPECT_FALSE(fm.SaveClick());
+
+    // Cancel in the progress window stops the run and leaves the earlier book as it was.
+    const QByteArray before = [&] {
+        QFile f(TempPath("book.pdf"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    fm.findChild<QLineEdit*>(QStringLiteral("Book_TitleEdt"))->setText("Changed");  // the preview is stale
+    EXPECT_EQ(fm.Book(), nullptr);
+    QTimer::singleShot(0, &fm, [&fm] {
+        if (auto* progress = fm.findChild<QProgressDialog*>(QStringLiteral("BookProgressDlg"))) progress->cancel();
+    });
+    files.Answers = {TempPath("book.pdf")};
+    EXPECT_FALSE(fm.SaveClick());
+    QFile after(TempPath("book.pdf"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
 }
 
 }  // namespace
