@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include <QHashSeed>
+#include <QDate>
 #include <QString>
 
 #include "arguments.h"
@@ -190,6 +191,7 @@ int BookCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
     options.Author = a.author ? ArgumentText(*a.author) : QString();
     options.Contents = !a.noContents;
     options.AnswersPerPage = a.answersPerPage;
+    options.Year = QDate::currentDate().year();
     const std::unique_ptr<TBook> made = MakeBook(items, options, builder, report);
     PrintReport(io.err, report);
     if (!made || HasError(report)) return ExitFailure;

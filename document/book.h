@@ -61,7 +61,7 @@ struct TBookOptions {
     QString Author;
     bool Contents = true;
     int AnswersPerPage = 0;  // 0: the trim's default
-    int Year = 2026;         // of the copyright line
+    int Year = 2026;         // of the copyright line; the callers give this year's
 };
 
 enum class TBookPageKind { Title, Copyright, Contents, Puzzle, Answers, Blank };

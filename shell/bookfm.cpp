@@ -2,6 +2,7 @@
 #include "bookfm.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -188,6 +189,7 @@ TBookOptions TBookFm::Options() const {
     o.Subtitle = subtitle_->text();
     o.Author = author_->text();
     o.AnswersPerPage = answers_->value();
+    o.Year = QDate::currentDate().year();
     return o;
 }
 
