@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "bookcommand.h"
 #include "exportcommand.h"
 #include "makecommand.h"
 #include "printcommand.h"
@@ -19,6 +20,7 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(std::make_unique<WordsCommand>());
         list.push_back(std::make_unique<ExportCommand>());
         list.push_back(std::make_unique<PrintCommand>());
+        list.push_back(std::make_unique<BookCommand>());
         return list;
     }();
     return commands;

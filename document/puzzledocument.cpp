@@ -191,10 +191,9 @@ void TPuzzleDocument::LayOut() {
     const TWordSearch& ws = puzzle_->Grid();
     const int rows = ws.ActualRows;
     const int columns = ws.ActualColumns;
-    // The word list keeps three inches; only the height is ever cut, never the letters.
-    constexpr double listReserve = 3.0;
+    // The word list keeps its reserve; only the height is ever cut, never the letters.
     double h = rows * 1.8 * pf.GridFontSize / 72.0;
-    if (cursor + h > contentRect_.Bottom - listReserve) h = contentRect_.Bottom - cursor - listReserve;
+    if (cursor + h > contentRect_.Bottom - listReserve_) h = contentRect_.Bottom - cursor - listReserve_;
     const double w = rows == 0 ? h : columns * (h / rows) * cellAspect_;
 
     double left = contentRect_.Left;

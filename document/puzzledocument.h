@@ -88,6 +88,8 @@ public:
     void SetFormCount(int forms) { formCount_ = forms; }
     int FormCount() const { return formCount_; }
 
+    // The height LayOut keeps below the grid for the word list (3 inches unless set).
+    void SetWordListReserve(double inches) { listReserve_ = inches; }
     // Recomputes every rectangle from the metrics, page format, texts and grid size.
     void LayOut();
     // Draws one page; formIndex is the 0-based form being printed.
@@ -161,6 +163,7 @@ private:
     int wordListPage_ = 1;
     int solutionPage_ = 2;
     int formCount_ = 1;
+    double listReserve_ = 3.0;
 
     TInchRect pageRect_;
     TInchRect contentRect_;

@@ -24,6 +24,7 @@ PACKAGES=(
   xdg-utils           # asks the file type of a puzzle file (install test)
   shared-mime-info
   libfile-mimeinfo-perl  # lets xdg-mime read the shared database instead of guessing
+  poppler-utils       # the book tests read the written PDF (pdfinfo, pdffonts, pdftotext)
 )
 
 missing=()

@@ -267,7 +267,8 @@ QStringList TLayoutFm::PreparedLayoutNames() {
             QStringLiteral("Standard  --  A good balance between legibility and space for words."),
             QStringLiteral("Small"),
             QStringLiteral("Extra Small  --  Compact layout for puzzles with very many words."),
-            QStringLiteral("Tiny  --  For getting the most words into a puzzle that is still legible.")};
+            QStringLiteral("Tiny  --  For getting the most words into a puzzle that is still legible."),
+            QStringLiteral("Large print  --  Every text at least 16 pt, answers circled in black.")};
 }
 
 QString TLayoutFm::HintsText() {
@@ -655,7 +656,37 @@ void TLayoutFm::ReapplyFontSizes() {
     ApplyAppearance();
 }
 
+namespace {
+
+// Large print: a plain sans-serif face, every size at least 16 pt, and answers marked by
+// shape (loops in black) so that no one needs to tell colours apart.
+constexpr int LargePrintLayout = 9;
+constexpr int LargePrintSizes[6] = {28, 16, 16, 20, 16, 16};
+
+}  // namespace
+
 void TLayoutFm::ChoosePreparedLayout(int k) {
+    if (k == LargePrintLayout) {
+        for (TPageElement e : AllPageElements) {
+            TElementControls& c = Controls(e);
+            const QSignalBlocker quietFace(c.Face);
+            const QSignalBlocker quietSize(c.Size);
+            SelectOrShow(c.Face, QStringLiteral("Arial"));
+            SelectOrShow(c.Size, QString::number(LargePrintSizes[static_cast<int>(e)]));
+        }
+        EditFormat([](TPageFormat& f) {
+            f.SolutionStyle = 0;
+            f.SolutionColor = 0;
+        });
+        {
+            const QSignalBlocker quiet(solutionStyle_);
+            solutionStyle_->setCurrentIndex(0);
+        }
+        ShowSolutionColor();
+        RerunFaceAndSizeChanges();
+        ApplyAppearance();
+        return;
+    }
     for (TPageElement e : AllPageElements) {
         const TElementInfo& info = InfoOf(e);
         TElementControls& c = Controls(e);

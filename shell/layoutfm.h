@@ -78,7 +78,7 @@ public:
     // Unless loading: the apply timer with this delay (outside 0..4000 it is 1200)
     // started, and the puzzle marked modified.
     void ArmApplyTimer(int ms);
-    // Chooses prepared layout k (0..8, Super Jumbo first).
+    // Chooses prepared layout k (0..8, Super Jumbo first; 9 large print).
     void ChoosePreparedLayout(int k);
 
     bool Loading() const { return loading_; }

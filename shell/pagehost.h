@@ -54,6 +54,8 @@ public:
     virtual void ShowAppearance(const QString& section = {}) = 0;
     virtual void ShowExport() = 0;
     virtual void ShowPreview() = 0;
+    // The window that puts many puzzles into one print-ready book.
+    virtual void MakeBook() = 0;
     virtual void RepaintPreviews() = 0;
     // The printer or its paper changed: the previews take the new page.
     virtual void PrinterChanged() = 0;

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "aboutpage.h"
+#include "bookfm.h"
 #include "accidentpage.h"
 #include "capspage.h"
 #include "creditspage.h"
@@ -44,6 +45,7 @@
 #include "printjob.h"
 #include "printpage.h"
 #include "puzzledocument.h"
+#include "puzzlebuilder.h"
 #include "puzzledefaults.h"
 #include "puzzlefile.h"
 #include "savequeryfm.h"
@@ -640,6 +642,14 @@ void TWebFm::ShowAppearance(const QString& section) {
 
 void TWebFm::ShowExport() {
     if (windows_ && windows_->Export) windows_->Export->ShowExport();
+}
+
+void TWebFm::MakeBook() {
+    // The book's builds draw from a builder of their own, checked like the puzzle's.
+    TPuzzleBuilder builder;
+    builder.CheckLike(model_->Builder());
+    TBookFm book(model_->Puzzle(), NewPuzzle(Preferences()), builder, services_, this);
+    services_.Modal.Run(book);
 }
 
 void TWebFm::ShowPreview() {

@@ -110,6 +110,8 @@ public:
     void ShowAppearance(const QString& section = {}) override;
     void ShowExport() override;
     void ShowPreview() override;
+    // The "Make a Book" window over the current puzzle.
+    void MakeBook() override;
     void RepaintPreviews() override;
     void PrinterChanged() override;
     // The finished page's preview, whose size the web page export's grid follows.

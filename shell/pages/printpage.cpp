@@ -151,6 +151,12 @@ TPrintPage::TPrintPage(IPageHost& host)
     pdfRow->addWidget(pdfNote_, 1);
     Body()->addLayout(pdfRow);
 
+    auto* bookRow = new QHBoxLayout;
+    MakeButton(QStringLiteral("Print_MakeBookBtn"), QStringLiteral("Make a &Book..."), [this] { Host().MakeBook(); },
+               bookRow);
+    bookRow->addStretch(1);
+    Body()->addLayout(bookRow);
+
     Body()->addWidget(MakeProgressRow());
     MakeContinueButton(QStringLiteral("Print_ContinueBtn"), Body());
     Body()->addStretch(1);

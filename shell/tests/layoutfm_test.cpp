@@ -272,6 +272,21 @@ TEST_F(LayoutTest, PreparedLayoutsChangeOnlyFacesAndSizes) {
     EXPECT_EQ(Format().ClueTextFontColor, before.ClueTextFontColor);
 }
 
+// Protects: the large-print layout puts every text at 16 pt or more in a plain face and
+// marks answers by shape in black, not by colour.
+TEST_F(LayoutTest, LargePrintLayout) {
+    List("SolutionStyleCmBx")->setCurrentIndex(2);
+    EditFormat([](TPageFormat& f) { f.SolutionColor = 0x00FF00; });
+    Choose("PreparedLayoutsCmBx", 9);
+    for (const TElementNames& names : Elements) {
+        EXPECT_GE(Format().FontSize(names.Element), 16) << names.Size;
+        EXPECT_EQ(Format().Face(names.Element), "Arial") << names.Face;
+    }
+    EXPECT_EQ(Format().SolutionStyle, 0);
+    EXPECT_EQ(List("SolutionStyleCmBx")->currentIndex(), 0);
+    EXPECT_EQ(Format().SolutionColor, 0);
+}
+
 TEST_F(LayoutTest, PreparedSizeHoldsToTheListEnds) {
     // Positions outside 0..8 (a layout that is not in the list) never leave the list.
     EXPECT_EQ(PreparedSize(TPageElement::Title, -1), 56);
