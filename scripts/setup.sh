@@ -24,6 +24,9 @@ PACKAGES=(
   xdg-utils           # asks the file type of a puzzle file (install test)
   shared-mime-info
   libfile-mimeinfo-perl  # lets xdg-mime read the shared database instead of guessing
+  chromium            # the interactive page's tests run in headless Chromium
+  chromium-driver
+  python3-selenium
 )
 
 missing=()

@@ -83,6 +83,7 @@
     }
     words.forEach((word) => {
       const li = document.createElement('li');
+      li.dir = 'auto';  // a right-to-left word keeps its tick at its start
       const tick = document.createElement('span');
       tick.className = 'tick';
       tick.setAttribute('aria-hidden', 'true');
