@@ -191,9 +191,12 @@ QByteArray PlayPageBytes(const TPuzzle& puzzle, const TPlayOptions& options) {
     return page;
 }
 
+bool WritePlayPage(QIODevice& out, const TPuzzle& puzzle, const TPlayOptions& options) {
+    return WriteAllBytes(out, PlayPageBytes(puzzle, options));
+}
+
 bool SavePlayPage(const QString& path, const TPuzzle& puzzle, const TPlayOptions& options, IMessageHost& host) {
-    const QByteArray bytes = PlayPageBytes(puzzle, options);
-    return SaveExportFile(path, [&](QIODevice& out) { return WriteAllBytes(out, bytes); }, host);
+    return SaveExportFile(path, [&](QIODevice& out) { return WritePlayPage(out, puzzle, options); }, host);
 }
 
 }  // namespace vorlix

@@ -8,6 +8,8 @@
 
 #include "messages.h"
 
+class QIODevice;
+
 namespace vorlix {
 
 struct TPuzzle;
@@ -27,6 +29,7 @@ QByteArray PlayPageBytes(const TPuzzle& puzzle, const TPlayOptions& options);
 // The page's Content-Security-Policy: nothing from the network, only its own script and style.
 QString PlayContentSecurityPolicy();
 
+bool WritePlayPage(QIODevice& out, const TPuzzle& puzzle, const TPlayOptions& options);
 bool SavePlayPage(const QString& path, const TPuzzle& puzzle, const TPlayOptions& options, IMessageHost& host);
 
 }  // namespace vorlix
