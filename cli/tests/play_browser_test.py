@@ -227,12 +227,18 @@ def check_wrong_selections(page, name):
     before = page.progress()
     by_drag(page, a, b)
     touch_actions(page, [("tap", a), ("tap", b)])
+    # A drag let go outside the grid chooses nothing, not even a start.
+    from selenium.webdriver.common.action_chains import ActionChains
+    first, last = ends(page.data["words"][0])
+    ActionChains(page.driver, duration=40).move_to_element(page.cell(*first)).click_and_hold() \
+        .move_to_element(page.driver.find_element("id", "title")).release().perform()
+    touch_actions(page, [("tap", last)])
+    check(page.progress() == before, "%s: a drag let go outside the grid left a start" % name)
+    touch_actions(page, [("tap", last)])  # drops the start that tap made
     keyboard = Keyboard(page)
     keyboard.select(a, b)
     check(page.progress() == before, "%s: a wrong selection counted: %s" % (name, page.progress()))
     # Escape drops a started selection: the next Enter starts afresh instead of ending a word.
-    word = page.data["words"][0]
-    first, last = ends(word)
     keyboard.go(last)
     keyboard.press(keyboard.keys.SPACE)
     keyboard.press(keyboard.keys.ESCAPE)
@@ -280,6 +286,11 @@ def check_against_puzzle(page, shown, name):
     x1 = page.cell(1, 1).location["x"]
     x2 = page.cell(2, 1).location["x"]
     check(x1 < x2, "%s: column 1 is not at the left" % name)
+    # A right-to-left word list reads right to left, the others left to right.
+    directions = page.driver.execute_script(
+        "return [...document.querySelectorAll('#words li')].map(li => getComputedStyle(li).direction);")
+    wanted = "rtl" if name == "hebrew" else "ltr"
+    check(set(directions) == {wanted}, "%s: the word list runs %s" % (name, directions))
 
 
 def check_solution(page, name):
@@ -339,6 +350,9 @@ def test_mystery_and_hidden_message(page, cli, work, shots):
         by_drag(page, *ends(word))
         check(len(listed()) == i + 1, "mystery: %d words listed after %d found" % (len(listed()), i + 1))
     check(message.is_displayed() and "Fun" in message.text, "mystery: no hidden message at the end")
+    start_again(page, "mystery")
+    page.click_id("solution")
+    check(len(listed()) == len(words), "mystery: the solution does not list the words")
     print("ok: mystery with a hidden message")
 
 
@@ -357,6 +371,13 @@ def shoot_layouts(page, cli, work, shots):
         check(width <= m["width"], "%s: the page is %d pixels wide in a %d pixel window" % (name, width, m["width"]))
         page.shot(shots, name)
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    # Printed, the page is the puzzle: no buttons, no progress, every cell still there.
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+    check(not page.driver.find_element("id", "buttons").is_displayed(), "print: the buttons show")
+    check(not page.driver.find_element("id", "progress").is_displayed(), "print: the progress shows")
+    check(page.cell(page.data["columns"], page.data["rows"]).is_displayed(), "print: the grid is cut")
+    page.shot(shots, "english-print")
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
 
 
 def main():

@@ -12,6 +12,7 @@
   let shown = false;
   let start = null;     // the cell a tap or the keyboard chose as a word's first
   let press = null;     // the cell a pointer went down on, while it is down
+  let moved = false;    // whether that pointer has been over another cell since
   let focusCell = null; // the grid's one cell in the tab order
 
   // Texts go in as text nodes only; the data never becomes markup.
@@ -77,19 +78,17 @@
   function buildList() {
     $('listhead').textContent = data.clues ? 'Clues' : 'Words';
     const list = $('words');
-    if (data.mystery) {
-      list.classList.add('mystery');
-      $('mysterynote').hidden = false;
-    }
+    $('mysterynote').hidden = !data.mystery;
     words.forEach((word) => {
       const li = document.createElement('li');
-      li.dir = 'auto';  // a right-to-left word keeps its tick at its start
+      // The item takes the direction of its text, so a right-to-left word keeps its tick at
+      // its start (a child with its own dir would not count).
+      li.dir = 'auto';
       const tick = document.createElement('span');
       tick.className = 'tick';
       tick.setAttribute('aria-hidden', 'true');
       const text = document.createElement('span');
       text.className = 'text';
-      text.dir = 'auto';
       text.textContent = word.text;
       const state = document.createElement('span');
       state.className = 'sr';
@@ -216,7 +215,7 @@
     $('message').hidden = !(message && (all || shown));
     $('message').textContent = message ? 'Hidden message: ' + data.message : '';
     $('solution').textContent = shown ? 'Hide solution' : 'Show solution';
-    $('solution').setAttribute('aria-pressed', shown ? 'true' : 'false');
+    $('words').classList.toggle('mystery', Boolean(data.mystery) && !shown);
     drawMarks();
   }
 
@@ -230,6 +229,7 @@
     if (e.target.hasPointerCapture && e.target.hasPointerCapture(e.pointerId))
       e.target.releasePointerCapture(e.pointerId);
     press = cell;
+    moved = false;
     setFocusCell(cell);
     cell.focus({ preventScroll: true });
     showPick(cell, cell);
@@ -242,6 +242,7 @@
   function onMove(e) {
     if (!press) return;
     const cell = cellUnder(e);
+    if (cell !== press) moved = true;
     if (cell) showPick(press, cell);
   }
 
@@ -250,7 +251,12 @@
     const from = press;
     press = null;
     showPick(null);
-    const to = cellUnder(e) || from;
+    let to = cellUnder(e);
+    if (!to) {
+      // Let go outside the grid after a drag: nothing chosen.
+      if (moved) return;
+      to = from;
+    }
     if (to !== from) {
       setStart(null);
       trySelection(from, to);
