@@ -270,10 +270,16 @@ def check_against_puzzle(page, shown, name):
     placed = [w for w in shown["words"] if w["placed"]]
     check(len(placed) == len(page.data["words"]), "%s: %d words on the page, %d placed"
           % (name, len(page.data["words"]), len(placed)))
+    # A word's length in cells, which may differ from its code points, is how many cells list it.
+    length = {}
+    for row in shown["cell_words"]:
+        for indices in row:
+            for index in indices:
+                length[index] = length.get(index, 0) + 1
     expected = set()
     for w in placed:
         dc, dr = DIRECTION_STEP[w["direction"]]
-        cells = [(w["column"] + dc * k, w["row"] + dr * k) for k in range(len(w["grid_word"]))]
+        cells = [(w["column"] + dc * k, w["row"] + dr * k) for k in range(length[w["index"]])]
         expected.add((cells[0], cells[-1], w["grid_word"]))
     got = set()
     for word in page.data["words"]:
