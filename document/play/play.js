@@ -213,7 +213,14 @@
     $('done').hidden = !all;
     const message = (data.message || '').trim();
     $('message').hidden = !(message && (all || shown));
-    $('message').textContent = message ? 'Hidden message: ' + data.message : '';
+    if (message && !$('message').firstChild) {
+      const label = document.createElement('strong');
+      label.textContent = 'Hidden message:';
+      const text = document.createElement('div');
+      text.dir = 'auto';  // the message reads in its own direction under the label
+      text.textContent = data.message;
+      $('message').append(label, text);
+    }
     $('solution').textContent = shown ? 'Hide solution' : 'Show solution';
     $('words').classList.toggle('mystery', Boolean(data.mystery) && !shown);
     drawMarks();
