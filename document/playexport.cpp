@@ -1,3 +1,4 @@
+// Writes the interactive page: the embedded frame, style and script around the puzzle as JSON.
 #include "playexport.h"
 
 #include <QCryptographicHash>
