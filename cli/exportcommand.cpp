@@ -10,6 +10,7 @@
 #include "arguments.h"
 #include "htmlexport.h"
 #include "pictureexport.h"
+#include "playexport.h"
 #include "printjob.h"
 #include "puzzledocument.h"
 #include "safewrite.h"
@@ -20,11 +21,12 @@ namespace vorlix::cli {
 
 namespace {
 
-enum class Format { Html, HtmlFragment, Text, Bmp, Png, Svg, Emf };
+enum class Format { Html, HtmlFragment, Play, Text, Bmp, Png, Svg, Emf };
 
 constexpr NamedChoice<Format> Formats[] = {
     {"html", Format::Html}, {"html-fragment", Format::HtmlFragment}, {"text", Format::Text}, {"bmp", Format::Bmp},
     {"png", Format::Png},   {"svg", Format::Svg},                    {"emf", Format::Emf},
+    {"play", Format::Play},
 };
 
 bool IsBitmap(Format f) { return f == Format::Bmp || f == Format::Png; }
@@ -47,6 +49,7 @@ struct ExportOptions {
     std::optional<int> height;
     std::optional<std::string> output;
     bool usePreferences = false;
+    bool mystery = false;
     bool help = false;
 };
 
@@ -87,6 +90,7 @@ const OptionRule<ExportOptions> ExportOptionTable[] = {
      }},
     OutputRule<ExportOptions>(),
     Flag<&ExportOptions::usePreferences>("--use-preferences"),
+    Flag<&ExportOptions::mystery>("--mystery"),
     Flag<&ExportOptions::help>("--help"),
     Flag<&ExportOptions::help>("-h"),
 };
@@ -143,11 +147,14 @@ std::string PictureFileName(Format format, const std::string& name) {
 }
 
 void CheckCombinations(const ExportOptions& o) {
-    if (!o.format) throw UsageError("export needs --format (html, html-fragment, text, bmp, png, svg or emf)");
+    if (!o.format) throw UsageError("export needs --format (html, html-fragment, play, text, bmp, png, svg or emf)");
     if (!o.output) throw UsageError("export needs -o FILE");
     const Format f = *o.format;
     const bool solution = o.solution || (o.include && Has(*o.include, Element::Solution));
     if (solution && !IsPicture(f)) throw UsageError("the solution has no web page or text form; use a picture format");
+    if (o.mystery && f != Format::Play) throw UsageError("--mystery is for --format play only");
+    if (f == Format::Play && o.include)
+        throw UsageError("the interactive page takes no --include; it holds the whole puzzle");
     if (o.spacing && f != Format::Text) throw UsageError("--spacing is for --format text only");
     if ((o.pixelsPerCell || o.width || o.height) && !IsBitmap(f))
         throw UsageError("--pixels-per-cell, --width and --height are for bmp and png only");
@@ -176,6 +183,7 @@ std::string ExportCommand::Help() const {
            "\n"
            "Formats:\n"
            "  html                a complete web page          html-fragment  the page's HTML only\n"
+           "  play                an interactive web page a pupil solves in a browser, offline\n"
            "  text                plain text (UTF-8)\n"
            "  bmp, png            a bitmap picture             svg, emf       a vector picture\n"
            "\n"
@@ -193,6 +201,7 @@ std::string ExportCommand::Help() const {
            "  -o OUT              the file; '-' writes html, html-fragment and text to standard\n"
            "                      output. A picture name without a dot gets .BMP, .png, .svg or\n"
            "                      .EMF appended; the name written is printed.\n"
+           "  --mystery           play: the word list stays hidden; words appear as they are found\n"
            "  --use-preferences   what the file leaves out comes from the stored preferences\n"
            "  -h, --help          show this text\n";
 }
@@ -218,7 +227,9 @@ int ExportCommand::Execute(const std::vector<std::string>& arguments, CommandIo&
 
     if (!IsPicture(format)) {
         QByteArray bytes;
-        if (format == Format::Text)
+        if (format == Format::Play)
+            bytes = PlayPageBytes(puzzle, TPlayOptions{options.mystery});
+        else if (format == Format::Text)
             bytes = TextExportBytes(TextExportLines(puzzle, sections, options.spacing.value_or(DefaultTextLetterSpacing)));
         else
             bytes = HtmlBytes(format == Format::Html ? HtmlPageLines(puzzle, sections) : HtmlFragmentLines(puzzle, sections));

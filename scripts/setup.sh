@@ -25,6 +25,9 @@ PACKAGES=(
   shared-mime-info
   libfile-mimeinfo-perl  # lets xdg-mime read the shared database instead of guessing
   poppler-utils       # the book tests read the written PDF (pdfinfo, pdffonts, pdftotext)
+  chromium            # the interactive page's tests run in headless Chromium
+  chromium-driver
+  python3-selenium
 )
 
 missing=()

@@ -18,6 +18,7 @@
 #include "htmlexport.h"
 #include "link.h"
 #include "pictureexport.h"
+#include "playexport.h"
 #include "previewbox.h"
 #include "puzzledocument.h"
 #include "puzzlemodel.h"
@@ -112,6 +113,7 @@ TExportFm::TExportFm(TWebFm& main) : QDialog(&main), main_(&main) {
     pages_->setObjectName(QStringLiteral("Export_Pages"));
     pages_->addWidget(BuildOptionsPage());
     pages_->addWidget(BuildHtmlPage());
+    pages_->addWidget(BuildPlayPage());
     pages_->addWidget(BuildCopyHtmlPage());
     pages_->addWidget(BuildTextPage());
     pages_->addWidget(BuildMetafilePage(false));
@@ -143,7 +145,8 @@ void TExportFm::TurnTo(const QString& pageName) {
     for (int i = 0; i < pages_->count(); ++i) {
         if (pages_->widget(i)->accessibleName() != pageName) continue;
         pages_->setCurrentIndex(i);
-        include_->setVisible(pageName != ExportOptionsPage);
+        // The interactive page always holds the whole puzzle.
+        include_->setVisible(pageName != ExportOptionsPage && pageName != PlayPagePage);
         if (pageName == BitmapPage) {
             SetBitmapWording();
             SuggestBitmapSize();
@@ -287,6 +290,15 @@ bool TExportFm::SaveWebPage() {
     if (name.isEmpty()) return false;
     const TBusyCursor busy;
     return SaveHtmlPage(name, main_->Model().Puzzle(), Sections(), PreviewScaleOf(*main_), main_->Services().Messages);
+}
+
+bool TExportFm::SaveInteractivePage() {
+    const QString name = AskSaveName(QStringLiteral("Export as Interactive Web Page"), WebPageFilter,
+                                     QStringLiteral("html"));
+    if (name.isEmpty()) return false;
+    const TBusyCursor busy;
+    return SavePlayPage(name, main_->Model().Puzzle(), TPlayOptions{mysteryCB_->isChecked()},
+                        main_->Services().Messages);
 }
 
 bool TExportFm::CopyHtml() {

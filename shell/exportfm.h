@@ -1,5 +1,6 @@
-// The export window: a menu of exports and one page for each, the web page, HTML, text and
-// pictures of the puzzle or its solution, copied to the clipboard or saved to a file.
+// The export window: a menu of exports and one page for each, the web page, the interactive
+// page, HTML, text and pictures of the puzzle or its solution, copied to the clipboard or
+// saved to a file.
 #pragma once
 
 #include <functional>
@@ -26,6 +27,7 @@ class TWebFm;
 // The page names, as the window's navigation uses them.
 inline const QString ExportOptionsPage = QStringLiteral("Export Options");
 inline const QString HtmlPagePage = QStringLiteral("Html Page");
+inline const QString PlayPagePage = QStringLiteral("Play Page");
 inline const QString CopyHtmlPage = QStringLiteral("C-P Html");
 inline const QString SaveAsTextPage = QStringLiteral("Save As Text");
 inline const QString MetafilePage = QStringLiteral("Metafile");
@@ -72,6 +74,8 @@ public:
 
     // --- The commands, as the pages' buttons and links run them.
     bool SaveWebPage();
+    // The interactive page a pupil solves in a browser, with the mystery box's choice.
+    bool SaveInteractivePage();
     bool CopyHtml();
     bool CopyText();
     bool SaveText();
@@ -89,6 +93,7 @@ private:
     // Page builders (exportfmpages.cpp).
     QWidget* BuildOptionsPage();
     QWidget* BuildHtmlPage();
+    QWidget* BuildPlayPage();
     QWidget* BuildCopyHtmlPage();
     QWidget* BuildTextPage();
     QWidget* BuildMetafilePage(bool solution);
@@ -126,6 +131,7 @@ private:
     QCheckBox* listCB_ = nullptr;
     QCheckBox* solutionCB_ = nullptr;
     QComboBox* spacingCmBx_ = nullptr;
+    QCheckBox* mysteryCB_ = nullptr;
     TPixelsPerCellSpin* pixelsSpin_ = nullptr;
     QLineEdit* widthEd_ = nullptr;
     QLineEdit* heightEd_ = nullptr;

@@ -27,6 +27,7 @@ constexpr int SideFieldChars = 5;
 QString NamePrefixOf(const QString& pageName) {
     if (pageName == ExportOptionsPage) return QStringLiteral("Options");
     if (pageName == HtmlPagePage) return QStringLiteral("HtmlPage");
+    if (pageName == PlayPagePage) return QStringLiteral("PlayPage");
     if (pageName == CopyHtmlPage) return QStringLiteral("CPHtml");
     if (pageName == SaveAsTextPage) return QStringLiteral("SaveAsText");
     if (pageName == MetafileSolutionPage) return QStringLiteral("MFSol");
@@ -221,6 +222,8 @@ QWidget* TExportFm::BuildOptionsPage() {
         {"On the web",
          {{"Options_CompleteWebPageLnk", "Create a Complete Web Page", HtmlPagePage, false,
            "A page of its own (.htm) to open in a browser or put on a web site."},
+          {"Options_PlayPageLnk", "Interactive Web Page", PlayPagePage, false,
+           "A page pupils solve on a screen, offline, by mouse, touch or keyboard."},
           {"Options_ExportHtmlLnk", "Export as HTML", CopyHtmlPage, false,
            "HTML to paste into a web page you are editing."}}},
         {"As text",
@@ -276,6 +279,30 @@ QWidget* TExportFm::BuildHtmlPage() {
                             QStringLiteral("Step 2   - Click on this button and choose a name for the file."), page));
     body->addLayout(Row({AddButton(QStringLiteral("HtmlPage_SaveBtn"), QStringLiteral("&Save as Web Page..."),
                                    [this] { SaveWebPage(); }, page)}));
+    AddPageFooter(page, false);
+    return page;
+}
+
+QWidget* TExportFm::BuildPlayPage() {
+    QWidget* page = NewPage(PlayPagePage, QStringLiteral("Create an Interactive Web Page"));
+    QVBoxLayout* body = PageBody(page);
+    body->addWidget(AddText(QStringLiteral("PlayPage_IntroTxt"),
+                            QStringLiteral("Save your puzzle as one web page that pupils solve in a browser: by "
+                                           "dragging or tapping with the mouse or a finger, or by keyboard alone. "
+                                           "It needs no internet: mail it, put it on a class web site or open it "
+                                           "from a USB stick."),
+                            page));
+    body->addWidget(AddText(QStringLiteral("PlayPage_Step1Txt"),
+                            QStringLiteral("Step 1   - Choose whether pupils see the words to find."), page));
+    mysteryCB_ = new QCheckBox(QStringLiteral("Hide the word list (mystery)"), page);
+    mysteryCB_->setObjectName(QStringLiteral("PlayPage_MysteryCB"));
+    mysteryCB_->setAccessibleName(mysteryCB_->text());
+    mysteryCB_->setToolTip(QStringLiteral("Words appear in the list as they are found."));
+    body->addLayout(Row({mysteryCB_}));
+    body->addWidget(AddText(QStringLiteral("PlayPage_Step2Txt"),
+                            QStringLiteral("Step 2   - Click on this button and choose a name for the file."), page));
+    body->addLayout(Row({AddButton(QStringLiteral("PlayPage_SaveBtn"), QStringLiteral("&Save as Interactive Page..."),
+                                   [this] { SaveInteractivePage(); }, page)}));
     AddPageFooter(page, false);
     return page;
 }

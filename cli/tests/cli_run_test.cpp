@@ -186,6 +186,8 @@ TEST_F(CliRun, RefusalsExitWithOneLine) {
         {{"export", ws, "--format", "gif", "-o", out}, "gif", 2},
         {{"make", "--type", "standard", "--hidden", "x"}, "--hidden", 2},
         {{"export", ws, "--format", "png"}, "-o", 2},
+        {{"export", ws, "--format", "html", "--mystery", "-o", out}, "--mystery", 2},
+        {{"export", ws, "--format", "play", "--include", "grid", "-o", out}, "--include", 2},
         {{"show", ws, "-o", out + ".wsx"}, ".ws", 2},
         {{"show"}, "one puzzle file", 2},
         {{"make", "--word", "cat", Path("missing.txt")}, "missing.txt", 2},

@@ -203,6 +203,8 @@ TEST_F(Commands, ExportFormatsWriteTheirSignature) {
         {{"--format", "html"}, "page.htm", "page.htm", 0, "<html>"},
         {{"--format", "html-fragment", "--include", "title,grid"}, "part.htm", "part.htm", 0, "\r\n<!--  TITLE  -->"},
         {{"--format", "text", "--spacing", "0", "--include", "title"}, "pets.txt", "pets.txt", 0, "Pets\r\n\r\n"},
+        {{"--format", "play"}, "play.html", "play.html", 0, "<!DOCTYPE html>\n"},
+        {{"--format", "play", "--mystery"}, "secret.html", "secret.html", std::string::npos, "\"mystery\":true"},
     };
     for (const Case& c : cases) {
         Strings arguments = {"export", file, "-o", Path(c.name)};

@@ -106,6 +106,7 @@ TEST_F(CliHostile, FailingDiskKeepsEveryKindOfOutput) {
         {"i.bmp", {"export", ws, "--format", "bmp", "-o"}},
         {"j.EMF", {"export", ws, "--format", "emf", "-o"}},
         {"k.pdf", {"print", ws, "-o"}},
+        {"l.html", {"export", ws, "--format", "play", "-o"}},
     };
     for (auto [name, arguments] : cases) {
         const std::string target = Path("out/" + name);

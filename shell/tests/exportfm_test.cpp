@@ -130,7 +130,7 @@ TEST_F(ExportFmTest, MenuLinksOpenTheirPages) {
         {"Options_CompleteWebPageLnk", HtmlPagePage, false}, {"Options_ExportHtmlLnk", CopyHtmlPage, false},
         {"Options_ExportTextLnk", SaveAsTextPage, false},    {"Options_ExportPuzzleLnk", MetafilePage, false},
         {"Options_ExportSolutionLnk", MetafileSolutionPage, true}, {"Options_PuzzleBitmapLnk", BitmapPage, false},
-        {"Options_SolutionBitmapLnk", BitmapPage, true},
+        {"Options_SolutionBitmapLnk", BitmapPage, true}, {"Options_PlayPageLnk", PlayPagePage, false},
     };
     QWidget* include = Find(QStringLiteral("IncludeGrp"));
     EXPECT_FALSE(include->isVisible());
@@ -140,7 +140,8 @@ TEST_F(ExportFmTest, MenuLinksOpenTheirPages) {
         Click(QString::fromLatin1(c.Link));
         EXPECT_EQ(Fm().CurrentPageName(), c.Page);
         EXPECT_EQ(Fm().ExportingSolution(), c.Solution);
-        EXPECT_TRUE(include->isVisible());
+        // The interactive page always holds the whole puzzle.
+        EXPECT_EQ(include->isVisible(), c.Page != PlayPagePage);
         // Alternate the two ways back.
         if (n++ % 2 == 0) {
             Click(QStringLiteral("Export_BackBtn"));
@@ -387,6 +388,8 @@ TEST_F(ExportFmTest, EveryFormatSavedToAFile) {
     const Case cases[] = {
         {"Options_CompleteWebPageLnk", "HtmlPage_SaveBtn", "page.htm", "page.htm", "Export as Complete Web Page",
          "<html><head>\r\n", 0},
+        {"Options_PlayPageLnk", "PlayPage_SaveBtn", "play.html", "play.html", "Export as Interactive Web Page",
+         "<!DOCTYPE html>\n", 0},
         {"Options_ExportTextLnk", "SaveAsText_SaveLnk", "puzzle.txt", "puzzle.txt", "Export as Text File on Disk",
          "Zoo\r\n", 0},
         {"Options_ExportPuzzleLnk", "Metafile_SavePuzzleLnk", "vector.emf", "vector.emf", "Save as Enhanced Metafile",
@@ -423,7 +426,25 @@ TEST_F(ExportFmTest, EveryFormatSavedToAFile) {
     // Cancelling writes nothing.
     files.Answers = {};
     Click(QStringLiteral("Bitmap_SavePuzzleLnk"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 9);  // eight files and the preferences
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 10);  // nine files and the preferences
+}
+
+// Protects: the mystery box's choice reaches the interactive page, which holds the whole
+// puzzle whatever the include boxes say.
+TEST_F(ExportFmTest, InteractivePageTakesTheMysteryChoice) {
+    Click(QStringLiteral("Options_PlayPageLnk"));
+    SetBoxes({});
+    for (const bool mystery : {true, false}) {
+        SCOPED_TRACE(mystery);
+        Box("PlayPage_MysteryCB")->setChecked(mystery);
+        const QString path = TempPath(mystery ? "mystery.html" : "open.html");
+        files.Answers = {path};
+        Click(QStringLiteral("PlayPage_SaveBtn"));
+        const QByteArray page = ReadAll(path);
+        EXPECT_TRUE(page.contains(mystery ? "\"mystery\":true" : "\"mystery\":false"));
+        EXPECT_TRUE(page.contains("\"title\":[\"Zoo\"]"));
+        EXPECT_EQ(page.count("\"text\":"), FifteenWords.size());
+    }
 }
 
 // Protects: the file type chosen in the save dialog decides the extension added to a name
@@ -481,6 +502,7 @@ TEST_F(ExportFmTest, FailedWriteLeavesTheOldFile) {
     };
     const Case cases[] = {
         {"Options_CompleteWebPageLnk", "HtmlPage_SaveBtn", ".htm"},
+        {"Options_PlayPageLnk", "PlayPage_SaveBtn", ".html"},
         {"Options_ExportTextLnk", "SaveAsText_SaveLnk", ".txt"},
         {"Options_ExportPuzzleLnk", "Metafile_SavePuzzleLnk", ".emf"},
         {"Options_ExportSolutionLnk", "Metafile_SaveSolutionLnk", ".svg"},
