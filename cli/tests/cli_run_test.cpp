@@ -214,3 +214,31 @@ TEST_F(CliRun, RefusalsExitWithOneLine) {
 
 }  // namespace
 }  // namespace vorlix::cli::testing
+
+namespace vorlix::cli::testing {
+namespace {
+
+// Protects: --json gives each cell's text, the saved file's show gives the same cells, and a
+// bad --language is refused with a message naming it.
+TEST_F(CliRun, CellsInJsonAndLanguageOption) {
+    const std::string file = Path("hi.ws");
+    const RunResult made = Run({"make", "--json", "--seed", "3", "--word", "क्षति, नमस्ते, किताब", "-o", file});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const QJsonObject p = QJsonDocument::fromJson(QByteArray::fromStdString(made.out)).object();
+    const QJsonArray words = p["words"].toArray();
+    EXPECT_EQ(words[0].toObject()["cells"].toArray(), (QJsonArray{QString::fromUtf8("क्ष"), QString::fromUtf8("ति")}));
+    const RunResult shown = Run({"show", "--json", file});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(shown.out)).object()["cells"], p["cells"]);
+
+    const RunResult bad = Run({"make", "--language", "xx-!!", "--word", "cat"});
+    EXPECT_NE(bad.status, 0);
+    EXPECT_NE(bad.err.find("'xx-!!' is not a language code"), std::string::npos) << bad.err;
+    const RunResult russian = Run({"make", "--json", "--seed", "1", "--language", "RU", "--word", "кошка"});
+    ASSERT_EQ(russian.status, 0) << russian.err;
+    const QJsonArray ruWords = QJsonDocument::fromJson(QByteArray::fromStdString(russian.out)).object()["words"].toArray();
+    EXPECT_EQ(ruWords[0].toObject()["grid_word"].toString(), QString::fromUtf8("КОШКА"));
+}
+
+}  // namespace
+}  // namespace vorlix::cli::testing
