@@ -24,7 +24,8 @@ bool TBuiltGrid::SameAs(const TBuiltGrid& other) const {
     const TWordSearch& a = grid_;
     const TWordSearch& b = other.grid_;
     if (a.Constructed != b.Constructed || a.ActualColumns != b.ActualColumns || a.ActualRows != b.ActualRows ||
-        words_.WordCount != other.words_.WordCount || a.AccidentalWords != b.AccidentalWords)
+        words_.WordCount != other.words_.WordCount || a.AccidentalWords != b.AccidentalWords ||
+        !(words_.Cells == other.words_.Cells))
         return false;
     for (int c = 1; c <= a.ActualColumns; ++c)
         for (int r = 1; r <= a.ActualRows; ++r)
