@@ -81,7 +81,21 @@ const NamedChoice<TPackMode> PackModes[] = {
     {"tight", TPackMode::Tight},
 };
 
+const NamedChoice<TFillerMode> FillerModes[] = {
+    {"classic", TFillerMode::Classic},
+    {"list", TFillerMode::LikeList},
+};
+
 const Rule MakeOptionTable[] = {
+    {"--language", true,
+     [](MakeOptions& o, std::string_view, const std::string& v) {
+         const std::string tag = CanonicalLanguageTag(v);
+         if (tag.empty())
+             throw UsageError("'" + v + "' is not a language code for --language (use a BCP 47 code such as en, ru, pt-BR)");
+         o.language = tag;
+     }},
+    {"--filler", true,
+     [](MakeOptions& o, std::string_view n, const std::string& v) { o.filler = ParseChoice<TFillerMode>(n, v, FillerModes); }},
     {"--pack", true,
      [](MakeOptions& o, std::string_view n, const std::string& v) { o.pack = ParseChoice<TPackMode>(n, v, PackModes); }},
     {"--pack-limit", true,
@@ -193,6 +207,10 @@ std::string MakeCommand::Help() const {
            "  --use-preferences   start from the stored preferences of the desktop program\n"
            "                      instead of the built-in defaults; options still override them\n" +
            std::string(AccidentalHelp) +
+           "  --language CODE     the list's language as a BCP 47 code (ru, de, pt-BR): case rules,\n"
+           "                      filler letters, word order and taboo words (default: detected)\n"
+           "  --filler MODE       classic (A-Z without vowels and S) or list (letters like the\n"
+           "                      words'); default classic for A-Z lists, list otherwise\n"
            "  --pack MODE         classic (the default) or tight: search until every word that\n"
            "                      can fit is in, in the smallest automatic grid\n"
            "  --pack-limit S      tight: stop searching after S seconds at the latest, 1..600\n"
@@ -229,6 +247,8 @@ int MakeCommand::Execute(const std::vector<std::string>& arguments, CommandIo& i
         for (int d = 1; d <= 8; ++d) puzzle.Directions[static_cast<std::size_t>(d - 1)] = (*options.directions)[d];
     if (options.sharing) puzzle.SharingLevel = *options.sharing;
     if (options.capitalization) puzzle.Capitalization = *options.capitalization;
+    if (options.language) puzzle.Language = QString::fromStdString(*options.language);
+    if (options.filler) puzzle.Filler = *options.filler;
     puzzle.RequestedColumns = options.columns;
     puzzle.RequestedRows = options.rows;
 

@@ -34,6 +34,8 @@ struct MakeOptions {
     std::optional<int> accidental;  // unset: taboo, or the stored preference
     std::vector<int> transforms;
     TPackMode pack = TPackMode::Classic;
+    std::optional<std::string> language;  // canonical BCP 47; unset: detected from the list
+    std::optional<TFillerMode> filler;    // unset: by the list (or the stored preference)
     std::optional<int> packLimitMs;  // unset: the engine's 2 seconds
     std::vector<std::string> files;  // "-" is standard input
     std::optional<std::string> output;  // a .ws file

@@ -11,8 +11,15 @@ namespace {
 
 std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
-// One grid cell as printable text; half of a surrogate pair cannot stand alone in UTF-8.
-std::string CellText(char16_t letter) { return Utf8Bytes(std::u16string_view(&letter, 1)); }
+// One grid cell as printable text.
+std::string CellText(const TEngineState& state, char16_t letter) { return Utf8Bytes(state.Cells.Text(letter)); }
+
+// Texts as a JSON array, one entry per cell.
+JsonValue CellArray(const std::vector<std::u16string>& cells) {
+    JsonValue array = JsonValue::MakeArray();
+    for (const std::u16string& cell : cells) array.Add(JsonValue::String(cell));
+    return array;
+}
 
 std::string PadRight(std::string text, std::size_t width, std::size_t shown) {
     if (shown < width) text.append(width - shown, ' ');
@@ -58,7 +65,7 @@ std::string FormatPuzzleText(const TWordSearch& puzzle) {
     for (int r = 1; r <= puzzle.ActualRows; ++r) {
         for (int c = 1; c <= puzzle.ActualColumns; ++c) {
             if (c > 1) text.push_back(' ');
-            text += CellText(puzzle.Grid[c][r]);
+            text += CellText(state, puzzle.Grid[c][r]);
         }
         text.push_back('\n');
     }
@@ -77,15 +84,15 @@ std::string FormatPuzzleText(const TWordSearch& puzzle) {
             unplaced.push_back(i);
             continue;
         }
-        const std::u16string& word = state.WordList[i].GridWord;
-        placed += PadRight(Utf8Bytes(word), width, word.size()) + " " + PadLeft(std::to_string(p.Column), 3) +
+        const std::u16string word = state.WordText(i);
+        placed += PadRight(Utf8Bytes(word), width, state.WordList[i].GridWord.size()) + " " + PadLeft(std::to_string(p.Column), 3) +
                   " " + PadLeft(std::to_string(p.Row), 3) + "  " + DirectionNames[p.Direction <= 8 ? p.Direction : 0] + "\n";
     }
 
     if (!placed.empty()) text += "\n" + placed;
     text += "\nWords that did not fit: " + std::to_string(unplaced.size()) + "\n";
     for (const int i : unplaced) {
-        text += Utf8Bytes(state.WordList[i].GridWord);
+        text += Utf8Bytes(state.WordText(i));
         // The search says why a word is left out; the classic builds only that it is.
         if (const QString why = UnplacedReason(puzzle, i); !why.isEmpty()) text += " (" + why.toStdString() + ")";
         text += "\n";
@@ -106,11 +113,14 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
     J grid = J::MakeArray();
     J cellWords = J::MakeArray();
     J firstLetters = J::MakeArray();
+    J cells = J::MakeArray();
     for (int r = 1; r <= puzzle.ActualRows; ++r) {
         std::u16string line;
         J rowCells = J::MakeArray();
+        std::vector<std::u16string> texts;
         for (int c = 1; c <= puzzle.ActualColumns; ++c) {
-            line.push_back(puzzle.Grid[c][r]);
+            texts.push_back(state.Cells.Text(puzzle.Grid[c][r]));
+            line += texts.back();
             J indices = J::MakeArray();
             for (const char16_t index : puzzle.WordListIndicies[c][r]) indices.Add(J::Number(index));
             rowCells.Add(std::move(indices));
@@ -118,6 +128,7 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
                 firstLetters.Add(J::MakeArray({J::Number(c), J::Number(r)}));
         }
         grid.Add(J::String(std::move(line)));
+        cells.Add(CellArray(texts));
         cellWords.Add(std::move(rowCells));
     }
 
@@ -128,7 +139,8 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
         words.Add(J::MakeObject({
             {"index", J::Number(i)},
             {"item", J::String(record.ItemText)},
-            {"grid_word", J::String(record.GridWord)},
+            {"grid_word", J::String(state.WordText(i))},
+            {"cells", CellArray(state.Cells.Texts(record.GridWord))},
             {"clue", J::String(record.ClueText)},
             {"placed", J::Bool(p.Placed)},
             {"column", J::Number(p.Column)},
@@ -143,7 +155,7 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
     for (int k = 1; k <= state.WordCount; ++k) {
         const int i = state.DisplayIndex[k];
         displayOrder.Add(J::Number(i));
-        if (!puzzle.Placements[i].Placed) unplaced.Add(J::String(state.WordList[i].GridWord));
+        if (!puzzle.Placements[i].Placed) unplaced.Add(J::String(state.WordText(i)));
     }
 
     J directionCounts = J::MakeArray();
@@ -154,6 +166,7 @@ JsonValue PuzzleToJson(const TWordSearch& puzzle) {
         {"rows", J::Number(puzzle.ActualRows)},
         {"constructed", J::Bool(puzzle.Constructed)},
         {"grid", std::move(grid)},
+        {"cells", std::move(cells)},
         {"words", std::move(words)},
         {"display_order", std::move(displayOrder)},
         {"unplaced", std::move(unplaced)},
@@ -195,6 +208,8 @@ JsonValue ModelToJson(const TPuzzle& puzzle) {
         {"directions", std::move(directions)},
         {"sharing", J::Number(puzzle.SharingLevel)},
         {"capitalization", Text(CapitalizationName(puzzle.Capitalization))},
+        {"language", Text(puzzle.LanguageInUse())},
+        {"filler", Text(FillerModeName(puzzle.FillerInUse()))},
         {"requested_columns", J::Number(puzzle.RequestedColumns)},
         {"requested_rows", J::Number(puzzle.RequestedRows)},
         {"auto_instructions", J::Number(int(puzzle.InstructionsMode))},

@@ -161,7 +161,7 @@ void TPuzzleDocument::DrawLetters(TAsCanvas& canvas, bool solution) {
             const bool first = (ws.SolutionFlags[c][r] & FirstLetterFlag) != 0;
             SetFont(canvas, pf.GridFont, pf.GridFontSize, solution && first);
             if (letter == EmptyCell) continue;
-            const QString text{QChar(letter)};
+            const QString text = puzzle_->CellText(c, r);
             const double hX = canvas.TextHeight(QStringLiteral("X"));
             canvas.TextOut(CellCentreX(c) - canvas.TextWidth(text) / 2.0, CellCentreY(r) - hX / 2.0, text);
         }

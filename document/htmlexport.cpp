@@ -144,8 +144,7 @@ void GridSection(const TPuzzle& puzzle, const THtmlPreviewScale& scale, QStringL
         QString line = table ? QStringLiteral("<tr>") : QStringLiteral("&nbsp;");
         for (int c = 1; c <= grid.ActualColumns; ++c) {
             const char16_t letter = grid.Grid[c][r];
-            const QString shown =
-                IsBlankCell(letter) ? QStringLiteral("&nbsp;") : HtmlEscape(QStringView(&letter, 1));
+            const QString shown = IsBlankCell(letter) ? QStringLiteral("&nbsp;") : HtmlEscape(puzzle.CellText(c, r));
             if (table)
                 line += u"<td align=\"center\">"_s + shown + u"</td>"_s;
             else
@@ -172,7 +171,7 @@ void WordListSection(const TPuzzle& puzzle, QStringList& out) {
         if (grid.Placements[word].Placed)
             placed << HtmlEscape(FromWide(ListedText(record, puzzle.Type.CustomClues)));
         else
-            unplaced << HtmlEscape(FromWide(record.GridWord));
+            unplaced << HtmlEscape(FromWide(engine.WordText(word)));
     }
 
     const int n = static_cast<int>(placed.size());

@@ -48,13 +48,14 @@ bool SaveExportFile(const QString& path, const std::function<bool(QIODevice&)>& 
 
 namespace {
 
-QString RowText(const TWordSearch& puzzle, int row, int spacing) {
+QString RowText(const TPuzzle& model, int row, int spacing) {
+    const TWordSearch& puzzle = model.Grid();
     const QString gap(spacing, u' ');
     QString line;
     for (int c = 1; c <= puzzle.ActualColumns; ++c) {
         if (c > 1) line += gap;
         const char16_t letter = puzzle.Grid[c][row];
-        line += IsBlankCell(letter) ? QChar(u' ') : QChar(letter);
+        line += IsBlankCell(letter) ? QString(u' ') : model.CellText(c, row);
     }
     return line;
 }
@@ -88,7 +89,7 @@ QStringList TextExportLines(const TPuzzle& puzzle, const TExportSections& sectio
 
     const TWordSearch& grid = puzzle.Grid();
     if (sections.Grid) {
-        for (int r = 1; r <= grid.ActualRows; ++r) out << RowText(grid, r, spacing) << QString();
+        for (int r = 1; r <= grid.ActualRows; ++r) out << RowText(puzzle, r, spacing) << QString();
         out << puzzle.CreditsLine << QString();
     }
 

@@ -422,8 +422,8 @@ int TWordSearch::PlacedWordIndex(int k) const { return NthWordInDisplayOrder(k, 
 
 int TWordSearch::UnplacedWordIndex(int k) const { return NthWordInDisplayOrder(k, false); }
 
-const std::u16string& TWordSearch::UnplacedGridWord(int k) const {
-    return state_->WordList[NthWordInDisplayOrder(k, false)].GridWord;
+std::u16string TWordSearch::UnplacedGridWord(int k) const {
+    return state_->WordText(NthWordInDisplayOrder(k, false));
 }
 
 const std::u16string& TWordSearch::PlacedClueText(int k) const {
@@ -434,8 +434,8 @@ std::u16string TWordSearch::PlacedListedText(int k, bool clues) const {
     return ListedText(state_->WordList[NthWordInDisplayOrder(k, true)], clues);
 }
 
-const std::u16string& TWordSearch::PlacedGridWord(int k) const {
-    return state_->WordList[NthWordInDisplayOrder(k, true)].GridWord;
+std::u16string TWordSearch::PlacedGridWord(int k) const {
+    return state_->WordText(NthWordInDisplayOrder(k, true));
 }
 
 int TWordSearch::EndColumn(int word) const {

@@ -270,6 +270,58 @@ bool ParsePlacementLine(const QString& line, TPlacementLine& out) {
     return inArrays(out.Column) && inArrays(out.Row) && out.Direction >= 0 && out.Direction <= 8;
 }
 
+// The texts of the grid's interned cells as "E000:915+94D|E001:..." (code, then the text's
+// code points in hex): plain ASCII, so no text can break the line or the file's encoding.
+QString CellTextsValue(const TCellAlphabet& cells) {
+    QStringList entries;
+    for (std::size_t k = 0; k < cells.Interned().size(); ++k) {
+        QStringList points;
+        for (const char32_t c : QString::fromStdU16String(cells.Interned()[k]).toUcs4())
+            points << QString::number(std::uint32_t(c), 16).toUpper();
+        entries << QString::number(FirstInternedCode + k, 16).toUpper() + u':' + points.join(u'+');
+    }
+    return entries.join(u'|');
+}
+
+// The table of a CellTexts value; an empty problem when it reads cleanly.
+std::vector<std::u16string> ParseCellTexts(const QString& value, QString& problem) {
+    std::vector<std::u16string> texts;
+    if (value.isEmpty()) return texts;
+    const QStringList entries = value.split(u'|');
+    if (entries.size() > qsizetype(MaxInternedCells)) {
+        problem = QStringLiteral("its cell table holds more than %1 entries").arg(MaxInternedCells);
+        return {};
+    }
+    for (const QString& entry : entries) {
+        const qsizetype colon = entry.indexOf(u':');
+        bool ok = false;
+        const uint code = colon > 0 ? QStringView(entry).left(colon).toUInt(&ok, 16) : 0;
+        const uint expected = FirstInternedCode + uint(texts.size());
+        if (!ok || code != expected) {
+            problem = QStringLiteral("its cell table entry \"%1\" is not the code %2")
+                          .arg(entry.left(20), QString::number(expected, 16).toUpper());
+            return {};
+        }
+        QString text;
+        for (const QStringView point : QStringView(entry).sliced(colon + 1).split(u'+')) {
+            const uint c = point.size() <= 6 ? point.toUInt(&ok, 16) : 0;
+            if (!ok || c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+                problem = QStringLiteral("its cell table entry \"%1\" holds a bad code point").arg(entry.left(20));
+                return {};
+            }
+            const char32_t one = c;
+            text += QString::fromUcs4(&one, 1);
+        }
+        texts.push_back(text.toStdU16String());
+    }
+    TCellAlphabet check;
+    if (!check.Assign(texts)) {
+        problem = QStringLiteral("its cell table repeats a text, or holds an empty, single or overlong one");
+        return {};
+    }
+    return texts;
+}
+
 QString DamagedFileMessage(const QString& fileName, const QString& problem) {
     return QStringLiteral("File ") + fileName + QStringLiteral(" is damaged and was not opened: ") + problem +
            u'.';
@@ -325,12 +377,14 @@ bool FitsTheGrid(const TWordSearch& puzzle, const TEngineState& engine, const TP
     return inside(p.Column + steps * DirectionDx[p.Direction], p.Row + steps * DirectionDy[p.Direction]);
 }
 
-int ReadPlacements(TWordSearch& grid, const QStringList& lines) {
+int ReadPlacements(TWordSearch& grid, const QStringList& lines, const std::vector<std::u16string>& cellTexts) {
     const qsizetype header = FindLine(lines, PlacementHeader);
     const qsizetype end = FindLine(lines, PlacementEnd);
-    if (header < 0 || end < 0) return 0;
     TEngineState& engine = grid.State();
-    engine.ClearList();
+    if (header >= 0 && end >= 0) engine.ClearList();
+    // The saved codes come first, so the words' cells take the codes the grid holds.
+    engine.Cells.Assign(cellTexts);
+    if (header < 0 || end < 0) return 0;
     int rejected = 0;
     for (qsizetype i = header + 1; i < end; ++i) {
         TPlacementLine p;
@@ -368,6 +422,11 @@ void ReadKeys(const TKeyValues& keys, TPuzzle& puzzle, TCorrections& fixes) {
         if (keys.Bool(SharingLevelNames[level])) puzzle.SharingLevel = int(level);
     puzzle.Capitalization = CapitalizationFromName(keys.Text("Capitalization"));
     puzzle.PackMode = keys.Text("PackMode") == u"Tight" ? TPackMode::Tight : TPackMode::Classic;
+    const QString language = keys.Text("Language");
+    puzzle.Language = QString::fromStdString(CanonicalLanguageTag(language.left(64).toStdString()));
+    if (puzzle.Language.isEmpty() && !language.isEmpty())
+        fixes.Note("Language", language, QStringLiteral("detected from the word list"));
+    puzzle.Filler = FillerModeFromName(keys.Text("Filler"));
 
     format.RequestedClueColumns = CheckedInteger(keys, "RequestedClueColumns", 0, {0, 9}, fixes);
     format.ClueTextFont = CheckedFace(keys, "ClueTextFont", fixes);
@@ -484,6 +543,8 @@ void FormatPuzzleFile(const TPuzzle& model, QStringList& lines) {
     lines.append(KeyLine("ActualColumns", int(puzzle.ActualColumns)));
     lines.append(KeyLine("ActualRows", int(puzzle.ActualRows)));
     lines.append(KeyLine("AutoInstructions", int(model.InstructionsMode)));
+    // Written only when a cell holds more than one code point, so other files keep their bytes.
+    if (!engine.Cells.Empty()) lines.append(KeyLine("CellTexts", CellTextsValue(engine.Cells)));
 
     lines.append(QString());
     lines.append(QStringLiteral("[Directions, Sharing & Capitalization]"));
@@ -493,6 +554,8 @@ void FormatPuzzleFile(const TPuzzle& model, QStringList& lines) {
     lines.append(KeyLine("Capitalization", CapitalizationName(model.Capitalization)));
     // Written only when it differs from what earlier files meant, so their bytes stay.
     if (model.PackMode == TPackMode::Tight) lines.append(KeyLine("PackMode", QStringLiteral("Tight")));
+    if (!model.Language.isEmpty()) lines.append(KeyLine("Language", model.Language));
+    if (model.Filler != TFillerMode::Automatic) lines.append(KeyLine("Filler", FillerModeName(model.Filler)));
 
     lines.append(QString());
     lines.append(QStringLiteral("[Formatting]"));
@@ -581,6 +644,13 @@ TReadResult<TPuzzle> ReadPuzzleLines(const QStringList& lines, const QString& fi
     TReport& report = result.Report;
     TPuzzle puzzle = start;
     const TKeyValues keys(lines);
+    // A cell table that cannot be read would misplace every cell after it: no guessing.
+    QString tableProblem;
+    const std::vector<std::u16string> cellTexts = ParseCellTexts(keys.Text("CellTexts"), tableProblem);
+    if (!tableProblem.isEmpty()) {
+        report.Add(MessageKind::Error, DamagedFileMessage(fileName, tableProblem));
+        return result;
+    }
     TCorrections fixes;
     ReadKeys(keys, puzzle, fixes);
 
@@ -607,7 +677,7 @@ TReadResult<TPuzzle> ReadPuzzleLines(const QStringList& lines, const QString& fi
         report.Add(MessageKind::Error, InvalidSizeMessage(fileName));
     }
     ReadGrid(*grid, lines, fileName, report);
-    rejected += ReadPlacements(*grid, lines);
+    rejected += ReadPlacements(*grid, lines, cellTexts);
     if (words->DroppedWords > 0) report.Add(MessageKind::Warning, FromWide(DroppedWordsMessage(words->DroppedWords)));
     QStringList problems;
     if (rejected > 0) problems << RejectedLinesMessage(fileName, rejected);

@@ -205,7 +205,7 @@ private:
 
     QString Letter(const QPoint& cell) const {
         const char16_t ch = puzzle_->Puzzle().Grid().Grid[cell.x()][cell.y()];
-        return ch == EmptyCell ? QString() : QString(QChar(ch));
+        return ch == EmptyCell ? QString() : puzzle_->Puzzle().CellText(cell.x(), cell.y());
     }
 
     void DrawLetter(TAsCanvas& canvas, const QPoint& cell, double dy, const QColor& colour, bool bold, int points) {

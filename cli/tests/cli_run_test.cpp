@@ -15,6 +15,8 @@ const std::string Data = VORLIX_CLI_TEST_DATA;
 
 // Protects: for the arguments make took before it built on the puzzle model, its output is
 // byte for byte what it was (engine calls, random draws, word parsing and printing unchanged).
+// The goldens were remade once when cells came: the JSON gained "cells", and lists with
+// letters beyond A-Z gained Unicode case, collation and like-the-list filler.
 TEST_F(CliRun, EarlierMakeOutputIsUnchanged) {
     const std::string animals = Data + "/issue2-animals.txt", list = Data + "/issue2-list.txt";
     const std::vector<std::tuple<std::string, Strings, std::string>> cases = {  // golden file, arguments, input
@@ -68,10 +70,10 @@ TEST_F(CliRun, JsonHasEveryKeyAndConsistentParts) {
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);)
         if (line.starts_with("  \"")) keys.push_back(line.substr(3, line.find('"', 3) - 3));
-    EXPECT_EQ(keys, (Strings{"columns", "rows", "constructed", "grid", "words", "display_order", "unplaced",
+    EXPECT_EQ(keys, (Strings{"columns", "rows", "constructed", "grid", "cells", "words", "display_order", "unplaced",
                              "cell_words", "first_letters", "direction_counts"}));
     const QJsonObject p = ParseJson(run.out);
-    EXPECT_EQ(p.size(), 10);
+    EXPECT_EQ(p.size(), 11);
     EXPECT_EQ(p["columns"], 8);
     EXPECT_EQ(p["rows"], 6);
     EXPECT_EQ(p["constructed"], true);
@@ -210,6 +212,34 @@ TEST_F(CliRun, RefusalsExitWithOneLine) {
         for (const auto& entry : fs::directory_iterator(dir_))
             EXPECT_FALSE(entry.path().filename().string().starts_with("out")) << shown << entry.path();
     }
+}
+
+}  // namespace
+}  // namespace vorlix::cli::testing
+
+namespace vorlix::cli::testing {
+namespace {
+
+// Protects: --json gives each cell's text, the saved file's show gives the same cells, and a
+// bad --language is refused with a message naming it.
+TEST_F(CliRun, CellsInJsonAndLanguageOption) {
+    const std::string file = Path("hi.ws");
+    const RunResult made = Run({"make", "--json", "--seed", "3", "--word", "क्षति, नमस्ते, किताब", "-o", file});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const QJsonObject p = QJsonDocument::fromJson(QByteArray::fromStdString(made.out)).object();
+    const QJsonArray words = p["words"].toArray();
+    EXPECT_EQ(words[0].toObject()["cells"].toArray(), (QJsonArray{QString::fromUtf8("क्ष"), QString::fromUtf8("ति")}));
+    const RunResult shown = Run({"show", "--json", file});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(shown.out)).object()["cells"], p["cells"]);
+
+    const RunResult bad = Run({"make", "--language", "xx-!!", "--word", "cat"});
+    EXPECT_NE(bad.status, 0);
+    EXPECT_NE(bad.err.find("'xx-!!' is not a language code"), std::string::npos) << bad.err;
+    const RunResult russian = Run({"make", "--json", "--seed", "1", "--language", "RU", "--word", "кошка"});
+    ASSERT_EQ(russian.status, 0) << russian.err;
+    const QJsonArray ruWords = QJsonDocument::fromJson(QByteArray::fromStdString(russian.out)).object()["words"].toArray();
+    EXPECT_EQ(ruWords[0].toObject()["grid_word"].toString(), QString::fromUtf8("КОШКА"));
 }
 
 }  // namespace

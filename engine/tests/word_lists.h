@@ -44,4 +44,8 @@ inline const std::u16string ThirtyWords =
     u"pioneer,saddle,glacier,cobbler,lattice,voyage,tundra,emerald,fortress,juniper,kettle,nomad,"
     u"paradox,riddle,labyrinth,trellis,umbrella,volcano";
 
+// Sixty everyday Russian and Hindi words, for timing lists beyond A-Z against RandomWords(60).
+inline const std::u16string SixtyRussianWords = u"кошка,собака,молоко,яблоко,школа,дерево,солнце,ёжик,машина,книга,стол,окно,город,улица,море,река,гора,лес,поле,небо,звезда,луна,дождь,снег,ветер,цветок,трава,птица,рыба,медведь,волк,лиса,заяц,корова,лошадь,курица,хлеб,сыр,масло,вода,чай,сахар,ложка,вилка,нож,тарелка,чашка,дом,семья,мама,папа,брат,сестра,друг,учитель,ученик,урок,тетрадь,ручка,карандаш";
+inline const std::u16string SixtyHindiWords = u"क्षति,बिल्ली,कुत्ता,पानी,स्कूल,किताब,सूरज,नमस्ते,घर,माता,पिता,भाई,बहन,दोस्त,शिक्षक,विद्यार्थी,कलम,कागज़,मेज़,कुर्सी,खिड़की,दरवाज़ा,शहर,गाँव,नदी,पहाड़,जंगल,पेड़,फूल,पत्ता,चिड़िया,मछली,हाथी,शेर,बंदर,गाय,घोड़ा,रोटी,दूध,चावल,दाल,सब्ज़ी,फल,आम,केला,सेब,अंगूर,चाय,चीनी,नमक,बारिश,हवा,बादल,चाँद,तारा,आसमान,धरती,समुद्र,रास्ता,मोर";
+
 }  // namespace vorlix::testing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <limits>
@@ -126,7 +127,8 @@ TEST_F(PuzzleFileTest, WritesTheDocumentedBytesAndReadsThemBack) {
     // first free cells.
     const TWordSearch& p = back.Grid();
     ASSERT_EQ(back.Words().WordCount, 4);
-    EXPECT_EQ(back.Words().WordList[3].GridWord, u"CAF\u00e9");
+    // Words are cased by Unicode rules now; the grid keeps the letters it was saved with.
+    EXPECT_EQ(back.Words().WordList[3].GridWord, u"CAF\u00c9");
     EXPECT_EQ(p.WordListIndicies[3][2], std::u16string(1, char16_t(2)));
     EXPECT_EQ(p.WordListIndicies[4][1], HiddenMessageMarker);
     EXPECT_EQ(p.WordListIndicies[5][1], HiddenMessageMarker);
@@ -320,3 +322,69 @@ TEST(FileValues, Reals) {
     for (const auto& [value, text] : written) EXPECT_EQ(FormatFileReal(value), QString::fromLatin1(text)) << value;
     QLocale::setDefault(before);
 }
+
+namespace vorlix {
+namespace {
+
+class CellFileTest : public PuzzleFileTest {};
+
+// Protects: cells of several code points (Hindi conjuncts, decomposed accents, Korean) read
+// back to the same cells, words, language and filler mode, byte for byte on a second save.
+TEST_F(CellFileTest, ClusterCellsRoundTrip) {
+    const struct {
+        QString words;
+        QString language;
+        TFillerMode filler;
+    } cases[] = {
+        {u"क्षति,नमस्ते,स्कूल,किताब"_qs, QString(), TFillerMode::Automatic},
+        {u"고양이,강아지,바다"_qs, u"ko"_qs, TFillerMode::LikeList},
+        {u"cafe\u0301,n\u0303u,e\u0301le\u0300ve"_qs, u"fr"_qs, TFillerMode::Classic},
+    };
+    for (std::uint32_t seed = 1; seed <= 3; ++seed)
+        for (const auto& c : cases) {
+            TPuzzle m = NewPuzzle(prefs);
+            m.WordLines = {c.words};
+            m.Language = c.language;
+            m.Filler = c.filler;
+            TPuzzleBuilder builder;
+            builder.SetSeed(seed);
+            m.Built = builder.Build(m);
+            const QString path = dir.filePath(u"cells.ws"_qs);
+            ASSERT_TRUE(SavePuzzleFile(m, path, report));
+            const TPuzzle back = OpenFile(path);
+            ASSERT_TRUE(accepted) << Told().join(u'\n').toStdString();
+            EXPECT_EQ(back.Language, m.Language);
+            EXPECT_EQ(back.Filler, m.Filler);
+            for (int r = 1; r <= m.Grid().ActualRows; ++r)
+                for (int col = 1; col <= m.Grid().ActualColumns; ++col)
+                    EXPECT_EQ(back.CellText(col, r), m.CellText(col, r)) << "seed " << seed;
+            for (int i = 1; i <= m.Words().WordCount; ++i)
+                EXPECT_EQ(back.Words().WordList[i].GridWord, m.Words().WordList[i].GridWord) << "seed " << seed;
+            EXPECT_EQ(Bytes(back), ReadFile(path)) << "seed " << seed;
+        }
+}
+
+// Protects: a damaged cell table refuses the file with a message instead of misplacing cells.
+TEST_F(CellFileTest, HostileCellTablesAreRefused) {
+    TPuzzle m = NewPuzzle(prefs);
+    m.WordLines = {u"क्षति"_qs};
+    TPuzzleBuilder builder;
+    builder.SetSeed(1);
+    m.Built = builder.Build(m);
+    const QString good = QString::fromUtf8(Bytes(m));
+    ASSERT_TRUE(good.contains(u"CellTexts=E000:"_qs));
+    QString huge = u"CellTexts="_qs;
+    for (int k = 0; k < 7000; ++k) huge += QString::number(0xE000 + k, 16).toUpper() + u":41+301|"_qs;
+    const QString tables[] = {u"CellTexts=E000:915+94D+937|E000:924+93F"_qs, u"CellTexts=E000:XYZ|E001:924+93F"_qs,
+                              u"CellTexts=E001:915+94D+937"_qs, u"CellTexts=E000:D800+41"_qs, huge};
+    for (const QString& table : tables) {
+        QString text = good;
+        text.replace(QRegularExpression(u"CellTexts=[^\\r\\n]*"_qs), table);
+        Open(text.toUtf8());
+        EXPECT_FALSE(accepted) << table.left(40).toStdString();
+        EXPECT_TRUE(Told().join(u' ').contains(u"cell table"_qs)) << table.left(40).toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace vorlix

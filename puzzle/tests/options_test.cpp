@@ -163,3 +163,37 @@ TEST_F(ModelTest, RebuildHandsTheWordPageToTheEngine) {
 
 }  // namespace
 }  // namespace vorlix
+
+namespace vorlix {
+namespace {
+
+class LanguageModelTest : public ModelTest {};
+
+// Protects: the language and filler setters mark the puzzle modified and tell subscribers
+// once per change; the filler preference is one of the remembered options; a build uses the
+// detected language and the filler the list calls for.
+TEST_F(LanguageModelTest, LanguageAndFillerSetters) {
+    QStringList languages;
+    QList<TFillerMode> fillers;
+    QObject::connect(&model.Signals(), &TModelSignals::LanguageChanged, [&](const QString& l) { languages << l; });
+    QObject::connect(&model.Signals(), &TModelSignals::FillerModeChanged, [&](TFillerMode m) { fillers << m; });
+    model.SetLanguage(QStringLiteral("ru"));
+    model.SetLanguage(QStringLiteral("ru"));
+    model.SetFillerMode(TFillerMode::LikeList);
+    EXPECT_EQ(languages, QStringList{QStringLiteral("ru")});
+    EXPECT_EQ(fillers, QList<TFillerMode>{TFillerMode::LikeList});
+    EXPECT_TRUE(model.IsModified());
+    model.CopyFavouritesToPreferences();
+    EXPECT_EQ(prefs.FillerPref, QStringLiteral("List"));
+
+    TPuzzle p;
+    p.WordLines = {QString::fromUtf8("кошка, собака")};
+    EXPECT_EQ(p.LanguageInUse(), QStringLiteral("ru"));
+    EXPECT_EQ(p.FillerInUse(), TFillerMode::LikeList);
+    p.WordLines = {QStringLiteral("cat, dog/un chien")};
+    EXPECT_EQ(p.LanguageInUse(), QStringLiteral("en"));
+    EXPECT_EQ(p.FillerInUse(), TFillerMode::Classic);
+}
+
+}  // namespace
+}  // namespace vorlix
