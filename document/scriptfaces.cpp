@@ -139,7 +139,8 @@ QStringList NotoFamiliesFor(const QString& text, bool serif) {
     QStringList out;
     for (const uint c : text.toUcs4()) {
         const QChar::Script s = QChar::script(c);
-        if (!OwnScript(s) || s == QChar::Script_Latin) continue;
+        if (!OwnScript(s) || s == QChar::Script_Latin || s == QChar::Script_Greek || s == QChar::Script_Cyrillic)
+            continue;
         for (const QString& f : FamiliesOfScript(s, serif))
             if (!out.contains(f)) out << f;
     }

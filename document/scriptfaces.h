@@ -7,9 +7,9 @@
 
 namespace vorlix {
 
-// The Noto families that write text's scripts other than Latin, in the order the scripts
-// first occur; serif faces first where Noto has them and serif is asked for. Nothing for
-// Latin-only text. Not checked against the installed fonts.
+// The Noto families that write text's scripts beyond Latin, Greek and Cyrillic (which every
+// common face has), in the order the scripts first occur; serif faces first where Noto has
+// them and serif is asked for. Not checked against the installed fonts.
 QStringList NotoFamiliesFor(const QString& text, bool serif);
 
 // Whether the face family resolves to (with bold and italic) has a glyph for every letter of
