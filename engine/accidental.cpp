@@ -11,6 +11,20 @@ namespace vorlix {
 
 extern const char16_t* const TabooWords[];
 extern const std::size_t TabooWordsCount;
+extern const char16_t* const TabooWordsMild[];
+extern const std::size_t TabooWordsMildCount;
+extern const char16_t* const TabooWordsEs[];
+extern const std::size_t TabooWordsEsCount;
+extern const char16_t* const TabooWordsFr[];
+extern const std::size_t TabooWordsFrCount;
+extern const char16_t* const TabooWordsDe[];
+extern const std::size_t TabooWordsDeCount;
+extern const char16_t* const TabooWordsPt[];
+extern const std::size_t TabooWordsPtCount;
+extern const char16_t* const TabooWordsIt[];
+extern const std::size_t TabooWordsItCount;
+extern const char16_t* const TabooWordsRu[];
+extern const std::size_t TabooWordsRuCount;
 
 std::size_t TabooWordCount() { return TabooWordsCount; }
 const char16_t* TabooWord(std::size_t k) { return k < TabooWordsCount ? TabooWords[k] : u""; }
@@ -21,16 +35,8 @@ namespace {
 // after this many redraws reports what is left instead of drawing for ever.
 constexpr int MaxRedrawPasses = 64;
 
-// Upper case for the letters of the scripts a grid is likely to hold; comparisons ignore case.
-char16_t Folded(char16_t c) {
-    if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 32);
-    if (c == 0x3C2) return 0x3A3;  // final sigma
-    if (c >= 0x3B1 && c <= 0x3C9) return static_cast<char16_t>(c - 32);
-    if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 32);
-    if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 80);
-    return c;
-}
+// Comparisons ignore case: each cell as its simple upper case (interned cells as they are).
+char16_t Folded(char16_t c) { return FoldedCode(c); }
 
 std::u16string Folded(std::u16string_view text) {
     std::u16string out(text);
@@ -85,16 +91,50 @@ struct TTabooWords {
     TBeginnings Beginnings;
 };
 
-const TTabooWords& Taboo() {
-    static const TTabooWords taboo = [] {
-        TTabooWords t;
-        t.Words.assign(TabooWords, TabooWords + TabooWordsCount);
-        t.Trie.Assign(BothWays(t.Words, t.Reversed));
-        t.Beginnings.Add(t.Words);
-        t.Beginnings.Add(t.Reversed);
-        return t;
+// The languages with a taboo list of their own; English is always checked besides.
+struct TTabooList {
+    const char* Language;
+    const char16_t* const* Words;
+    const std::size_t* Count;
+};
+const std::array<TTabooList, 7> TabooLists = {{{"", TabooWords, &TabooWordsCount},
+                                               {"es", TabooWordsEs, &TabooWordsEsCount},
+                                               {"fr", TabooWordsFr, &TabooWordsFrCount},
+                                               {"de", TabooWordsDe, &TabooWordsDeCount},
+                                               {"pt", TabooWordsPt, &TabooWordsPtCount},
+                                               {"it", TabooWordsIt, &TabooWordsItCount},
+                                               {"ru", TabooWordsRu, &TabooWordsRuCount}}};
+
+// Which taboo words a list is checked against: its language's list (0 for English alone),
+// twice that plus one with the milder English words.
+int TabooIdOf(const TWordSearchConfig& settings) {
+    const std::string primary = PrimaryLanguage(settings.Language);
+    int language = 0;
+    for (std::size_t k = 1; k < TabooLists.size(); ++k)
+        if (primary == TabooLists[k].Language) language = static_cast<int>(k);
+    // Filler with vowels spells the milder words easily; the classic filler keeps its grids.
+    const bool mild = settings.FillerMode == TFillerMode::LikeList;
+    return language * 2 + (mild ? 1 : 0);
+}
+
+const TTabooWords& Taboo(int id = 0) {
+    static const std::vector<TTabooWords> all = [] {
+        std::vector<TTabooWords> lists(TabooLists.size() * 2);
+        for (std::size_t k = 0; k < lists.size(); ++k) {
+            TTabooWords& t = lists[k];
+            t.Words.assign(TabooWords, TabooWords + TabooWordsCount);
+            if (k % 2 == 1) t.Words.insert(t.Words.end(), TabooWordsMild, TabooWordsMild + TabooWordsMildCount);
+            const TTabooList& own = TabooLists[k / 2];
+            if (k / 2 != 0) t.Words.insert(t.Words.end(), own.Words, own.Words + *own.Count);
+            // A word may hold a letter that has no single upper-case code point (ẞ has one).
+            for (std::u16string& w : t.Words) w = Folded(w);
+            t.Trie.Assign(BothWays(t.Words, t.Reversed));
+            t.Beginnings.Add(t.Words);
+            t.Beginnings.Add(t.Reversed);
+        }
+        return lists;
     }();
-    return taboo;
+    return all[static_cast<std::size_t>(id >= 0 && id < static_cast<int>(all.size()) ? id : 0)];
 }
 
 }  // namespace
@@ -107,6 +147,7 @@ struct TListedWords {
     std::vector<std::u16string> Texts, Reversed;     // folded, each once
     TWordTrie Trie;                                  // ids index Texts
     TBeginnings Beginnings;                          // of the taboo and listed words, both ways
+    int TabooId = 0;                                 // which taboo words (TabooIdOf)
 };
 
 namespace {
@@ -122,8 +163,9 @@ std::vector<std::pair<std::u16string, int>> ListKey(const TEngineState& s) {
     return key;
 }
 
-std::shared_ptr<const TListedWords> MakeListedWords(std::vector<std::pair<std::u16string, int>> key) {
+std::shared_ptr<const TListedWords> MakeListedWords(std::vector<std::pair<std::u16string, int>> key, int tabooId) {
     auto listed = std::make_shared<TListedWords>();
+    listed->TabooId = tabooId;
     std::vector<std::pair<std::u16string, std::size_t>> words;  // folded text, list position
     for (std::size_t k = 0; k < key.size(); ++k)
         if (key[k].second >= 2 && key[k].second <= MaxGridSize) words.emplace_back(Folded(key[k].first), k);
@@ -134,7 +176,7 @@ std::shared_ptr<const TListedWords> MakeListedWords(std::vector<std::pair<std::u
         listed->TextOf[k] = static_cast<int>(listed->Texts.size()) - 1;
     }
     listed->Trie.Assign(BothWays(listed->Texts, listed->Reversed));
-    listed->Beginnings = Taboo().Beginnings;
+    listed->Beginnings = Taboo(tabooId).Beginnings;
     listed->Beginnings.Add(listed->Texts);
     listed->Beginnings.Add(listed->Reversed);
     listed->Key = std::move(key);
@@ -143,7 +185,9 @@ std::shared_ptr<const TListedWords> MakeListedWords(std::vector<std::pair<std::u
 
 const TListedWords& ListedWords(TEngineState& s) {
     std::vector<std::pair<std::u16string, int>> key = ListKey(s);
-    if (!s.ListedWordsForCheck || s.ListedWordsForCheck->Key != key) s.ListedWordsForCheck = MakeListedWords(std::move(key));
+    const int tabooId = TabooIdOf(s.Settings);
+    if (!s.ListedWordsForCheck || s.ListedWordsForCheck->Key != key || s.ListedWordsForCheck->TabooId != tabooId)
+        s.ListedWordsForCheck = MakeListedWords(std::move(key), tabooId);
     return *s.ListedWordsForCheck;
 }
 
@@ -213,7 +257,7 @@ private:
 
 TAccidentalScan::TAccidentalScan(const TWordSearch& puzzle, const TListedWords& listed, int columns, int rows,
                                  const IWordSet* dictionary)
-    : puzzle_(puzzle), columns_(columns), rows_(rows), stride_(columns + 2), dictionary_(dictionary != nullptr ? &dictionary->Words() : nullptr), taboo_(Taboo().Trie), listedWords_(listed), listed_(listed.Trie),
+    : puzzle_(puzzle), columns_(columns), rows_(rows), stride_(columns + 2), dictionary_(dictionary != nullptr ? &dictionary->Words() : nullptr), taboo_(Taboo(listed.TabooId).Trie), listedWords_(listed), listed_(listed.Trie),
       letters_(static_cast<std::size_t>(stride_) * (rows + 2), 0) {
     for (int r = 1; r <= rows_; ++r)
         for (int c = 1; c <= columns_; ++c) letters_[static_cast<std::size_t>(Index(c, r))] = Folded(puzzle_.Grid[c][r]);
@@ -364,7 +408,7 @@ void TWordSearch::CheckAccidentalWords() {
         TAccidentalWord word{u"", run.column, run.row, static_cast<std::uint8_t>(run.direction)};
         for (int k = 0, x = run.column, y = run.row; k < run.length;
              ++k, x += DirectionDx[run.direction], y += DirectionDy[run.direction])
-            word.Word.push_back(Grid[x][y]);
+            word.Word += s.Cells.Text(Grid[x][y]);
         AccidentalWords.push_back(std::move(word));
     }
 }

@@ -422,16 +422,16 @@ int TWordSearch::PlacedWordIndex(int k) const { return NthWordInDisplayOrder(k, 
 
 int TWordSearch::UnplacedWordIndex(int k) const { return NthWordInDisplayOrder(k, false); }
 
-const std::u16string& TWordSearch::UnplacedGridWord(int k) const {
-    return state_->WordList[NthWordInDisplayOrder(k, false)].GridWord;
+std::u16string TWordSearch::UnplacedGridWord(int k) const {
+    return state_->WordText(NthWordInDisplayOrder(k, false));
 }
 
 const std::u16string& TWordSearch::PlacedClueText(int k) const {
     return state_->WordList[NthWordInDisplayOrder(k, true)].ClueText;
 }
 
-const std::u16string& TWordSearch::PlacedGridWord(int k) const {
-    return state_->WordList[NthWordInDisplayOrder(k, true)].GridWord;
+std::u16string TWordSearch::PlacedGridWord(int k) const {
+    return state_->WordText(NthWordInDisplayOrder(k, true));
 }
 
 int TWordSearch::EndColumn(int word) const {

@@ -46,6 +46,11 @@ inline bool IsDiagonal(int d) { return d == 2 || d == 4 || d == 6 || d == 8; }
 
 enum class TCapitalization : std::uint8_t { AllUpper = 0, AllLower = 1, FirstLetter = 2, AsGiven = 3 };
 
+// Where filler letters come from. Classic is today's A-Z filler (value 1, as settings have
+// always kept it); LikeList draws from the list's own letters. Automatic picks Classic for a
+// list written in A-Z only and LikeList otherwise.
+enum class TFillerMode : std::uint8_t { Automatic = 0, Classic = 1, LikeList = 2 };
+
 enum TSharingLevel : std::uint8_t {
     ShareNoCross = 0,
     ShareCross = 1,
@@ -131,7 +136,11 @@ public:
     // word of five letters or more.
     std::uint8_t AccidentalCheck = 0;
     TCapitalization Capitalization = TCapitalization::AllUpper;
-    std::uint8_t FillerMode = 1;
+    // Classic or LikeList as the build uses it (Automatic is resolved before a build).
+    TFillerMode FillerMode = TFillerMode::Classic;
+    // BCP 47 code of the list's language, as the build uses it: case rules, filler alphabet,
+    // collation and taboo words. Empty means English rules.
+    std::string Language;
     std::u16string HiddenMessage;
     std::uint16_t PuzzleOptions = 0;
     // 0..4; anything else permits nothing.
@@ -197,8 +206,9 @@ public:
     TRandom Generator;
     bool Randomized = false;
 
-    // The texts of the cell codes the list's words, message and filler use.
-    TCellAlphabet Cells;
+    // The texts of the cell codes the list's words, message and filler use. Mutable: reading
+    // a text's cells gives a new one its code, which changes no cell already coded.
+    mutable TCellAlphabet Cells;
 
     // The main dictionary for the all-words check; without one that level checks the taboo
     // words only. Not owned.
@@ -233,16 +243,27 @@ public:
     std::u16string ClueForm(const std::u16string& item) const;
 
     // Hidden-message letters and filler, which depend only on the settings and generator.
+    // Both in cell codes.
     std::u16string HiddenMessageLetters() const;
     char16_t FillerLetter();
+    // A word's grid letters as text.
+    std::u16string WordText(int word) const { return Cells.Expand(WordList[word].GridWord); }
+    // The text in the settings' capitalization and language, as cell codes.
+    std::u16string CasedCells(std::u16string_view text) const;
 
     // Words of the list in placement order for WordOrder 0 (longest first, stable); worked
     // out again only when the list changed since.
     const std::array<std::int32_t, MaxWords + 1>& LongestFirstOrder();
 
 private:
+    void MakeFillerTable();
+
     std::array<std::int32_t, MaxWords + 1> longestFirst_{};
     int longestFirstCount_ = -1;  // WordCount when longestFirst_ was worked out; -1 stale
+    // Like-the-list filler: cell codes and their cumulative weights, made when first drawn.
+    std::vector<char16_t> fillerCodes_;
+    std::vector<std::int32_t> fillerWeights_;
+    bool fillerReady_ = false;
 };
 
 // One grid with its per-cell bookkeeping and the placement of every word.
@@ -323,9 +344,10 @@ public:
     int PlacedWordCount() const;
     int UnplacedWordCount() const;
     // k counts from 1 over the words in display order.
-    const std::u16string& UnplacedGridWord(int k) const;
+    // Grid words as text.
+    std::u16string UnplacedGridWord(int k) const;
     const std::u16string& PlacedClueText(int k) const;
-    const std::u16string& PlacedGridWord(int k) const;
+    std::u16string PlacedGridWord(int k) const;
     int PlacedWordIndex(int k) const;  // 0 when there is no k-th placed word
     int UnplacedWordIndex(int k) const;
     int EndColumn(int word) const;

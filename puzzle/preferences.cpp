@@ -55,6 +55,7 @@ const std::vector<TPreferenceKey>& KeyTable() {
         {"PuzzleAlignmentPref", K::Integer, G::PuzzleDefaults, &F::GridHPosition, 1},
         {"CapitalizationPref", K::String, G::PuzzleDefaults, &P::CapitalizationPref,
          CapitalizationName(TCapitalization::AllUpper)},
+        {"FillerPref", K::String, G::PuzzleDefaults, &P::FillerPref, QStringLiteral("Automatic")},
         {"SolutionStylePref", K::Integer, G::PuzzleDefaults, &F::SolutionStyle, 0},
         {"MarginWidthPref", K::Real, G::PuzzleDefaults, &F::MarginWidth, 0.75},
         {"BorderIndexPref", K::Integer, G::PuzzleDefaults, &F::BorderIndex, 0},

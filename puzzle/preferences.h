@@ -32,6 +32,7 @@ struct TPreferences {
     // font are no preference).
     TPageFormat PageFormat;
     QString CapitalizationPref;
+    QString FillerPref;  // FillerModeName
     std::array<bool, 8> DirsPref{};  // North first, as the direction codes 1..8
     QStringList DefaultLeftWorkSheet;
     QStringList DefaultRightWorkSheet;

@@ -54,11 +54,37 @@ bool TPuzzle::operator==(const TPuzzle& o) const {
            CreditsRecipient == o.CreditsRecipient && CreditsLine == o.CreditsLine && Type == o.Type &&
            Directions == o.Directions && RequestedColumns == o.RequestedColumns &&
            RequestedRows == o.RequestedRows && SharingLevel == o.SharingLevel &&
-           Capitalization == o.Capitalization && PackMode == o.PackMode && Format == o.Format && Built->SameAs(*o.Built);
+           Capitalization == o.Capitalization && PackMode == o.PackMode && Language == o.Language &&
+           Filler == o.Filler && Format == o.Format && Built->SameAs(*o.Built);
 }
 
 QString TPuzzle::CellText(int column, int row) const {
     return QString::fromStdU16String(Words().Cells.Text(Grid().Grid[column][row]));
+}
+
+QString TPuzzle::LanguageInUse() const {
+    if (!Language.isEmpty()) return Language;
+    return QString::fromStdString(DetectLanguage(MemoText(WordLines).toStdU16String()));
+}
+
+TFillerMode TPuzzle::FillerInUse() const {
+    if (Filler != TFillerMode::Automatic) return Filler;
+    return IsPlainAZList(MemoText(WordLines).toStdU16String()) ? TFillerMode::Classic : TFillerMode::LikeList;
+}
+
+QString FillerModeName(TFillerMode mode) {
+    switch (mode) {
+        case TFillerMode::Classic: return QStringLiteral("Classic");
+        case TFillerMode::LikeList: return QStringLiteral("List");
+        case TFillerMode::Automatic: break;
+    }
+    return QStringLiteral("Automatic");
+}
+
+TFillerMode FillerModeFromName(const QString& name) {
+    if (name == QLatin1String("Classic")) return TFillerMode::Classic;
+    if (name == QLatin1String("List")) return TFillerMode::LikeList;
+    return TFillerMode::Automatic;
 }
 
 QString UnplacedReason(const TWordSearch& grid, int word) {

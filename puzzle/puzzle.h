@@ -83,6 +83,10 @@ struct TPuzzle {
     // Classic: the grid of the best of a few dozen random builds; Tight: a search that fits
     // every word it can into the smallest grid.
     TPackMode PackMode = TPackMode::Classic;
+    // BCP 47 code of the list's language; empty: detected from the word list.
+    QString Language;
+    // Automatic: Classic for a list in A-Z only, LikeList otherwise.
+    TFillerMode Filler = TFillerMode::Automatic;
 
     TPageFormat Format;
 
@@ -96,8 +100,17 @@ struct TPuzzle {
     // The hidden message as one text, lines joined by CR LF.
     QString HiddenMessage() const { return MemoText(HiddenMessageLines); }
 
+    // The language and filler mode a build uses: the chosen ones, or what the list suggests.
+    QString LanguageInUse() const;
+    TFillerMode FillerInUse() const;
+
     bool operator==(const TPuzzle& other) const;
 };
+
+// Filler mode names as the puzzle file, the preferences and the command line write them:
+// "Automatic", "Classic", "List". An unknown name reads as Automatic.
+QString FillerModeName(TFillerMode mode);
+TFillerMode FillerModeFromName(const QString& name);
 
 // Why the Tight search left word (a list index) out of grid; empty after a classic build,
 // which only knows that it did.

@@ -15,6 +15,8 @@ void ApplyPuzzleOptions(const TPuzzle& puzzle, TWordSearchConfig& settings) {
     settings.SetSharingLevel(level >= ShareNoCross && level <= ShareAll ? level : ShareIntersect);
     settings.Capitalization = puzzle.Capitalization;
     settings.PackMode = puzzle.PackMode;
+    settings.Language = puzzle.LanguageInUse().toStdString();
+    settings.FillerMode = puzzle.FillerInUse();
 }
 
 TPuzzleBuilder::TPuzzleBuilder()

@@ -79,6 +79,7 @@ TPuzzle NewPuzzle(const TPreferences& prefs) {
     const int level = prefs.ShareLevelPref;
     fresh.SharingLevel = level >= ShareNoCross && level <= ShareAll ? level : ShareIntersect;
     fresh.Capitalization = CapitalizationFromName(prefs.CapitalizationPref);
+    fresh.Filler = FillerModeFromName(prefs.FillerPref);
     fresh.Format.ResetToPreferences(prefs);
     fresh.CreditsName = prefs.YourName;
     fresh.CreditsRecipient = prefs.RecipientName;

@@ -187,6 +187,24 @@ void TPuzzleModel::SetPackMode(TPackMode mode) {
     Changed();
 }
 
+void TPuzzleModel::SetLanguage(const QString& language) {
+    if (language == puzzle_.Language) return;
+    puzzle_.Language = language;
+    HideMemorized();
+    SetModified(true);
+    emit signals_->LanguageChanged(language);
+    Changed();
+}
+
+void TPuzzleModel::SetFillerMode(TFillerMode mode) {
+    if (mode == puzzle_.Filler) return;
+    puzzle_.Filler = mode;
+    HideMemorized();
+    SetModified(true);
+    emit signals_->FillerModeChanged(mode);
+    Changed();
+}
+
 void TPuzzleModel::SetPageFormat(const TPageFormat& format, bool quiet) {
     if (format == puzzle_.Format) return;
     puzzle_.Format = format;
@@ -408,6 +426,8 @@ void TPuzzleModel::ResetToNewPuzzle() {
 
     emit signals_->PuzzleTypeChanged();
     emit signals_->AppearanceReset();
+    emit signals_->LanguageChanged(puzzle_.Language);
+    emit signals_->FillerModeChanged(puzzle_.Filler);
     emit signals_->PuzzleReplaced();
     Finished = false;
     SetModified(false);
@@ -427,6 +447,8 @@ void TPuzzleModel::LoadPuzzle(const TPuzzle& puzzle, const QString& fileName) {
     emit signals_->PuzzleTypeChanged();
     emit signals_->AppearanceReset();
     emit signals_->GridChanged();
+    emit signals_->LanguageChanged(puzzle_.Language);
+    emit signals_->FillerModeChanged(puzzle_.Filler);
     emit signals_->PuzzleReplaced();
     SetCurrentFileName(fileName);
     SetModified(false);
@@ -443,6 +465,8 @@ void TPuzzleModel::ReplacePuzzle(const TPuzzle& puzzle) {
     Changed();
     emit signals_->PuzzleTypeChanged();
     emit signals_->AppearanceReset();
+    emit signals_->LanguageChanged(puzzle_.Language);
+    emit signals_->FillerModeChanged(puzzle_.Filler);
     emit signals_->PuzzleReplaced();
 }
 
@@ -460,6 +484,7 @@ void TPuzzleModel::CopyFavouritesToPreferences() {
     p.PageFormat.TakePreferredAppearance(f);
     p.ShareLevelPref = z.SharingLevel;
     p.CapitalizationPref = CapitalizationName(z.Capitalization);
+    p.FillerPref = FillerModeName(z.Filler);
 }
 
 bool TPuzzleModel::MemorizeFavouriteOptions(const std::function<void()>& savePreferences) {

@@ -48,6 +48,9 @@ signals:
     // The puzzle type changed: word-list prompt, wrapping, long-clue link, hidden memo.
     void PuzzleTypeChanged();
     void MemorizedNoticeChanged(bool shown);
+    // The puzzle's language or filler mode was set (SetLanguage, SetFillerMode, a new puzzle).
+    void LanguageChanged(const QString& language);
+    void FillerModeChanged(TFillerMode mode);
 };
 
 class TPuzzleModel {
@@ -94,6 +97,13 @@ public:
     void SetRequestedSize(int columns, int rows);
     // Classic builds or the Tight search; marks the puzzle modified.
     void SetPackMode(TPackMode mode);
+
+    // The list's language (BCP 47; empty: detected from the list) and the filler mode
+    // (Automatic: by the list); each marks the puzzle modified.
+    QString Language() const { return puzzle_.Language; }
+    TFillerMode FillerMode() const { return puzzle_.Filler; }
+    void SetLanguage(const QString& language);
+    void SetFillerMode(TFillerMode mode);
 
     // The appearance; marks the puzzle modified unless quiet.
     void SetPageFormat(const TPageFormat& format, bool quiet = false);

@@ -15,6 +15,7 @@ PACKAGES=(
   qt6-base-dev
   qt6-svg-dev         # SVG pictures
   libgl-dev
+  libicu-dev          # cells: segmentation, case, normalization, collation
   fonts-liberation2   # metric-compatible Arial and Times New Roman
   fonts-comic-neue    # stands in for Comic Sans MS
   fonts-noto-core     # a face for every script the chosen faces lack

@@ -19,7 +19,7 @@ TEST_F(EngineTest, MessageThenFiller) {
         {AsGiven, Option_HiddenMessage | Option_CustomClues, u"Hi!\r\nYou", u"Hi!You", 0},
         {AllLower, Option_HiddenMessage, u"Hi!\nYOU\t2", u"hi!you\t2", 0},
         {FirstLetter, Option_HiddenMessage, u"good Job", u"goodJob", 0},
-        {AllUpper, Option_HiddenMessage, u"caf\u00e9 ok", u"CAF\u00e9OK", 0},
+        {AllUpper, Option_HiddenMessage, u"caf\u00e9 ok", u"CAF\u00c9OK", 0},
     };
     SetList(u"");
     for (const Case& c : cases) {

@@ -19,8 +19,8 @@ TEST_F(EngineTest, ItemsAndForms) {
         {AllUpper, u"cat/a/b ", {{u"cat/a/b ", u"CAT", u"a/b"}}},
         // a tab is spacing, never a grid letter
         {AllUpper, u"\trock-n-r2d2 ", {{u"\trock-n-r2d2 ", u"ROCK-N-R2D2", u"\trock-n-r2d2"}}},
-        // capitalization touches the 26 ASCII letters only
-        {AllUpper, u"caf\u00e9 \u00fcber", {{u"caf\u00e9 \u00fcber", u"CAF\u00e9\u00fcBER", u"caf\u00e9 \u00fcber"}}},
+        // capitalization changes every cased letter
+        {AllUpper, u"caf\u00e9 \u00fcber", {{u"caf\u00e9 \u00fcber", u"CAF\u00c9\u00dcBER", u"caf\u00e9 \u00fcber"}}},
         {AllLower, u"mcDonald", {{u"mcDonald", u"mcdonald", u"mcDonald"}}},
         {FirstLetter, u"mcDonald", {{u"mcDonald", u"Mcdonald", u"mcDonald"}}},
         {FirstLetter, u"NEW york", {{u"NEW york", u"Newyork", u"NEW york"}}},
@@ -53,14 +53,15 @@ TEST_F(EngineTest, ListLimit) {
     EXPECT_EQ(state->WordList[MaxWords].GridWord, u"W5000");
 }
 
-// Display order: ascending UTF-16 code units, prefixes first, ties in list order.
+// Display order: A-Z lists by ascending UTF-16 code units, prefixes first, ties in list order;
+// other lists by collation.
 TEST_F(EngineTest, DisplayOrder) {
     struct Case { TCapitalization cap; std::u16string line; std::vector<int> expected; };
     std::vector<Case> cases = {
         {TCapitalization::AsGiven, u"pear,Apple,apple", {2, 3, 1}},
         {TCapitalization::AllUpper, u"dog,cat,Dog,cats,DOG", {2, 4, 1, 3, 5}},
-        // A surrogate pair sorts below U+FF21 by code unit, though above it by code point.
-        {TCapitalization::AsGiven, u"\uff21,\U0001F600,z,\u00e9", {3, 4, 2, 1}},
+        // Beyond A-Z the collation orders: a symbol first, full-width A among the A's, é with e.
+        {TCapitalization::AsGiven, u"\uff21,\U0001F600,z,\u00e9", {2, 1, 4, 3}},
         {TCapitalization::AllUpper, u"", {}},  // a,a,B,a,a,B,...: a sort that is not stable shows
     };
     for (int k = 1; k <= 60; ++k) cases.back().line += k % 3 ? u"a," : u"B,";
