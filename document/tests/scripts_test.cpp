@@ -59,6 +59,51 @@ TEST(ScriptFaces, EveryLetterCoveredChosenFaceKept) {
     EXPECT_EQ(CoveringFamily("Times New Roman", false, false, u"कमल"_qs), "Noto Serif Devanagari");
 }
 
+// Protects: a cell of several code points (a Devanagari conjunct with its vowel sign) is drawn
+// as one unit, centred on its cell, in a face that has it: no part of it strays into the next
+// cell and no cell is left without ink.
+TEST(ClusterCells, DrawnWholeAndCentred) {
+    TTestPuzzle t;
+    t.puzzle.Format.GridFontSize = 24;
+    t.Build({u"क्षत्रिय"_qs, u"स्त्री"_qs, u"बिल्ली"_qs}, 6, 6);
+    const TWordSearch& ws = t.puzzle.Grid();
+    ASSERT_EQ(ws.ActualColumns, 6);
+    int multi = 0;
+    constexpr double Res = 200.0;
+    const QImage image = t.Render(1, Res);
+    const double half = t.document.CellWidth() / 2;
+    for (int r = 1; r <= ws.ActualRows; ++r)
+        for (int c = 1; c <= ws.ActualColumns; ++c) {
+            const QString text = t.puzzle.CellText(c, r);
+            multi += text.size() > 1;
+            const double cx = t.document.CellCentreX(c), cy = t.document.CellCentreY(r);
+            QRect ink;
+            for (int y = qRound((cy - half) * Res); y < qRound((cy + half) * Res); ++y)
+                for (int x = qRound((cx - half) * Res); x < qRound((cx + half) * Res); ++x)
+                    if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+            ASSERT_FALSE(ink.isEmpty()) << text.toStdString();
+            // The same ink as the cell's text drawn alone: the whole cluster, shaped as one.
+            QImage alone(qRound(4 * half * Res), qRound(4 * half * Res), QImage::Format_RGB32);
+            alone.fill(Qt::white);
+            {
+                TAsCanvas probe(TCanvasKind::Preview, &alone, Res, Res);
+                probe.Font = {t.puzzle.Format.GridFont, t.puzzle.Format.GridFontSize};
+                probe.TextOut(half, half, text);
+            }
+            QRect aloneInk;
+            for (int y = 0; y < alone.height(); ++y)
+                for (int x = 0; x < alone.width(); ++x)
+                    if (qGray(alone.pixel(x, y)) < 128) aloneInk |= QRect(x, y, 1, 1);
+            EXPECT_NEAR(ink.width(), aloneInk.width(), 2) << text.toStdString();
+            EXPECT_NEAR(ink.height(), aloneInk.height(), 2) << text.toStdString();
+            // Whole: the ink keeps clear of the cell's sides; centred within a tenth of a cell.
+            EXPECT_GT(ink.left(), qRound((cx - half) * Res)) << text.toStdString();
+            EXPECT_LT(ink.right(), qRound((cx + half) * Res) - 1) << text.toStdString();
+            EXPECT_NEAR(ink.center().x(), cx * Res, 0.2 * half * Res) << text.toStdString();
+        }
+    EXPECT_GT(multi, 3);  // the conjuncts really are single cells
+}
+
 // Protects: a Hebrew word list is laid out right to left: each word ends at its column's right
 // edge (the start of its line), the first column is the rightmost, and a Latin word in it keeps
 // its left start. Right alignment mirrors to the left edge.

@@ -159,8 +159,8 @@ void TCapsPage::BuildLanguageChoices() {
     form->addWidget(filler_, 2, 1);
     auto* fillerHint = new QHBoxLayout;
     MakeText(QStringLiteral("Caps_FillerHintLbl"),
-             QStringLiteral("Classic fills the free cells with A to Z without vowels. Like the word list draws "
-                            "them from the words' own letters, so no letter gives a word away."),
+             QStringLiteral("Classic fills the free cells with A to Z, leaving out vowels and S. Like the word "
+                            "list draws them from the words' own letters, so no letter gives a word away."),
              fillerHint);
     form->addLayout(fillerHint, 3, 1, 1, 2);
     Body()->addLayout(form);
