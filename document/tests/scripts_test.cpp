@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "../fuzz/markupcheck.h"
 #include "htmlexport.h"
 #include "scriptfaces.h"
 #include "testpuzzle.h"
@@ -179,8 +180,10 @@ TEST(RightToLeftExports, GridOrderAndWordDirection) {
     EXPECT_TRUE(html.contains("<span dir=\"rtl\">"));
     EXPECT_TRUE(html.contains(QRegularExpression("<td width=\"\\d+%\" dir=\"rtl\" align=\"right\">")));
     EXPECT_TRUE(html.contains("Noto Sans Arabic"));
+    EXPECT_EQ(markup::HtmlProblem(HtmlBytes(HtmlPageLines(t.puzzle, everything, {}))), QString());
     t.puzzle.Format.SetFace(TPageElement::Grid, "Courier New");
     const QString mono = HtmlPageLines(t.puzzle, everything, {}).join('\n');
+    EXPECT_EQ(markup::HtmlProblem(HtmlBytes(HtmlPageLines(t.puzzle, everything, {}))), QString());
     EXPECT_TRUE(mono.contains("&nbsp;<bdo dir=\"ltr\">&nbsp;&#1602;&nbsp;&nbsp;&nbsp;&#1591;")) << mono.toStdString();
 
     TTestPuzzle latin;
