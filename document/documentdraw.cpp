@@ -215,7 +215,8 @@ TWordListArrangement TPuzzleDocument::ArrangeWordList() const {
         a.BlockLeft += A - block;
 
     // A list mostly in Hebrew or Arabic reads its columns from the right.
-    const auto rtlItems = std::count_if(texts.begin(), texts.end(), [](const QString& t) { return ReadsRightToLeft(t); });
+    const auto rtlItems =
+        std::count_if(texts.begin(), texts.end(), [](const QString& t) { return ReadsRightToLeft(t); });
     a.RightToLeft = 2 * rtlItems > n;
 
     a.Rows = (n + a.Columns - 1) / a.Columns;

@@ -130,7 +130,8 @@ bool GridHasRightToLeft(const TPuzzle& puzzle) {
     for (int r = 1; r <= grid.ActualRows; ++r)
         for (int c = 1; c <= grid.ActualColumns; ++c)
             for (const uint code : puzzle.CellText(c, r).toUcs4())
-                if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL) return true;
+                if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL)
+                    return true;
     return false;
 }
 

@@ -54,7 +54,8 @@ constexpr char16_t ZeroWidthNonJoiner = 0x200C;
 
 bool ReadsRightToLeftAnywhere(const QString& text) {
     for (const uint code : text.toUcs4())
-        if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL) return true;
+        if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL)
+            return true;
     return false;
 }
 

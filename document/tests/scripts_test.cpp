@@ -19,11 +19,13 @@ namespace {
 
 struct TScriptCase {
     const char* Name;
-    QStringList Rows;   // a 4 x 4 grid; the words lie along the first rows from the left
+    QStringList Rows;  // a 4 x 4 grid; the words lie along the first rows from the left
     QStringList Words;
 };
 const TScriptCase ScriptCases[] = {
-    {"Korean", {u"고양이개"_qs, u"사자곰새"_qs, u"돼지말소"_qs, u"토끼양닭"_qs}, {u"고양이"_qs, u"사자"_qs, u"돼지"_qs}},
+    {"Korean",
+     {u"고양이개"_qs, u"사자곰새"_qs, u"돼지말소"_qs, u"토끼양닭"_qs},
+     {u"고양이"_qs, u"사자"_qs, u"돼지"_qs}},
     {"Hindi", {u"कमलन"_qs, u"नगरप"_qs, u"महलज"_qs, u"जलघर"_qs}, {u"कमल"_qs, u"नगर"_qs, u"महल"_qs}},
     {"Hebrew", {u"שלום"_qs, u"ספרא"_qs, u"ביתג"_qs, u"דגלה"_qs}, {u"שלום"_qs, u"ספר"_qs, u"בית"_qs}},
     {"Russian", {u"КОТА"_qs, u"ДОМБ"_qs, u"ЛЕСВ"_qs, u"МИРГ"_qs}, {u"КОТ"_qs, u"ДОМ"_qs, u"ЛЕС"_qs}},
@@ -97,7 +99,8 @@ TEST(RightToLeftLayout, WordListAndInstructionsFromTheRight) {
     for (const auto& item : a.Items) {
         const double left = a.BlockLeft + (a.Columns - item.Column) * (a.ColumnWidth + a.Gap);
         EXPECT_NEAR(item.Text == "mom" ? item.X : item.X + item.Width, item.Text == "mom" ? left : left + a.ColumnWidth,
-                    1e-9) << item.Text.toStdString();
+                    1e-9)
+            << item.Text.toStdString();
     }
     EXPECT_GT(a.Items[0].X, a.Items[4].X);
 
@@ -151,7 +154,8 @@ TEST(ScriptPdf, FontsEmbeddedLettersBack) {
         ASSERT_EQ(t.Print(pdf, {1, 0, false, TSolutionSheets::One}), TPrintOutcome::Printed);
         const QStringList fonts = ToolOutput(pdffonts, {file}).split('\n', Qt::SkipEmptyParts).mid(2);
         ASSERT_FALSE(fonts.isEmpty());
-        for (const QString& line : fonts) EXPECT_TRUE(line.contains(QRegularExpression(" yes +(yes|no) +yes "))) << line.toStdString();
+        for (const QString& line : fonts)
+            EXPECT_TRUE(line.contains(QRegularExpression(" yes +(yes|no) +yes "))) << line.toStdString();
         QString back = ToolOutput(pdftotext, {file, "-"});
         back.remove(QRegularExpression("[\\s\\x{200E}\\x{200F}\\x{202A}-\\x{202E}]"));
         for (const QString& text : c.Rows + c.Words)

@@ -56,7 +56,8 @@ TEST_F(ScriptsTest, RussianListEndToEnd) {
     for (int r = 1; r <= p.Grid().ActualRows; ++r) {
         rows << QString();
         for (int c = 1; c <= p.Grid().ActualColumns; ++c) rows.back() += p.CellText(c, r);
-        for (const QChar c : rows.back()) EXPECT_TRUE(c.script() == QChar::Script_Cyrillic && c.isUpper()) << rows.back().toStdString();
+        for (const QChar c : rows.back())
+            EXPECT_TRUE(c.script() == QChar::Script_Cyrillic && c.isUpper()) << rows.back().toStdString();
     }
     ASSERT_GE(rows.size(), 5);
 
@@ -80,7 +81,8 @@ TEST_F(ScriptsTest, RussianListEndToEnd) {
         saved << LettersOf(TempPath("pdf.txt"));
     }
     for (const QString& letters : saved)
-        for (const QString& row : rows) EXPECT_TRUE(letters.contains(row)) << row.toStdString() << " in " << letters.toStdString();
+        for (const QString& row : rows)
+            EXPECT_TRUE(letters.contains(row)) << row.toStdString() << " in " << letters.toStdString();
     Model().SetModified(false);
 }
 
