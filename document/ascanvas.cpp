@@ -29,6 +29,7 @@
 #endif
 
 #include "safewrite.h"
+#include "scriptfaces.h"
 
 namespace vorlix {
 
@@ -413,6 +414,15 @@ QFont FontForCell(const TCanvasFont& font, int cellPixels) {
     return f;
 }
 
+// The chosen font, or one of the same size and weight in a face that has text's letters.
+QFont FontForText(const QFont& chosen, const QString& text) {
+    const QString family = CoveringFamily(chosen.family(), chosen.bold(), chosen.italic(), text);
+    if (family == chosen.family()) return chosen;
+    QFont f = chosen;
+    f.setFamily(family);
+    return f;
+}
+
 bool SameFace(const TCanvasFont& a, const TCanvasFont& b) {
     return a.Name == b.Name && a.Bold == b.Bold && a.Italic == b.Italic;
 }
@@ -442,7 +452,7 @@ const QFont* ReferenceFont(const TCanvasFont& font) {
 
 double ReferenceTextWidth(const TCanvasFont& font, const QString& text) {
     const QFont* f = ReferenceFont(font);
-    return f ? QFontMetrics(*f).horizontalAdvance(text) / ReferenceTextResolution : 0.0;
+    return f ? QFontMetrics(FontForText(*f, text)).horizontalAdvance(text) / ReferenceTextResolution : 0.0;
 }
 
 double ReferenceTextHeight(const TCanvasFont& font) {
@@ -464,15 +474,21 @@ const QFont& TAsCanvas::DeviceFont() {
 
 void TAsCanvas::TextOut(double x, double y, const QString& text) {
     if (text.isEmpty() || FontCellPixels(Font.Size) < 1 || !IsActive()) return;
-    QFont f = DeviceFont();
+    const QFont& chosen = DeviceFont();
+    QFont f = FontForText(chosen, text);
     if (letterSpacingPixels_ != 0.0) f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacingPixels_);
     painter_->setFont(f);
     painter_->setPen(QPen(Font.Color));
-    const QFontMetrics fm(f);
+    // The chosen face's baseline, so a line in a stand-in face sits level with the rest.
+    const QFontMetrics fm(chosen);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Hebrew or Arabic lines read right to left: trailing punctuation goes to their left end.
+    const Qt::LayoutDirection direction = painter_->layoutDirection();
+    if (ReadsRightToLeft(text)) painter_->setLayoutDirection(Qt::RightToLeft);
     // One control character in a title would make the whole SVG ill-formed.
     const bool xml = kind_ == TCanvasKind::VectorPicture && vectorFormat_ == TVectorFormat::Svg;
     painter_->drawText(QPoint(PixelX(x), PixelY(y) + fm.ascent()), xml ? XmlSafe(text) : text);
+    painter_->setLayoutDirection(direction);
 }
 
 void TAsCanvas::TextOutWithin(double x, double y, const QString& text, double maxWidth) {
@@ -486,7 +502,7 @@ void TAsCanvas::TextOutWithin(double x, double y, const QString& text, double ma
 
 double TAsCanvas::TextWidth(const QString& text) {
     if (FontCellPixels(Font.Size) < 1) return 0.0;
-    return QFontMetrics(DeviceFont()).horizontalAdvance(text) / resX_;
+    return QFontMetrics(FontForText(DeviceFont(), text)).horizontalAdvance(text) / resX_;
 }
 
 double TAsCanvas::TextHeight(const QString& /*text*/) {

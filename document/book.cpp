@@ -319,7 +319,7 @@ double WordListWidest(const TPuzzle& p) {
     const TCanvasFont font{p.Format.WordlistFont, p.Format.WordlistFontSize};
     double widest = 0.0;
     for (int k = 1; k <= ws.PlacedWordCount(); ++k)
-        widest = std::max(widest, ReferenceTextWidth(font, FromWide(ws.PlacedClueText(k))));
+        widest = std::max(widest, ReferenceTextWidth(font, FromWide(ws.PlacedListedText(k, p.Type.CustomClues))));
     return widest;
 }
 

@@ -6,6 +6,7 @@
 
 #include "puzzledocument.h"
 #include "puzzle.h"
+#include "scriptfaces.h"
 
 namespace vorlix {
 
@@ -142,9 +143,13 @@ void TPuzzleDocument::DrawInstructions(TAsCanvas& canvas) {
     TBrushStyleKeeper keep(canvas);
     canvas.Brush.Style = TBrushStyle::Clear;
     SetFont(canvas, pf.InstructionsFont, pf.InstructionsFontSize);
+    const TCanvasFont font{pf.InstructionsFont, pf.InstructionsFontSize};
     double y = instructionsRect_.Top;
     for (const QString& line : instructionsLines_) {
-        canvas.TextOutWithin(instructionsRect_.Left, y, line, instructionsRect_.Width());
+        // A right-to-left line ends at the right edge, by the width every device agrees on.
+        const double width = std::min(ReferenceTextWidth(font, line), instructionsRect_.Width());
+        const double x = ReadsRightToLeft(line) ? instructionsRect_.Right - width : instructionsRect_.Left;
+        canvas.TextOutWithin(x, y, line, instructionsRect_.Width());
         y += canvas.TextHeight(line);
     }
 }
@@ -157,10 +162,10 @@ void TPuzzleDocument::DrawLetters(TAsCanvas& canvas, bool solution) {
     canvas.Brush.Style = TBrushStyle::Clear;
     for (int r = 1; r <= ws.ActualRows; ++r) {
         for (int c = 1; c <= ws.ActualColumns; ++c) {
-            const char16_t letter = ws.Grid[c][r];
             const bool first = (ws.SolutionFlags[c][r] & FirstLetterFlag) != 0;
             SetFont(canvas, pf.GridFont, pf.GridFontSize, solution && first);
-            if (letter == EmptyCell) continue;
+            if (ws.Grid[c][r] == EmptyCell) continue;
+            // Drawn alone: a cell never joins or reorders with its neighbours.
             const QString text = puzzle_->CellText(c, r);
             const double hX = canvas.TextHeight(QStringLiteral("X"));
             canvas.TextOut(CellCentreX(c) - canvas.TextWidth(text) / 2.0, CellCentreY(r) - hX / 2.0, text);
@@ -174,7 +179,12 @@ void TPuzzleDocument::DrawGridLetters(TAsCanvas& canvas) {
     DrawLetters(canvas, false);
     const TPageFormat& pf = puzzle_->Format;
     SetFont(canvas, pf.CreditsFont, pf.CreditsFontSize);
-    canvas.TextOut(CellCentreX(1), CellCentreY(puzzle_->Grid().ActualRows + 1), puzzle_->CreditsLine);
+    const QString& credits = puzzle_->CreditsLine;
+    const double y = CellCentreY(puzzle_->Grid().ActualRows + 1);
+    if (ReadsRightToLeft(credits))
+        canvas.TextOut(CellCentreX(puzzle_->Grid().ActualColumns) - canvas.TextWidth(credits), y, credits);
+    else
+        canvas.TextOut(CellCentreX(1), y, credits);
 }
 
 TWordListArrangement TPuzzleDocument::ArrangeWordList() const {
@@ -205,6 +215,11 @@ TWordListArrangement TPuzzleDocument::ArrangeWordList() const {
     else if (pf.GridHPosition == 2)
         a.BlockLeft += A - block;
 
+    // A list mostly in Hebrew or Arabic reads its columns from the right.
+    const auto rtlItems =
+        std::count_if(texts.begin(), texts.end(), [](const QString& t) { return ReadsRightToLeft(t); });
+    a.RightToLeft = 2 * rtlItems > n;
+
     a.Rows = (n + a.Columns - 1) / a.Columns;
     double hX = ReferenceTextHeight(font);
     // Short lists keep their natural spacing instead of spreading down the page.
@@ -221,11 +236,16 @@ TWordListArrangement TPuzzleDocument::ArrangeWordList() const {
         item.Column = (k - 1) / a.Rows + 1;
         item.Row = (k - 1) % a.Rows + 1;
         item.Width = ReferenceTextWidth(font, item.Text);
-        const double xj = a.BlockLeft + (item.Column - 1) * (a.ColumnWidth + a.Gap);
+        const int slot = a.RightToLeft ? a.Columns - item.Column : item.Column - 1;
+        const double xj = a.BlockLeft + slot * (a.ColumnWidth + a.Gap);
         item.Y = wordListRect_.Top + (item.Row - 1) * a.LineHeight;
-        if (pf.ClueAlignment == 1)
+        // Left and right alignment mean the start and the end of the line: mirrored for a
+        // right-to-left word.
+        int alignment = pf.ClueAlignment;
+        if (ReadsRightToLeft(item.Text) && alignment != 1) alignment = alignment == 2 ? 0 : 2;
+        if (alignment == 1)
             item.X = xj + a.ColumnWidth / 2.0 - item.Width / 2.0;
-        else if (pf.ClueAlignment == 2)
+        else if (alignment == 2)
             item.X = xj + a.ColumnWidth - item.Width;
         else
             item.X = xj;

@@ -146,7 +146,7 @@ QString PlayPageData(const TPuzzle& puzzle, const TPlayOptions& options) {
         if (!first) out += u',';
         first = false;
         out += u"{\"text\":"_s;
-        AppendJsonString(out, FromWide(engine.WordList[word].ClueText));
+        AppendJsonString(out, FromWide(ListedText(engine.WordList[word], puzzle.Type.CustomClues)));
         out += u",\"cells\":"_s;
         AppendWordCells(out, grid, grid.Placements[word], engine.WordList[word].Length);
         out += u'}';

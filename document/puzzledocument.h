@@ -49,6 +49,7 @@ struct TWordListArrangement {
     double BlockLeft = 0.0;
     double LineHeight = 0.0;
     int FontSize = 0;  // points, after shrinking
+    bool RightToLeft = false;  // columns run from the right: most words read right to left
     std::vector<Item> Items;
 };
 

@@ -48,16 +48,28 @@ bool SaveExportFile(const QString& path, const std::function<bool(QIODevice&)>& 
 
 namespace {
 
-QString RowText(const TPuzzle& model, int row, int spacing) {
-    const TWordSearch& puzzle = model.Grid();
-    const QString gap(spacing, u' ');
+constexpr char16_t LeftToRightOverride = 0x202D;
+constexpr char16_t PopDirectionalFormatting = 0x202C;
+constexpr char16_t ZeroWidthNonJoiner = 0x200C;
+
+bool ReadsRightToLeftAnywhere(const QString& text) {
+    for (const uint code : text.toUcs4())
+        if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL)
+            return true;
+    return false;
+}
+
+// A row of cells in the grid's column order. Rows holding Hebrew or Arabic are overridden left
+// to right, so a viewer does not reverse them, and touching cells are kept from joining.
+QString RowText(const TPuzzle& puzzle, int row, int spacing, bool rightToLeftCells) {
+    const TWordSearch& grid = puzzle.Grid();
+    const QString gap = spacing > 0 || !rightToLeftCells ? QString(spacing, u' ') : QString(QChar(ZeroWidthNonJoiner));
     QString line;
-    for (int c = 1; c <= puzzle.ActualColumns; ++c) {
+    for (int c = 1; c <= grid.ActualColumns; ++c) {
         if (c > 1) line += gap;
-        const char16_t letter = puzzle.Grid[c][row];
-        line += IsBlankCell(letter) ? QString(u' ') : model.CellText(c, row);
+        line += IsBlankCell(grid.Grid[c][row]) ? QStringLiteral(" ") : puzzle.CellText(c, row);
     }
-    return line;
+    return rightToLeftCells ? QChar(LeftToRightOverride) + line + QChar(PopDirectionalFormatting) : line;
 }
 
 }  // namespace
@@ -89,7 +101,10 @@ QStringList TextExportLines(const TPuzzle& puzzle, const TExportSections& sectio
 
     const TWordSearch& grid = puzzle.Grid();
     if (sections.Grid) {
-        for (int r = 1; r <= grid.ActualRows; ++r) out << RowText(puzzle, r, spacing) << QString();
+        bool rtl = false;
+        for (int r = 1; r <= grid.ActualRows && !rtl; ++r)
+            for (int c = 1; c <= grid.ActualColumns && !rtl; ++c) rtl = ReadsRightToLeftAnywhere(puzzle.CellText(c, r));
+        for (int r = 1; r <= grid.ActualRows; ++r) out << RowText(puzzle, r, spacing, rtl) << QString();
         out << puzzle.CreditsLine << QString();
     }
 

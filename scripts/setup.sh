@@ -18,6 +18,9 @@ PACKAGES=(
   libicu-dev          # cells: segmentation, case, normalization, collation
   fonts-liberation2   # metric-compatible Arial and Times New Roman
   fonts-comic-neue    # stands in for Comic Sans MS
+  fonts-noto-core     # a face for every script the chosen faces lack
+  fonts-noto-cjk      # Korean, Japanese and Chinese
+  poppler-utils       # tests read back the fonts and text of printed PDFs
   clang               # fuzz targets
   libclang-rt-14-dev  # libFuzzer and the sanitizer runtimes for clang
   wamerican           # the word list the main spelling dictionary is made from

@@ -204,8 +204,8 @@ private:
     }
 
     QString Letter(const QPoint& cell) const {
-        const char16_t ch = puzzle_->Puzzle().Grid().Grid[cell.x()][cell.y()];
-        return ch == EmptyCell ? QString() : puzzle_->Puzzle().CellText(cell.x(), cell.y());
+        const TPuzzle& puzzle = puzzle_->Puzzle();
+        return puzzle.Grid().Grid[cell.x()][cell.y()] == EmptyCell ? QString() : puzzle.CellText(cell.x(), cell.y());
     }
 
     void DrawLetter(TAsCanvas& canvas, const QPoint& cell, double dy, const QColor& colour, bool bold, int points) {
