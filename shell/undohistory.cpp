@@ -64,6 +64,11 @@ public:
         : QUndoCommand(text), history_(&history), before_(std::move(before)), after_(std::move(after)), field_(field) {}
 
     int id() const override { return field_ > 0 ? field_ : -1; }
+    // A name given once the change was recorded; a named change merges with nothing.
+    void Rename(const QString& text) {
+        setText(text);
+        field_ = 0;
+    }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const TPuzzleChange*>(other);
         if (next->field_ != field_ || field_ <= 0) return false;
@@ -136,6 +141,7 @@ TPuzzleState TUndoHistory::Current() const {
 // One user action may change the model several times; they become one command once the
 // action returns to the event loop.
 void TUndoHistory::Schedule() {
+    justPushed_ = false;
     if (scheduled_) return;
     scheduled_ = true;
     QMetaObject::invokeMethod(
@@ -147,6 +153,14 @@ void TUndoHistory::Schedule() {
 }
 
 void TUndoHistory::Name(const QString& text) {
+    // The action may have let the events run (a progress window, a repaint), so that its
+    // change is recorded already: it takes the name then.
+    if (!scheduled_ && justPushed_ && stack_.count() > 0 && stack_.index() == stack_.count()) {
+        justPushed_ = false;
+        static_cast<TPuzzleChange*>(const_cast<QUndoCommand*>(stack_.command(stack_.count() - 1)))->Rename(text);
+        emit stack_.undoTextChanged(stack_.undoText());
+        return;
+    }
     name_ = text;
     Schedule();
 }
@@ -160,9 +174,11 @@ void TUndoHistory::Flush() {
     const QString text = name.isEmpty() ? ChangeName(committed_.Puzzle, now.Puzzle) : name;
     TPuzzleState before = std::exchange(committed_, now);
     stack_.push(new TPuzzleChange(*this, std::move(before), std::move(now), text, field));
+    justPushed_ = true;
 }
 
 void TUndoHistory::Reset() {
+    justPushed_ = false;
     scheduled_ = false;
     name_.clear();
     stack_.clear();
@@ -176,6 +192,7 @@ void TUndoHistory::MarkSaved() {
 }
 
 void TUndoHistory::Undo() {
+    justPushed_ = false;
     Flush();
     moved_ = true;
     stack_.undo();
@@ -183,6 +200,7 @@ void TUndoHistory::Undo() {
 }
 
 void TUndoHistory::Redo() {
+    justPushed_ = false;
     Flush();
     moved_ = true;
     stack_.redo();

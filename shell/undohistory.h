@@ -62,6 +62,7 @@ private:
     TPuzzleState committed_;  // the state the last command ends in
     QString name_;
     bool scheduled_ = false;
+    bool justPushed_ = false;  // the last change recorded is the newest command
     bool restoring_ = false;
     bool moved_ = false;  // an undo or redo moved the index: the mark follows the saved state
 };
