@@ -245,13 +245,25 @@ void TPreferencesStore::LoadPreviewPlacement(TPreferences& prefs, TReport& repor
 }
 
 bool TPreferencesStore::SavePreviewPlacement(const TPreferences& prefs, TReport& report) {
+    return SaveGroup(prefs, TPreferenceGroup::Preview, report);
+}
+
+void TPreferencesStore::LoadRecentFiles(TPreferences& prefs, TReport& report) {
+    Load(prefs, TPreferenceGroup::Recent, report);
+}
+
+bool TPreferencesStore::SaveRecentFiles(const TPreferences& prefs, TReport& report) {
+    return SaveGroup(prefs, TPreferenceGroup::Recent, report);
+}
+
+bool TPreferencesStore::SaveGroup(const TPreferences& prefs, TPreferenceGroup group, TReport& report) {
     const std::unique_ptr<QSettings> settings = Open();
     if (!settings->isWritable()) {
         WarnStoreOnce(report);
         return false;
     }
     for (const TPreferenceKey& key : PreferenceKeys())
-        if (key.Group == TPreferenceGroup::Preview)
+        if (key.Group == group)
             settings->setValue(QString::fromLatin1(key.Key), ToStore(key.Kind, PreferenceValue(prefs, key)));
     settings->sync();
     if (settings->status() != QSettings::NoError) {

@@ -56,6 +56,9 @@ public:
     // The preview window's placement keys (read when it is created, written when it goes).
     void LoadPreviewPlacement(TPreferences& prefs, TReport& report);
     bool SavePreviewPlacement(const TPreferences& prefs, TReport& report);
+    // The recent puzzles, written as soon as they change so that a second window sees them.
+    void LoadRecentFiles(TPreferences& prefs, TReport& report);
+    bool SaveRecentFiles(const TPreferences& prefs, TReport& report);
 
     // Keys whose values could not be read by the last load.
     const QStringList& UnreadableKeys() const { return unreadable_; }
@@ -65,6 +68,7 @@ private:
     std::unique_ptr<QSettings> Open() const;
     void Load(TPreferences& prefs, TPreferenceGroup group, TReport& report);
     void WarnStoreOnce(TReport& report);
+    bool SaveGroup(const TPreferences& prefs, TPreferenceGroup group, TReport& report);
 
     QString iniFileName_;  // empty: the user's own store
     QStringList unreadable_;

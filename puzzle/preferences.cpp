@@ -71,6 +71,7 @@ const std::vector<TPreferenceKey>& KeyTable() {
         {"PreviewLeft", K::Integer, G::Preview, &P::PreviewLeft, 50},
         {"PreviewWidth", K::Integer, G::Preview, &P::PreviewWidth, 0},
         {"PreviewHeight", K::Integer, G::Preview, &P::PreviewHeight, 0},
+        {"RecentFiles", K::EscapedLines, G::Recent, &P::RecentFiles, QStringList()},
     };
     return table;
 }
@@ -141,6 +142,13 @@ TWindowPreferences WindowPreferencesOf(const TPreferences& prefs) {
     w.ColorScheme = (prefs.ColorScheme >= 0 && prefs.ColorScheme < ColorSchemeCount) ? prefs.ColorScheme : 1;
     w.ShareLevel = prefs.ShareLevelPref;
     return w;
+}
+
+QStringList AddRecentFile(const QStringList& recent, const QString& path) {
+    QStringList list{path};
+    for (const QString& old : recent)
+        if (old != path && !old.isEmpty() && list.size() < MaxRecentFiles) list << old;
+    return list;
 }
 
 }  // namespace vorlix

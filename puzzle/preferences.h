@@ -62,7 +62,15 @@ struct TPreferences {
     int PreviewLeft = 0;
     int PreviewWidth = 0;
     int PreviewHeight = 0;
+
+    // The puzzles last opened or saved, newest first.
+    QStringList RecentFiles;
 };
+
+// How many recent puzzles the File menu and the Home page offer.
+constexpr int MaxRecentFiles = 10;
+// The list with path put first: no duplicates, and no more than MaxRecentFiles entries.
+QStringList AddRecentFile(const QStringList& recent, const QString& path);
 
 // How a value is kept in the store.
 enum class TPreferenceKind {
@@ -75,8 +83,8 @@ enum class TPreferenceKind {
 };
 
 // Which load reads a key. WriteOnly keys are stored but never read back; the preview
-// window reads and writes its own keys.
-enum class TPreferenceGroup { PuzzleDefaults, Window, WriteOnly, Preview };
+// window reads and writes its own keys; the recent files are written whenever they change.
+enum class TPreferenceGroup { PuzzleDefaults, Window, WriteOnly, Preview, Recent };
 
 using TPreferenceValue = std::variant<QString, int, bool, double, QStringList, std::array<bool, 8>>;
 // A key's variable: a member of the preferences, or of their page format.

@@ -470,6 +470,20 @@ void TPuzzleModel::ReplacePuzzle(const TPuzzle& puzzle) {
     emit signals_->PuzzleReplaced();
 }
 
+void TPuzzleModel::RestorePuzzle(const TPuzzle& puzzle, int creditsIndex) {
+    puzzle_ = puzzle;
+    SpellingUpToDate = false;
+    RecountWords();
+    Dirs_SummaryLbl = DirectionsSummary();
+    AllUncheckedNotice = NoneChecked(puzzle_.Directions);
+    creditsIndex_ = creditsIndex >= 0 && creditsIndex < creditsChoices_.size() ? creditsIndex : -1;
+    Changed();
+    emit signals_->PuzzleTypeChanged();
+    emit signals_->AppearanceReset();
+    emit signals_->GridChanged();
+    emit signals_->PuzzleReplaced();
+}
+
 void TPuzzleModel::CopyFavouritesToPreferences() {
     TPreferences& p = *prefs_;
     const TPuzzle& z = puzzle_;

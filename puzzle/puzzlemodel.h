@@ -182,6 +182,9 @@ public:
     void LoadPuzzle(const TPuzzle& puzzle, const QString& fileName);
     // A puzzle made by the program (an example, the tour) replaces the texts and options.
     void ReplacePuzzle(const TPuzzle& puzzle);
+    // Undo and redo: an earlier value of the puzzle comes back with its credits choice. The
+    // file name stays; the modified mark is the undo history's to set.
+    void RestorePuzzle(const TPuzzle& puzzle, int creditsIndex);
     // Copies the current puzzle's options into the preferences (the Memorize command
     // without its question and store write).
     void CopyFavouritesToPreferences();

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -254,6 +256,13 @@ bool TWidgetPrinterDialogs::SetupPrinter(QWidget* parent, QPrinter& printer) {
 IPrinterDialogs& SystemPrinterDialogs() {
     static TWidgetPrinterDialogs printers;
     return printers;
+}
+
+bool TSystemDesktopOpener::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+IDesktopOpener& SystemDesktopOpener() {
+    static TSystemDesktopOpener opener;
+    return opener;
 }
 
 }  // namespace vorlix::shell

@@ -19,6 +19,7 @@
 class QDialog;
 class QObject;
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace vorlix::shell {
@@ -160,6 +161,21 @@ public:
 // The real printing service, for windows given no other.
 IPrinterDialogs& SystemPrinterDialogs();
 
+// Opens a local document, such as the manual, in the desktop's own viewer or browser.
+class IDesktopOpener {
+public:
+    virtual ~IDesktopOpener() = default;
+    // False when the desktop found nothing to open it with.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+};
+
+class TSystemDesktopOpener : public IDesktopOpener {
+public:
+    bool OpenUrl(const QUrl& url) override;
+};
+
+IDesktopOpener& SystemDesktopOpener();
+
 // Runs a modal window. Tests record which window was shown and answer it themselves.
 class TModalRunner {
 public:
@@ -184,6 +200,7 @@ struct TServices {
     TClock& Clock;
     TModalRunner& Modal;
     IPrinterDialogs& Printers = SystemPrinterDialogs();
+    IDesktopOpener& Desktop = SystemDesktopOpener();
 };
 
 }  // namespace vorlix::shell

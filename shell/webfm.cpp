@@ -2,7 +2,14 @@
 // file commands with the save-changes query, and the build and refresh operations.
 #include "webfm.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextCursor>
+#include <QUrl>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,6 +23,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -37,6 +45,8 @@
 #include "instructionspage.h"
 #include "layoutfm.h"
 #include "link.h"
+#include "mainmenu.h"
+#include "undohistory.h"
 #include "exportfm.h"
 #include "preferences_store.h"
 #include "prefpage.h"
@@ -71,6 +81,42 @@ namespace {
 const QString OpenDialogFilter = QStringLiteral("Word Search Puzzle Files (*.ws)|*.WS|All Files (*.*)|*.*");
 const QString SaveDialogFilter = QStringLiteral("Word Search files (*.ws)|*.WS|All files (*.*)|*.*");
 
+// The controls whose changes carry their own name in the undo history.
+struct TNamedControl {
+    const char* Name;
+    const char* Change;
+};
+const TNamedControl NamedControls[] = {
+    {"Puzzle_TryAgainBtn", "Rescramble"},
+    {"Puzzle_Rotate90Lnk", "Rotate"},
+    {"Puzzle_FlipUpDownLnk", "Mirror Top to Bottom"},
+    {"Puzzle_FlipLeftRightLnk", "Mirror Left to Right"},
+    {"Words_ClearListBtn", "Clear List"},
+    {"Words_ImportLnk", "Import"},
+    {"Words_NextBtn", "Create Puzzle"},
+    {"Dirs_CreateNowBtn", "Create Puzzle"},
+    {"Sharing_CreateNowBtn", "Create Puzzle"},
+    {"Caps_CreateNowBtn", "Create Puzzle"},
+};
+
+// The word-list file kinds a drop imports.
+bool IsWordListFile(const QString& suffix) {
+    return suffix == QLatin1String("txt") || suffix == QLatin1String("thm") || suffix == QLatin1String("gmr");
+}
+
+bool OnWordList(QObject* target) {
+    for (QObject* o = target; o; o = o->parent())
+        if (o->objectName() == QLatin1String("Words_Memo")) return true;
+    return false;
+}
+
+// Text boxes take dropped text themselves, at the place it is dropped.
+bool TakesTextDrops(QObject* target) {
+    for (QObject* o = target; o; o = o->parent())
+        if (qobject_cast<QPlainTextEdit*>(o) || qobject_cast<QLineEdit*>(o)) return true;
+    return false;
+}
+
 bool IsEditor(QWidget* w) {
     return qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QListWidget*>(w);
@@ -100,6 +146,11 @@ TWebFm::TWebFm(TPuzzleModel& model, TPreferencesStore& store, const TServices& s
     document_ = std::make_unique<TPuzzleDocument>(model.Puzzle());
     highlighter_ = new TLinkHighlighter(this);
     qApp->installEventFilter(highlighter_);
+    undo_ = new TUndoHistory(model, this);
+    connect(undo_, &TUndoHistory::Restored, this, [this] {
+        LoadPagesFromModel();
+        RefreshPuzzleViews();
+    });
     FollowModel();
 
     BuildToolbar();
@@ -114,10 +165,29 @@ TWebFm::TWebFm(TPuzzleModel& model, TPreferencesStore& store, const TServices& s
     row->addWidget(stack_, 1);
     setCentralWidget(central);
     AddPages();
+    menus_ = new TMainMenus(*this, *undo_);
+    NameUndoableControls();
+    connect(PageOf<THomePage>(), &THomePage::RecentFileChosen, this, &TWebFm::OpenRecentFile);
+    setAcceptDrops(true);
+    qApp->installEventFilter(this);
     resize(1000, 700);
 }
 
-TWebFm::~TWebFm() { qApp->removeEventFilter(highlighter_); }
+TWebFm::~TWebFm() {
+    qApp->removeEventFilter(this);
+    qApp->removeEventFilter(highlighter_);
+}
+
+void TWebFm::NameUndoableControls() {
+    for (const TNamedControl& c : NamedControls) {
+        const QString change = QString::fromLatin1(c.Change);
+        // Connected after the page's own handler: the change is made, not yet recorded.
+        if (auto* link = findChild<TLink*>(QString::fromLatin1(c.Name)))
+            connect(link, &TLink::activated, this, [this, change] { undo_->Name(change); });
+        else if (auto* button = findChild<QAbstractButton*>(QString::fromLatin1(c.Name)))
+            connect(button, &QAbstractButton::clicked, this, [this, change] { undo_->Name(change); });
+    }
+}
 
 THintFm& TWebFm::Hint() const { return *windows_->Hint; }
 
@@ -308,6 +378,11 @@ void TWebFm::StartRoutine() {
     LoadPagesFromModel();
     HighlightMapLink(HomePageName);
     model_->Ready = true;
+    TReport recentReport;
+    store_->LoadRecentFiles(Preferences(), recentReport);
+    ShowReport(recentReport);
+    ShowRecentFiles();
+    undo_->Reset();
 }
 
 void TWebFm::FocusCreatePanel() {
@@ -325,6 +400,8 @@ bool TWebFm::OpenFromCommandLine(const QString& path) {
     model_->Finished = model_->Puzzle().Grid().Constructed;
     TurnPage(QStringLiteral("Finished"));
     PageOf<TFinishedPage>()->SetView(ViewTwoPages);
+    AddRecentFile(path);
+    undo_->Reset();
     return true;
 }
 
@@ -400,6 +477,7 @@ void TWebFm::UpdateToolbar() {
     ToolButton(QStringLiteral("ToolBar_ForwardTbtn"))->setEnabled(!history_.ForwardHistory.IsEmpty());
     ToolButton(QStringLiteral("ToolBar_SaveTBtn"))->setEnabled(model_->IsModified());
     ToolButton(QStringLiteral("ToolBar_HomeTBtn"))->setEnabled(CurrentPageName() != HomePageName);
+    if (menus_) menus_->UpdateStates();
 }
 
 void TWebFm::HighlightMapLink(const QString& pageName) {
@@ -439,6 +517,7 @@ void TWebFm::NewCommand() {
     if (!QueryProceed(QStringLiteral("Starting a new puzzle"))) return;
     model_->ResetToNewPuzzle();
     LoadPagesFromModel();
+    undo_->Reset();
     TurnPage(QStringLiteral("Type_"));
 }
 
@@ -451,6 +530,15 @@ void TWebFm::OpenCommand() {
     request.ConfirmOverwrite = false;
     const QString fileName = services_.Files.OpenFileName(this, request);
     if (fileName.isEmpty()) return;
+    OpenChosenFile(fileName);
+}
+
+bool TWebFm::OpenFile(const QString& fileName) {
+    if (!QueryProceed(QStringLiteral("Opening a new puzzle"))) return false;
+    return OpenChosenFile(fileName);
+}
+
+bool TWebFm::OpenChosenFile(const QString& fileName) {
     bool opened = false;
     {
         const TBusyCursor busy;
@@ -458,6 +546,7 @@ void TWebFm::OpenCommand() {
     }
     // A file that could not be read leaves the puzzle on screen as it was.
     if (opened) AfterOpen(fileName);
+    return opened;
 }
 
 bool TWebFm::OpenPuzzle(const QString& fileName) {
@@ -477,6 +566,8 @@ bool TWebFm::SavePuzzle(const QString& fileName) {
     }
     model_->SetCurrentFileName(fileName);
     model_->SetModified(false);
+    undo_->MarkSaved();
+    AddRecentFile(fileName);
     return true;
 }
 
@@ -494,6 +585,8 @@ void TWebFm::AfterOpen(const QString& fileName) {
         TurnPage(QStringLiteral("Design"));
         model_->Finished = false;
     }
+    AddRecentFile(fileName);
+    undo_->Reset();
 }
 
 bool TWebFm::SaveCommand() {
@@ -771,9 +864,14 @@ void TWebFm::StepProgramMap() {
 
 void TWebFm::FollowModel() {
     const TModelSignals& notices = model_->Signals();
-    connect(&notices, &TModelSignals::ModifiedChanged, this, [this] { UpdateToolbar(); });
+    connect(&notices, &TModelSignals::ModifiedChanged, this, [this](bool modified) {
+        setWindowModified(modified);
+        UpdateToolbar();
+    });
     connect(&notices, &TModelSignals::CaptionChanged, this, [this](const QString& caption) {
-        if (windowTitle() != caption) setWindowTitle(caption);
+        // "[*]" is where the desktop shows the unsaved-changes mark.
+        const QString title = caption + QStringLiteral("[*]");
+        if (windowTitle() != title) setWindowTitle(title);
     });
     connect(&notices, &TModelSignals::SeparateLinesHint, this, [this](const QString& text) {
         ShowHintBeside(findChild<QWidget*>(QStringLiteral("Words_Memo")), text, 20);
@@ -784,6 +882,210 @@ void TWebFm::FollowModel() {
     connect(&notices, &TModelSignals::MemorizedNoticeChanged, this, [this](bool shown) {
         if (auto* label = findChild<QLabel*>(QStringLiteral("Worksheet_DoneLbl"))) label->setVisible(shown);
     });
+}
+
+// --- Recent puzzles.
+
+QString MissingRecentFileQuestion(const QString& fileName) {
+    return QStringLiteral("The puzzle file \"%1\" is no longer there: it may have been moved, renamed or deleted.\n\n"
+                          "Take it off the list of recent puzzles?")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
+const QStringList& TWebFm::RecentFiles() const { return Preferences().RecentFiles; }
+
+void TWebFm::AddRecentFile(const QString& fileName) {
+    TPreferences& prefs = Preferences();
+    prefs.RecentFiles = vorlix::AddRecentFile(prefs.RecentFiles, QFileInfo(fileName).absoluteFilePath());
+    TReport report;
+    store_->SaveRecentFiles(prefs, report);
+    ShowReport(report);
+    ShowRecentFiles();
+}
+
+void TWebFm::OpenRecentFile(const QString& fileName) {
+    if (QFileInfo(fileName).isFile()) {
+        OpenFile(fileName);
+        return;
+    }
+    if (services_.Messages.ShowMessage(MessageKind::Confirmation, ToWide(MissingRecentFileQuestion(fileName)),
+                                       MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    TPreferences& prefs = Preferences();
+    prefs.RecentFiles.removeAll(fileName);
+    TReport report;
+    store_->SaveRecentFiles(prefs, report);
+    ShowReport(report);
+    ShowRecentFiles();
+}
+
+void TWebFm::ShowRecentFiles() {
+    menus_->ShowRecentFiles(RecentFiles());
+    PageOf<THomePage>()->ShowRecentFiles(RecentFiles());
+    ApplyLinkStyle();  // the new links take the colour scheme
+}
+
+// --- Menus and keys.
+
+void TWebFm::GoToPage(const QString& pageName) {
+    if (CurrentPageName() != pageName) TurnPage(pageName);
+}
+
+void TWebFm::PressPageControl(const QString& pageName, const QString& controlName) {
+    GoToPage(pageName);
+    TPage* page = PageNamed(pageName);
+    QWidget* control = page ? page->findChild<QWidget*>(controlName) : nullptr;
+    if (auto* link = qobject_cast<TLink*>(control))
+        link->Activate();
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->click();
+}
+
+bool TWebFm::FindInWordList(const QString& text, bool next) {
+    GoToPage(QStringLiteral("Design"));
+    auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("Words_Memo"));
+    if (!memo || text.isEmpty()) return false;
+    QTextCursor cursor = memo->textCursor();
+    // Searching on goes from the end of the selection, a new search from the top.
+    if (!next) cursor.movePosition(QTextCursor::Start);
+    QTextCursor found = memo->document()->find(text, cursor);
+    if (found.isNull()) found = memo->document()->find(text, 0);  // round again from the top
+    if (found.isNull()) return false;
+    memo->setTextCursor(found);
+    memo->ensureCursorVisible();
+    return true;
+}
+
+QString TWebFm::ManualPath() {
+    const QDir dir(QCoreApplication::applicationDirPath());
+    // Beside the program in the build tree, one folder up for the tests, and where an
+    // installation keeps its data.
+    for (const QString& candidate :
+         {QStringLiteral("help/manual.html"), QStringLiteral("../help/manual.html"),
+          QStringLiteral("../share/vorlix/help/manual.html")}) {
+        const QString path = QDir::cleanPath(dir.filePath(candidate));
+        if (QFileInfo(path).isFile()) return path;
+    }
+    return {};
+}
+
+void TWebFm::ShowManual() {
+    const QString path = ManualPath();
+    if (path.isEmpty()) {
+        services_.Messages.ShowMessage(
+            MessageKind::Warning,
+            ToWide(QStringLiteral("The Vorlix manual is missing from this installation (help/manual.html beside the "
+                                  "program). The Quick Tour and the FAQ's page are still here to help.")),
+            MessageButtons::Ok);
+        return;
+    }
+    if (!services_.Desktop.OpenUrl(QUrl::fromLocalFile(path)))
+        services_.Messages.ShowMessage(
+            MessageKind::Warning,
+            ToWide(QStringLiteral("No web browser could be started to show the manual. You can open it yourself:\n") +
+                   QDir::toNativeSeparators(path)),
+            MessageButtons::Ok);
+}
+
+// --- Drops.
+
+QString RefusedDropMessage(const QStringList& names) {
+    return QStringLiteral("Vorlix cannot use %1:\n%2\n\nDrop a puzzle (.ws) to open it, or a word list (.txt, .thm, "
+                          ".gmr) to add its words.")
+        .arg(names.size() == 1 ? QStringLiteral("this file") : QStringLiteral("these files"),
+             names.join(QLatin1Char('\n')));
+}
+
+bool TWebFm::CanTakeDrop(const QMimeData& data) const { return data.hasUrls() || data.hasText(); }
+
+void TWebFm::TakeDrop(const QList<QUrl>& urls, const QString& text, bool onWordList) {
+    if (!urls.isEmpty()) {
+        QStringList puzzles, lists, refused;
+        for (const QUrl& url : urls) {
+            const QString path = url.toLocalFile();
+            const QString suffix = QFileInfo(path).suffix().toLower();
+            if (!url.isLocalFile() || !QFileInfo(path).isFile())
+                refused << url.toDisplayString(QUrl::PreferLocalFile);
+            else if (suffix == QLatin1String("ws") && !onWordList)
+                puzzles << path;
+            else if (suffix == QLatin1String("ws") || IsWordListFile(suffix))
+                lists << path;
+            else
+                refused << QFileInfo(path).fileName();
+        }
+        if (puzzles.size() > 1) {
+            services_.Messages.ShowMessage(
+                MessageKind::Warning,
+                ToWide(QStringLiteral("Please drop one puzzle at a time: Vorlix shows one puzzle in its window.")),
+                MessageButtons::Ok);
+            return;
+        }
+        if (!refused.isEmpty())
+            services_.Messages.ShowMessage(MessageKind::Warning, ToWide(RefusedDropMessage(refused)),
+                                           MessageButtons::Ok);
+        // A dropped list next to a puzzle goes into that puzzle, so it opens first.
+        if (!puzzles.isEmpty() && !OpenFile(puzzles.front())) return;
+        for (const QString& list : lists) ImportDroppedList(list);
+        return;
+    }
+    QStringList words;
+    for (const QString& line : text.split(QRegularExpression(QStringLiteral("[\r\n]+"))))
+        if (!line.trimmed().isEmpty()) words << line.trimmed();
+    if (words.isEmpty()) {
+        services_.Messages.ShowMessage(MessageKind::Information,
+                                       ToWide(QStringLiteral("The dropped text holds no words to add.")),
+                                       MessageButtons::Ok);
+        return;
+    }
+    QStringList lines = model_->Puzzle().WordLines;
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+    model_->SetWordLines(lines + words);
+    undo_->Name(QStringLiteral("Dropped Words"));
+    GoToPage(QStringLiteral("Design"));
+    LoadPagesFromModel();
+}
+
+void TWebFm::ImportDroppedList(const QString& fileName) {
+    GoToPage(QStringLiteral("Design"));
+    PageOf<TDesignPage>()->ImportFile(fileName);
+    undo_->Name(QStringLiteral("Import"));
+}
+
+bool TWebFm::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool drag = type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop;
+    const bool press = type == QEvent::MouseButtonPress;
+    if (!drag && !press) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || closing_) return false;
+    if (press) {
+        // The mouse's own back and forward buttons turn pages as the toolbar does.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::BackButton && !history_.BackHistory.IsEmpty()) {
+            Back();
+            return true;
+        }
+        if (mouse->button() == Qt::ForwardButton && !history_.ForwardHistory.IsEmpty()) {
+            Forward();
+            return true;
+        }
+        return false;
+    }
+    auto* dropEvent = static_cast<QDropEvent*>(event);
+    const QMimeData* data = dropEvent->mimeData();
+    // Text dropped into a text box is the box's own business; files never are.
+    if (!data || !CanTakeDrop(*data) || (!data->hasUrls() && TakesTextDrops(watched))) return false;
+    dropEvent->setDropAction(Qt::CopyAction);
+    dropEvent->accept();
+    if (type == QEvent::Drop) {
+        // Taken once the drag is over: opening may ask about saving first.
+        QMetaObject::invokeMethod(
+            this,
+            [this, urls = data->urls(), text = data->hasUrls() ? QString() : data->text(),
+             onWordList = OnWordList(watched)] { TakeDrop(urls, text, onWordList); },
+            Qt::QueuedConnection);
+    }
+    return true;
 }
 
 }  // namespace vorlix::shell

@@ -16,6 +16,8 @@
 #include "report.h"
 #include "services.h"
 
+class QMimeData;
+class QUrl;
 class QScrollArea;
 class QStackedWidget;
 class QToolBar;
@@ -31,6 +33,8 @@ namespace vorlix::shell {
 
 class TLink;
 class TLinkHighlighter;
+class TMainMenus;
+class TUndoHistory;
 class TPage;
 class THintFm;
 class TOkayToProceedAfterSaveQueryFm;
@@ -94,6 +98,34 @@ public:
     bool SaveCommand();    // true when the puzzle was written
     bool SaveAsCommand();  // true when the puzzle was written
     bool QueryProceed(const QString& actionText);
+    // Opens a puzzle file through the save-changes query; false when it was not opened.
+    bool OpenFile(const QString& fileName);
+
+    // --- Recent puzzles, newest first.
+    const QStringList& RecentFiles() const;
+    void AddRecentFile(const QString& fileName);
+    // Opens it, or offers to take a missing file off the list.
+    void OpenRecentFile(const QString& fileName);
+
+    // --- Menus and keys.
+    TUndoHistory& UndoHistory() const { return *undo_; }
+    TMainMenus& Menus() const { return *menus_; }
+    // Turns to the page unless it is the current one.
+    void GoToPage(const QString& pageName);
+    // Turns to the page and presses its named button or link, as a click would.
+    void PressPageControl(const QString& pageName, const QString& controlName);
+    // Selects the next place in the word list that holds text, from the top unless next;
+    // false when there is none.
+    bool FindInWordList(const QString& text, bool next);
+    // The manual in the desktop's browser.
+    void ShowManual();
+    // The manual shipped beside the program, or an empty text when it is missing.
+    static QString ManualPath();
+
+    // --- Drops: puzzle files open, word-list files and text go into the word list.
+    // onWordList: dropped on the word list, where a puzzle file gives its words.
+    bool CanTakeDrop(const QMimeData& data) const;
+    void TakeDrop(const QList<QUrl>& urls, const QString& text, bool onWordList);
 
     // --- Building and refreshing.
     void CreatePuzzle() override;
@@ -143,9 +175,13 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FollowModel();
+    void NameUndoableControls();
+    void ShowRecentFiles();
+    void ImportDroppedList(const QString& fileName);
     void ShowCrowdedWarning();
     void BuildToolbar();
     QWidget* BuildProgramMap();
@@ -157,6 +193,8 @@ private:
     void AfterOpen(const QString& fileName);
     // Reads the file into the model; false, with the reader's report shown, when it could not.
     bool OpenPuzzle(const QString& fileName);
+    // Opens a file the user chose, the save-changes query already answered.
+    bool OpenChosenFile(const QString& fileName);
     bool SavePuzzle(const QString& fileName);
 
     TPuzzleModel* model_;
@@ -165,6 +203,8 @@ private:
     std::unique_ptr<TPuzzleDocument> document_;
     TSecondaryWindows* windows_ = nullptr;
     TLinkHighlighter* highlighter_;
+    TUndoHistory* undo_ = nullptr;
+    TMainMenus* menus_ = nullptr;
 
     QToolBar* toolbar_ = nullptr;
     QWidget* programMap_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include "scriptedhost.h"
 #include "services.h"
@@ -46,6 +47,17 @@ public:
     int SetupsShown = 0;
     bool PrinterInstalled() override { return Installed; }
     bool SetupPrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+// Records each document the program asked the desktop to open.
+class TScriptedDesktopOpener : public IDesktopOpener {
+public:
+    std::vector<QUrl> Opened;
+    bool Result = true;
+    bool OpenUrl(const QUrl& url) override {
+        Opened.push_back(url);
+        return Result;
+    }
 };
 
 // Records the modal windows and, when given, lets a test act on each before it closes.

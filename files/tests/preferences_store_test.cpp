@@ -103,6 +103,7 @@ TEST_F(PreferencesStoreTest, EveryKeySurvivesASaveAndLoad) {
     store.LoadPuzzleDefaults(loaded, report);
     store.LoadWindowPreferences(loaded, report);
     store.LoadPreviewPlacement(loaded, report);
+    store.LoadRecentFiles(loaded, report);
     EXPECT_TRUE(report.IsEmpty());
     for (const TPreferenceKey& key : PreferenceKeys())
         EXPECT_EQ(PreferenceValue(loaded, key), PreferenceValue(saved, key)) << key.Key;

@@ -1,4 +1,5 @@
-// The "About" page: the program's name and version, help, and the system line.
+// The "About" page: the program's name and version, help, licence, credits, where to report
+// a problem, and the system line.
 #pragma once
 
 #include "page.h"
@@ -7,6 +8,11 @@ namespace vorlix::shell {
 
 // "OS:  " + the system's name and version + " (admin)" or " (non admin)".
 QString OperatingSystemLine();
+QString LicenceText();
+QString CreditsText();
+QString ReportProblemText();
+// What a problem report should carry: version, system and Qt, one per line.
+QString ProblemReportDetails();
 
 class TAboutPage : public TPage {
     Q_OBJECT

@@ -365,6 +365,10 @@ void TDesignPage::ImportList() {
     request.FilterIndex = 4;  // "Most useful files"
     const QString fileName = Host().Services().Files.OpenFileName(this, request);
     if (fileName.isEmpty()) return;
+    ImportFile(fileName);
+}
+
+void TDesignPage::ImportFile(const QString& fileName) {
     QStringList lines = Model().Puzzle().WordLines;
     TReport report;
     const TContinueQuestion goOn = [this] {

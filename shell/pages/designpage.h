@@ -34,6 +34,8 @@ public:
     // Commands, also reachable from the page's buttons and links.
     void ClearList();
     void ImportList();
+    // Adds a word-list file's lines as the import link does (a dropped file).
+    void ImportFile(const QString& fileName);
     void ExportList();
     void CheckSpelling();
     void ShowLongCluesHint();

@@ -1,10 +1,19 @@
+// The Home page's panels, recent puzzles and links.
 #include "homepage.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 
 #include "link.h"
+#include "pictureexport.h"
+#include "puzzledefaults.h"
+#include "puzzledocument.h"
+#include "puzzlefile.h"
+#include "textexport.h"
 #include "pagehost.h"
 #include "puzzlemodel.h"
 #include "services.h"
@@ -46,7 +55,24 @@ THomePage::THomePage(IPageHost& host)
               [this] { Host().NewCommand(); });
     Body()->addSpacing(8);
     Body()->addLayout(panels);
-    Body()->addSpacing(16);
+    Body()->addSpacing(12);
+
+    recentBox_ = new QWidget(this);
+    recentBox_->setObjectName(QStringLiteral("Home_RecentPnl"));
+    auto* recentColumn = new QVBoxLayout(recentBox_);
+    recentColumn->setContentsMargins(0, 0, 0, 0);
+    QLabel* recentHeading = MakeText(QStringLiteral("Home_RecentLbl"), QStringLiteral("Recent puzzles"));
+    QFont bold = recentHeading->font();
+    bold.setBold(true);
+    recentHeading->setFont(bold);
+    recentColumn->addWidget(recentHeading);
+    recentGrid_ = new QGridLayout();
+    recentGrid_->setHorizontalSpacing(10);
+    recentGrid_->setVerticalSpacing(4);
+    recentColumn->addLayout(recentGrid_);
+    recentBox_->setVisible(false);
+    Body()->addWidget(recentBox_);
+    Body()->addSpacing(12);
 
     auto* more = new QGridLayout();
     more->setHorizontalSpacing(12);
@@ -77,6 +103,81 @@ THomePage::THomePage(IPageHost& host)
     more->setColumnStretch(1, 1);
     Body()->addLayout(more);
     Body()->addStretch(1);
+}
+
+namespace {
+
+constexpr int RecentPerRow = 3;
+const QSize RecentPictureSize(56, 56);
+
+}  // namespace
+
+THomePage::TRecentEntry THomePage::ReadRecentEntry(const QString& path, const QSize& pictureSize) {
+    TRecentEntry entry;
+    const QFileInfo info(path);
+    entry.Title = info.fileName();
+    if (!info.isFile()) {
+        entry.Missing = true;
+        return entry;
+    }
+    const TReadResult<TPuzzle> read = ReadPuzzleFile(path);
+    if (!read.Value) return entry;
+    const TPuzzle& puzzle = *read.Value;
+    for (const QString& line : puzzle.TitleLines)
+        if (!line.trimmed().isEmpty()) {
+            entry.Title = line.trimmed();
+            break;
+        }
+    if (!puzzle.Grid().Constructed) return entry;
+    // The grid alone, drawn by the picture export like every other picture of a puzzle.
+    TPuzzleDocument document(puzzle);
+    document.LayOut();
+    TExportSections grid;
+    grid.WordList = false;
+    TSilentMessageHost quiet;
+    entry.Picture = RenderBitmapPicture(document, grid, false, pictureSize.width(), pictureSize.height(), quiet);
+    return entry;
+}
+
+void THomePage::ShowRecentFiles(const QStringList& files) {
+    while (QLayoutItem* item = recentGrid_->takeAt(0)) {
+        // Later, since a list entry may be the link whose click is running now.
+        if (QWidget* w = item->widget()) {
+            w->setObjectName(QString());
+            w->hide();
+            w->deleteLater();
+        }
+        delete item;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        const QFileInfo info(path);
+        TCached& cached = cache_[path];
+        if (!info.isFile() || cached.Modified != info.lastModified() || cached.Entry.Title.isEmpty()) {
+            cached.Entry = ReadRecentEntry(path, RecentPictureSize);
+            cached.Modified = info.lastModified();
+        }
+        const TRecentEntry& entry = cached.Entry;
+        auto* picture = new QLabel(recentBox_);
+        picture->setObjectName(QStringLiteral("Home_RecentPic%1").arg(i + 1));
+        picture->setFixedSize(RecentPictureSize);
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setFrameShape(QFrame::Box);
+        picture->setAccessibleName(entry.Title);
+        if (!entry.Picture.isNull()) picture->setPixmap(QPixmap::fromImage(entry.Picture));
+        const QString caption = entry.Missing ? entry.Title + QStringLiteral(" (missing)") : entry.Title;
+        TLink* link = MakeLink(QStringLiteral("Home_RecentLnk%1").arg(i + 1), caption,
+                               [this, path] { emit RecentFileChosen(path); });
+        link->setParent(recentBox_);
+        link->setToolTip(QDir::toNativeSeparators(path));
+        link->setWordWrap(true);
+        const int row = i / RecentPerRow;
+        const int column = (i % RecentPerRow) * 2;
+        recentGrid_->addWidget(picture, row, column);
+        recentGrid_->addWidget(link, row, column + 1, Qt::AlignLeft | Qt::AlignVCenter);
+        recentGrid_->setColumnStretch(column + 1, 1);
+    }
+    recentBox_->setVisible(!files.isEmpty());
 }
 
 }  // namespace vorlix::shell

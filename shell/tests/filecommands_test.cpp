@@ -60,7 +60,7 @@ TEST_F(FileCommandsTest, SaveFollowsTheModifiedMark) {
     EXPECT_EQ(files.Requests[0].Title, "Save As");
     EXPECT_EQ(files.Requests[0].DefaultSuffix, "ws");
     EXPECT_FALSE(SaveEnabled());
-    EXPECT_EQ(Main().windowTitle(), "Vorlix - " + TempPath("a.ws"));
+    EXPECT_EQ(Main().windowTitle(), "Vorlix - " + TempPath("a.ws") + "[*]");
 
     TypeWords({"cat", "dog"});
     Click(QStringLiteral("ToolBar_SaveTBtn"));  // now it writes back without a dialog
@@ -252,7 +252,7 @@ TEST_F(StartupTest, CommandLinePuzzleOpensOnTheFinishedPageInTwoPages) {
     EXPECT_TRUE(Main().PuzzleFromCommandLine());
     EXPECT_EQ(Main().CurrentPageName(), "Finished");
     EXPECT_EQ(Main().PageOf<TFinishedPage>()->View(), 2);
-    EXPECT_EQ(Main().windowTitle(), "Vorlix - " + path);
+    EXPECT_EQ(Main().windowTitle(), "Vorlix - " + path + "[*]");
     EXPECT_EQ(Model().Puzzle().WordLines, (QStringList{"apple", "pear", "plum"}));
     EXPECT_FALSE(Model().IsModified());
 }

@@ -10,7 +10,8 @@ if(NOT rc EQUAL 0)
 endif()
 
 foreach(f bin/vorlix bin/vorlix-cli share/vorlix/English share/applications/vorlix.desktop
-          share/icons/hicolor/scalable/apps/vorlix.svg share/mime/packages/vorlix.xml)
+          share/icons/hicolor/scalable/apps/vorlix.svg share/mime/packages/vorlix.xml
+          share/vorlix/help/manual.html)
   if(NOT EXISTS "${prefix}/${f}")
     message(FATAL_ERROR "not installed: ${f}")
   endif()

@@ -82,7 +82,7 @@ TEST_F(NavigationTest, StartsOnHomeWithEverythingDisabled) {
     EXPECT_TRUE(Main().History().ForwardHistory.IsEmpty());
     for (const char* name : {"ToolBar_BackTBtn", "ToolBar_ForwardTbtn", "ToolBar_HomeTBtn", "ToolBar_SaveTBtn"})
         EXPECT_FALSE(Find<QToolButton>(QString::fromLatin1(name))->isEnabled()) << name;
-    EXPECT_EQ(Main().windowTitle(), "Vorlix - No_Name.ws");
+    EXPECT_EQ(Main().windowTitle(), "Vorlix - No_Name.ws[*]");
     EXPECT_FALSE(Find<QToolButton>(QStringLiteral("ToolBar_TabsTBtn"))->isVisible());
 }
 

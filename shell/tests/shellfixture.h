@@ -34,6 +34,7 @@ protected:
     TClock clock{0.0};
     TScriptedModalRunner modal;
     TScriptedPrinterDialogs printers;  // no printer installed unless a test says so
+    TScriptedDesktopOpener desktop;
     QTemporaryDir dir;
     std::unique_ptr<TProgram> program;
 
@@ -58,7 +59,7 @@ protected:
 
     // Starts the program and waits until start-up is complete.
     void Start(const QStringList& arguments = {}) {
-        program = std::make_unique<TProgram>(TServices{messages, files, colorsFonts, clock, modal, printers}, IniFile());
+        program = std::make_unique<TProgram>(TServices{messages, files, colorsFonts, clock, modal, printers, desktop}, IniFile());
         bool done = false;
         program->Start(arguments, [&done] { done = true; });
         WaitUntil([&done] { return done; });
