@@ -61,6 +61,7 @@ TMainMenus::TMainMenus(TWebFm& window, TUndoHistory& history)
     file->addSeparator();
     Add(file, "File_PrintItm", tr("&Print..."), Keys(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)), page("Print"));
     Add(file, "File_PreviewItm", tr("Print Pre&view"), {}, [w] { w->ShowPreview(); });
+    Add(file, "File_MakeBookItm", tr("Make a &Book..."), {}, [w] { w->MakeBook(); });
     file->addSeparator();
     QList<QKeySequence> quit = Keys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit << Keys(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W));

@@ -110,7 +110,7 @@ QStringList LowContrastControls(QWidget* window) {
     return low;
 }
 
-class DesktopTest : public ShellTest {
+class DesktopFitTest : public ShellTest {
 protected:
     void TearDown() override {
         ShellTest::TearDown();
@@ -152,7 +152,7 @@ private:
 // Protects: under a dark desktop palette every page, the Program Map, the toolbar, the
 // dialogs and the hint keep their text readable: at least 4.5:1 against what it is drawn
 // on, measured on the rendered window.
-TEST_F(DesktopTest, DarkPaletteLeavesEveryTextReadable) {
+TEST_F(DesktopFitTest, DarkPaletteLeavesEveryTextReadable) {
     UseDarkDesktop();
     Start();
     BuildAPuzzle();
@@ -194,7 +194,7 @@ TEST_F(DesktopTest, DarkPaletteLeavesEveryTextReadable) {
 
 // Protects: with the system font at 1.5 times its size no label, link or button of the
 // Program Map or of any page is cut: each has room for its text.
-TEST_F(DesktopTest, LargerFontCutsNoText) {
+TEST_F(DesktopFitTest, LargerFontCutsNoText) {
     UseLargerFont(1.5);
     Start();
     BuildAPuzzle();
@@ -234,7 +234,7 @@ TEST_F(DesktopTest, LargerFontCutsNoText) {
 
 // Protects: a window saved on a larger screen, or off to one side, opens wholly on the
 // current screen's free area.
-TEST_F(DesktopTest, SavedWindowOffScreenComesBackOnScreen) {
+TEST_F(DesktopFitTest, SavedWindowOffScreenComesBackOnScreen) {
     {
         TPreferences prefs;
         prefs.HintsShown = QStringLiteral("Tour");
@@ -256,7 +256,7 @@ TEST_F(DesktopTest, SavedWindowOffScreenComesBackOnScreen) {
 }
 
 // Protects: a hint speaks of its page and closes when the user turns to another one.
-TEST_F(DesktopTest, HintClosesWhenItsPageIsLeft) {
+TEST_F(DesktopFitTest, HintClosesWhenItsPageIsLeft) {
     Start();
     ShowMain();
     Main().TurnPage(QStringLiteral("Design"));
