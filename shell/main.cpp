@@ -50,6 +50,7 @@ void UseDarkDesktopForChecks() {
     p.setColor(QPalette::Button, QColor(0x3A, 0x3A, 0x3A));
     p.setColor(QPalette::ButtonText, text);
     p.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    p.setColor(QPalette::PlaceholderText, QColor(0xA0, 0xA0, 0xA0));
     QApplication::setPalette(p);
 }
 

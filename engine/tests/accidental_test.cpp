@@ -5,6 +5,13 @@
 
 #include "engine_fixture.h"
 
+namespace vorlix {
+extern const char16_t* const TabooWordsRu[];
+extern const std::size_t TabooWordsRuCount;
+extern const char16_t* const TabooWordsMild[];
+extern const std::size_t TabooWordsMildCount;
+}  // namespace vorlix
+
 namespace vorlix::testing {
 namespace {
 
@@ -115,6 +122,38 @@ TEST_F(AccidentalTest, TabooWordsInFillerAreDrawnAway) {
         EXPECT_EQ(Letters(*ws), letters);  // the same seed, the same grid
     }
     EXPECT_GT(spelledBefore, 0) << "no seed spelled a taboo word, so nothing was tested";
+}
+
+// The list of the puzzle's language, and the milder English words with filler like the list,
+// are drawn away too: filler drawn from the words' own letters spells them readily.
+TEST_F(AccidentalTest, LanguageAndMildTabooWordsAreDrawnAway) {
+    struct Case {
+        const char* language;
+        std::u16string list;
+        const char16_t* const* taboo;
+        std::size_t count;
+    };
+    const Case cases[] = {
+        {"ru", u"\u0445\u0443\u0439\u0442\u0430,\u0443\u0445\u0430,\u0445\u0443\u0442\u043e\u0440,\u0439\u043e\u0433\u0430,\u0431\u043b\u044f\u0445\u0430,\u0443\u0439",
+         TabooWordsRu, TabooWordsRuCount},
+        {"en", u"pool,spoon,moon,boot,poop,loop,peel,tool", TabooWordsMild, TabooWordsMildCount},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        Settings().Language = c.language;
+        Settings().FillerMode = TFillerMode::LikeList;
+        SetList(c.list);
+        const std::vector<std::u16string> taboo(c.taboo, c.taboo + c.count);
+        int spelledBefore = 0;
+        for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+            SCOPED_TRACE(::testing::Message() << "seed " << seed);
+            Build(seed, AccidentalNone);
+            spelledBefore += FillerHits(Spelled(*ws, taboo)) > 0;
+            Build(seed, AccidentalTaboo);
+            EXPECT_EQ(FillerHits(Spelled(*ws, taboo)), 0);
+        }
+        EXPECT_GT(spelledBefore, 0) << "no seed spelled a word of the list, so nothing was tested";
+    }
 }
 
 // A listed word spelled a second time by filler is drawn away; its own placement (also read
