@@ -60,7 +60,7 @@ THomePage::THomePage(IPageHost& host)
     recentBox_ = new QWidget(this);
     recentBox_->setObjectName(QStringLiteral("Home_RecentPnl"));
     auto* recentColumn = new QVBoxLayout(recentBox_);
-    recentColumn->setContentsMargins(0, 0, 0, 0);
+    recentColumn->setContentsMargins(0, 0, 0, 4);
     QLabel* recentHeading = MakeText(QStringLiteral("Home_RecentLbl"), QStringLiteral("Recent puzzles"));
     QFont bold = recentHeading->font();
     bold.setBold(true);
@@ -70,6 +70,7 @@ THomePage::THomePage(IPageHost& host)
     recentGrid_->setHorizontalSpacing(10);
     recentGrid_->setVerticalSpacing(4);
     recentColumn->addLayout(recentGrid_);
+    recentBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // the pictures never squeezed
     recentBox_->setVisible(false);
     Body()->addWidget(recentBox_);
     Body()->addSpacing(12);
@@ -107,8 +108,8 @@ THomePage::THomePage(IPageHost& host)
 
 namespace {
 
-constexpr int RecentPerRow = 3;
-const QSize RecentPictureSize(56, 56);
+constexpr int RecentPerRow = 5;  // ten entries in two rows keep the page within a small window
+const QSize RecentPictureSize(48, 48);
 
 }  // namespace
 
