@@ -1,5 +1,7 @@
 // The desktop conventions of the main window: menu keys, undo and redo, recent puzzles,
 // drag and drop, the title's unsaved mark, the manual and the About page.
+#include <memory>
+
 #include <QAction>
 #include <QDialog>
 #include <QDragEnterEvent>
@@ -51,8 +53,10 @@ protected:
         f.write(bytes);
         return TempPath(name);
     }
-    // A drag entering target and dropped there, as the desktop sends them.
-    bool Drop(QWidget* target, QMimeData* data) {
+    // A drag entering target and dropped there, as the desktop sends them; takes the data.
+    bool Drop(QWidget* target, QMimeData* dropped) {
+        const std::unique_ptr<QMimeData> owner(dropped);
+        QMimeData* data = owner.get();
         const QPoint at(target->width() / 2, target->height() / 2);
         QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &enter);
