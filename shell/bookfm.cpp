@@ -41,7 +41,13 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        if (!book_ || page_ < 1 || page_ > book_->PageCount()) return;
+        if (!book_ || page_ < 1 || page_ > book_->PageCount()) {
+            // An empty box would look broken: say how to fill it.
+            painter.setPen(palette().color(QPalette::PlaceholderText));
+            painter.drawText(rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap,
+                             QStringLiteral("Add puzzles, then choose Preview to see the book's pages here."));
+            return;
+        }
         const double ppi = std::min((width() - 8) / book_->PageWidth(), (height() - 8) / book_->PageHeight());
         const QImage image = RenderBookPage(*book_, page_, ppi);
         const QPoint at((width() - image.width()) / 2, (height() - image.height()) / 2);
