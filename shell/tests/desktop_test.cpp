@@ -377,21 +377,6 @@ TEST_F(DesktopTest, AboutPageCarriesVersionLicenceAndCredits) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(needed))) << needed;
 }
 
-// Protects: the shipped manual covers each topic a new user looks for.
-TEST_F(DesktopTest, ManualCoversEveryTopic) {
-    const QString path = TWebFm::ManualPath();
-    ASSERT_FALSE(path.isEmpty()) << "the manual is not beside the program";
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(f.readAll());
-    for (const char* id : {"making", "pages", "printing", "languages", "keyboard", "files"})
-        EXPECT_TRUE(html.contains(QStringLiteral("id=\"%1\"").arg(QLatin1String(id)))) << id;
-    for (const char* page : {"Design Puzzle", "Word Directions", "Letter Sharing", "Capitalization", "Worksheet",
-                             "Instructions", "Credits", "Finished Puzzle", "Print", "Export", "Personalize",
-                             "Kestov.conf"})
-        EXPECT_TRUE(html.contains(QLatin1String(page))) << page;
-}
-
 // Protects: a manual the desktop cannot open is named in a message instead of failing silently.
 TEST_F(DesktopTest, ManualThatCannotOpenIsNamed) {
     StartActive();
