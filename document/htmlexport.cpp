@@ -124,17 +124,6 @@ QString FontOpen(const TPageFormat& format, TPageElement element, const TNotoFac
            format.HtmlSize(element) + u"\">"_s;
 }
 
-// Any cell in a right-to-left script: the grid's rows then need their order fixed.
-bool GridHasRightToLeft(const TPuzzle& puzzle) {
-    const TWordSearch& grid = puzzle.Grid();
-    for (int r = 1; r <= grid.ActualRows; ++r)
-        for (int c = 1; c <= grid.ActualColumns; ++c)
-            for (const uint code : puzzle.CellText(c, r).toUcs4())
-                if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL)
-                    return true;
-    return false;
-}
-
 const QString FontClose = QStringLiteral("</font>");
 
 void WorksheetSection(const TPuzzle& puzzle, const TNotoFaces& noto, QStringList& out) {

@@ -11,6 +11,8 @@
 #include <QFontInfo>
 #include <QRawFont>
 
+#include "puzzle.h"
+
 namespace vorlix {
 
 namespace {
@@ -160,6 +162,16 @@ QStringList NotoFamiliesFor(const QString& text, bool serif) {
             if (!out.contains(f)) out << f;
     }
     return out;
+}
+
+bool GridHasRightToLeft(const TPuzzle& puzzle) {
+    const TWordSearch& grid = puzzle.Grid();
+    for (int r = 1; r <= grid.ActualRows; ++r)
+        for (int c = 1; c <= grid.ActualColumns; ++c)
+            for (const uint code : puzzle.CellText(c, r).toUcs4())
+                if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL)
+                    return true;
+    return false;
 }
 
 bool FaceCovers(const QString& family, bool bold, bool italic, const QString& text) {

@@ -7,6 +7,8 @@
 
 namespace vorlix {
 
+struct TPuzzle;
+
 // The Noto families that write text's scripts beyond Latin, Greek and Cyrillic (which every
 // common face has), in the order the scripts first occur; serif faces first where Noto has
 // them and serif is asked for. Not checked against the installed fonts.
@@ -24,5 +26,9 @@ QString CoveringFamily(const QString& family, bool bold, bool italic, const QStr
 // Whether a line reads right to left: its first strong letter belongs to a right-to-left
 // script such as Hebrew or Arabic.
 inline bool ReadsRightToLeft(const QString& line) { return line.isRightToLeft(); }
+
+// Whether any cell of the puzzle's grid is in a right-to-left script: exports must then keep
+// the rows in column order themselves.
+bool GridHasRightToLeft(const TPuzzle& puzzle);
 
 }  // namespace vorlix

@@ -6,6 +6,7 @@
 
 #include "puzzle.h"
 #include "safewrite.h"
+#include "scriptfaces.h"
 
 namespace vorlix {
 
@@ -52,13 +53,6 @@ constexpr char16_t LeftToRightOverride = 0x202D;
 constexpr char16_t PopDirectionalFormatting = 0x202C;
 constexpr char16_t ZeroWidthNonJoiner = 0x200C;
 
-bool ReadsRightToLeftAnywhere(const QString& text) {
-    for (const uint code : text.toUcs4())
-        if (const QChar::Direction d = QChar::direction(code); d == QChar::DirR || d == QChar::DirAL)
-            return true;
-    return false;
-}
-
 // A row of cells in the grid's column order. Rows holding Hebrew or Arabic are overridden left
 // to right, so a viewer does not reverse them, and touching cells are kept from joining.
 QString RowText(const TPuzzle& puzzle, int row, int spacing, bool rightToLeftCells) {
@@ -101,9 +95,7 @@ QStringList TextExportLines(const TPuzzle& puzzle, const TExportSections& sectio
 
     const TWordSearch& grid = puzzle.Grid();
     if (sections.Grid) {
-        bool rtl = false;
-        for (int r = 1; r <= grid.ActualRows && !rtl; ++r)
-            for (int c = 1; c <= grid.ActualColumns && !rtl; ++c) rtl = ReadsRightToLeftAnywhere(puzzle.CellText(c, r));
+        const bool rtl = GridHasRightToLeft(puzzle);
         for (int r = 1; r <= grid.ActualRows; ++r) out << RowText(puzzle, r, spacing, rtl) << QString();
         out << puzzle.CreditsLine << QString();
     }
